@@ -1,0 +1,54 @@
+// The page writer and the two walks. Each page-writer operation opens its page file,
+// writes its lines and closes it again, so a walk can leave any number of unfinished
+// pages on disk while it writes another. Every failure raises IoError.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "generate/host_seams.h"
+#include "generate/settings_state.h"
+
+namespace favpage {
+
+struct GenerationStats {
+  int pages = 0;    // page heads written
+  int links = 0;    // shortcut links written
+  int folders = 0;  // folders scanned with success
+};
+
+class PageGenerator {
+ public:
+  // The generator reads `state` anew at every operation; the caller keeps it alive.
+  PageGenerator(const SettingsState& state, const TitleLines& titles, Progress& progress);
+
+  // Page writer.
+  void WritePageHead(const std::string& page);
+  void WriteFolderHeading(const std::string& page, const std::string& folder);
+  void WriteLinkList(const std::string& page, const std::vector<std::string>& shortcuts);
+  void WriteSubfolderLinkList(const std::string& page, const std::vector<std::string>& subfolders);
+  static void WriteSeparator(const std::string& page);
+  static void WriteBackLink(const std::string& page, const std::string& parentPage);
+  static void WritePageEnd(const std::string& page);
+
+  // Single-page walk: appends the sections of `folder` and every folder below it.
+  void WalkSinglePage(const std::string& page, const std::string& folder);
+  void WriteFolderSection(const std::string& page, const std::string& folder,
+                          const std::vector<std::string>& shortcuts);
+
+  // Folder-tree walk: writes the complete page of `folder` and the pages below it.
+  void WriteFolderPage(const std::string& page, const std::string& folder, int depth,
+                       const std::string& parentPage);
+  void WriteSubfolderLinks(const std::string& page, int depth,
+                           const std::vector<std::string>& subfolders);
+
+  const GenerationStats& stats() const { return stats_; }
+
+ private:
+  const SettingsState& state_;
+  const TitleLines& titles_;
+  Progress& progress_;
+  GenerationStats stats_;
+};
+
+}  // namespace favpage

@@ -1,0 +1,14 @@
+// Translation between the core's path dialect and the host's. On POSIX every single-byte
+// "\" is "/" on the host and names are UTF-8; inside they are Shift_JIS. A host name with
+// a character that code page 932 cannot hold gets "?" in that character's place.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace favpage::platform {
+
+std::string ToHostPath(std::string_view internalPath);
+std::string FromHostPath(std::string_view hostPath);
+
+}  // namespace favpage::platform

@@ -1,0 +1,24 @@
+// The style preview: a sample page assembled beside the executable for the chosen style
+// and shown in the window's HTML view.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace favpage {
+
+// The window's embedded HTML view (a recorder in tests, nothing in the CLI).
+class HtmlView {
+ public:
+  virtual ~HtmlView() = default;
+  // Shows the local file `path` (the core's dialect); raises Error when the view fails.
+  virtual void Navigate(const std::string& path) = 0;
+};
+
+// Writes exeFolder + "sample.html" from "sample-top.html", the link line of `styleType`
+// when it is greater than 0, and "sample-bottom.html", then asks `view` to show it.
+// `exeFolder` ends in "\". Raises IoError after closing what it opened; the view is
+// then not asked to navigate.
+void BuildPreviewPage(std::int32_t styleType, const std::string& exeFolder, HtmlView& view);
+
+}  // namespace favpage

@@ -1,0 +1,59 @@
+// The settings file beside the executable: its location, the reader/writer made for each
+// use, and the keys of section "Setup" with their defaults.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "generate/settings_state.h"
+
+namespace favpage {
+
+inline constexpr char kSetupSection[] = "Setup";
+
+// The executable's path with its extension replaced by ".INI" / ".tit".
+std::string SettingsFilePath(const std::string& exePath);
+std::string TitleFilePath(const std::string& exePath);
+
+// The number rules of the settings file: blanks, sign, decimal or "$"/"x"/"0x"
+// hexadecimal, 32-bit range; nothing when the text is not such a number.
+std::optional<std::int32_t> ParseInteger(std::string_view text);
+
+// A reader/writer of one settings file, made for one use and released at its end.
+// Every read and write goes to the file at once.
+class SettingsFile {
+ public:
+  explicit SettingsFile(std::string path);
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view fallback) const;
+  std::int32_t ReadInteger(std::string_view section, std::string_view key,
+                           std::int32_t fallback) const;
+  bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
+
+  // Each raises Error("<path> に書き込めません", path as the user sees it) when refused.
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+  void WriteBool(std::string_view section, std::string_view key, bool value);
+
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// The seven stored settings as start-up reads them, defaults for missing keys, OutType
+// cut to its low 8 bits. FavoritePath is not stored and keeps the placeholder.
+SettingsState ReadStoredSettings(const SettingsFile& file);
+
+// Shut-down: writes the seven keys in their order; the first refused write raises.
+void WriteStoredSettings(SettingsFile& file, const SettingsState& state);
+
+// The browse command's folder: OutputDir, or the current folder when it is missing.
+std::string ReadOutputDir(const SettingsFile& file);
+// Stores the folder part of `chosenFile` (a drive root keeps its "\") as OutputDir.
+void WriteOutputDir(SettingsFile& file, const std::string& chosenFile);
+
+}  // namespace favpage

@@ -1,0 +1,55 @@
+#include "text/io_error.h"
+
+#include "text/messages.h"
+#include "text/sjis.h"
+
+namespace favpage {
+
+IoError::IoError(int code) : Error(IoErrorMessage(code)), code_(code) {}
+
+IoError::IoError(int code, const std::string& message) : Error(message), code_(code) {}
+
+std::string IoErrorMessage(int code) {
+  switch (code) {
+    case io_code::kFileNotFound: return msg::kFileNotFound;
+    case io_code::kPathNotFound: return msg::kInvalidFileName;
+    case io_code::kTooManyOpenFiles: return msg::kTooManyOpenFiles;
+    case io_code::kAccessDenied: return msg::kAccessDenied;
+    case io_code::kReadBeyondEnd: return msg::kReadBeyondEnd;
+    case io_code::kDiskFull: return msg::kDiskFull;
+    case io_code::kNotNumeric: return msg::kNotNumeric;
+    default: {
+      const std::string format = msg::kIoErrorFormat;
+      const std::size_t at = format.find("%d");
+      return format.substr(0, at) + std::to_string(code) + format.substr(at + 2);
+    }
+  }
+}
+
+std::string DisplayMessage(const std::string& message) {
+  if (message.empty()) return message;
+  std::size_t last = 0;
+  for (std::size_t i = 0; i < message.size(); i += CharLength(message, i)) last = i;
+  const bool doubleByte = CharLength(message, last) == 2;
+  if (doubleByte || static_cast<unsigned char>(message[last]) > 0x2E) return message + ".";
+  return message;
+}
+
+std::string FormatMessage(const std::string& format, const std::string& first,
+                          const std::string& second) {
+  std::string result;
+  int filled = 0;
+  for (std::size_t i = 0; i < format.size();) {
+    const std::size_t len = CharLength(format, i);
+    if (len == 1 && format.compare(i, 2, "%s") == 0 && filled < 2) {
+      result += filled++ == 0 ? first : second;
+      i += 2;
+      continue;
+    }
+    result.append(format, i, len);
+    i += len;
+  }
+  return result;
+}
+
+}  // namespace favpage

@@ -1,0 +1,19 @@
+#include "text/sjis.h"
+
+namespace favpage {
+
+std::string UpperAscii(std::string_view text) {
+  std::string upper(text);
+  for (std::size_t i = 0; i < upper.size();) {
+    const std::size_t len = CharLength(upper, i);
+    if (len == 1 && upper[i] >= 'a' && upper[i] <= 'z') upper[i] = static_cast<char>(upper[i] - 32);
+    i += len;
+  }
+  return upper;
+}
+
+bool SameTextAscii(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && UpperAscii(a) == UpperAscii(b);
+}
+
+}  // namespace favpage

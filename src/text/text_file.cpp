@@ -1,0 +1,93 @@
+#include "text/text_file.h"
+
+#include "text/io_error.h"
+
+namespace favpage {
+namespace {
+
+constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr char kEndOfFileMark = '\x1A';
+
+platform::FileAccess AccessFor(TextMode mode) {
+  switch (mode) {
+    case TextMode::kRead: return platform::FileAccess::kRead;
+    case TextMode::kCreate: return platform::FileAccess::kCreate;
+    case TextMode::kAppend: return platform::FileAccess::kAppend;
+  }
+  return platform::FileAccess::kRead;
+}
+
+void Check(int code) {
+  if (code != 0) throw IoError(code);
+}
+
+}  // namespace
+
+TextFile::TextFile(const std::string& path, TextMode mode)
+    : path_(path), writing_(mode != TextMode::kRead) {
+  if (path.empty() || path.size() > kMaxPathBytes) throw IoError(io_code::kPathNotFound);
+  Check(file_.Open(path, AccessFor(mode), platform::FileShare::kRead));
+}
+
+TextFile::~TextFile() {
+  if (!file_.IsOpen()) return;
+  try {
+    Flush();
+  } catch (const IoError&) {
+    // A destructor runs while another error travels; that error is the one to report.
+  }
+  file_.Close();
+}
+
+bool TextFile::FillBuffer() {
+  if (position_ < buffer_.size()) return true;
+  buffer_.resize(kBufferSize);
+  std::size_t got = 0;
+  const int code = file_.Read(buffer_.data(), buffer_.size(), got);
+  buffer_.resize(got);
+  position_ = 0;
+  Check(code);
+  return got > 0;
+}
+
+bool TextFile::Eof() { return !FillBuffer() || buffer_[position_] == kEndOfFileMark; }
+
+std::string TextFile::ReadLine() {
+  if (!FillBuffer()) throw IoError(io_code::kReadBeyondEnd);
+  std::string line;
+  bool skipping = false;  // after a 0x1A inside the line, up to its LF
+  while (FillBuffer()) {
+    const char byte = buffer_[position_];
+    if (byte == kEndOfFileMark && line.empty() && !skipping) return line;  // end of file
+    ++position_;
+    if (byte == '\n') break;
+    if (byte == kEndOfFileMark) skipping = true;
+    if (skipping || byte == '\r') continue;
+    line += byte;
+  }
+  return line;
+}
+
+void TextFile::WriteLine(std::string_view line) {
+  buffer_.append(line);
+  buffer_.append("\r\n");
+  if (buffer_.size() >= kBufferSize) Flush();
+}
+
+void TextFile::Flush() {
+  if (!writing_ || buffer_.empty()) return;
+  const std::string pending = std::move(buffer_);
+  buffer_.clear();
+  Check(file_.Write(pending.data(), pending.size()));
+}
+
+void TextFile::Close() {
+  Flush();
+  Check(file_.Close());
+}
+
+void CopyTextLines(TextFile& in, TextFile& out) {
+  while (!in.Eof()) out.WriteLine(in.ReadLine());
+}
+
+}  // namespace favpage
