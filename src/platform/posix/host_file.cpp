@@ -1,0 +1,195 @@
+#include "platform/host_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "platform/host_path.h"
+#include "platform/posix/open_file_registry.h"
+#include "text/io_error.h"
+
+namespace favpage::platform {
+namespace {
+
+// Codes a Windows user sees where the table of the text files has none of its own.
+constexpr int kInvalidHandle = 6;     // a call on a file that is not open
+constexpr int kIoDeviceError = 1117;  // EIO; its own number 5 would read "access denied"
+
+bool ParentFolderExists(const std::string& host) {
+  const std::size_t slash = host.rfind('/');
+  if (slash == host.size() - 1) return false;  // the path names no file at all
+  std::string parent = ".";
+  if (slash == 0)
+    parent = "/";
+  else if (slash != std::string::npos)
+    parent = host.substr(0, slash);
+  struct stat info {};
+  return stat(parent.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+int OpenErrorCode(int error, const std::string& host) {
+  switch (error) {
+    case ENOENT:
+      return ParentFolderExists(host) ? io_code::kFileNotFound : io_code::kPathNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+    case EINVAL:
+    case EILSEQ:
+      return io_code::kPathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:  // Windows refuses to open a folder as a file with "access denied"
+    case ENXIO:
+      return io_code::kAccessDenied;  // a FIFO without reader, a vanished device
+    case ETXTBSY:
+      return io_code::kSharingViolation;
+    case EMFILE:
+    case ENFILE:
+      return io_code::kTooManyOpenFiles;
+    case ENOSPC:
+    case EDQUOT:
+      return io_code::kDiskFull;
+    case EIO:
+      return kIoDeviceError;
+    default:
+      return error;
+  }
+}
+
+int TransferErrorCode(int error) {
+  switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+      return io_code::kDiskFull;
+    case EACCES:
+    case EPERM:
+      return io_code::kAccessDenied;
+    case EIO:
+      return kIoDeviceError;
+    default:
+      return error;
+  }
+}
+
+// Whether an opened descriptor may be kept: regular files always; a character device
+// (such as /dev/null) only for writing, since reading one may never end or block;
+// folders, FIFOs, sockets and block devices never. A file without its owner's write
+// bit refuses writing even to root, unless this open has just created it.
+int AdmitFile(const struct stat& info, FileAccess access, bool created) {
+  const bool writing = access != FileAccess::kRead;
+  if (S_ISREG(info.st_mode)) {
+    if (writing && !created && (info.st_mode & S_IWUSR) == 0) return io_code::kAccessDenied;
+    return 0;
+  }
+  if (S_ISCHR(info.st_mode) && writing) return 0;
+  return io_code::kAccessDenied;
+}
+
+int OpenDescriptor(const std::string& host, FileAccess access, bool& created) {
+  // O_NONBLOCK keeps an open of a FIFO or a device from waiting; it is cleared again
+  // once the file is known to be one we keep.
+  int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+  flags |= access == FileAccess::kRead ? O_RDONLY : O_WRONLY;
+  if (access == FileAccess::kAppend) flags |= O_APPEND;
+  created = false;
+  // No O_TRUNC: an existing file may only be emptied after the sharing check.
+  int fd = open(host.c_str(), flags);
+  if (fd < 0 && errno == ENOENT && access == FileAccess::kCreate) {
+    fd = open(host.c_str(), flags | O_CREAT | O_EXCL, 0666);
+    created = fd >= 0;
+    if (fd < 0 && errno == EEXIST) fd = open(host.c_str(), flags);
+  }
+  return fd;
+}
+
+}  // namespace
+
+HostFile::HostFile(HostFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), registration_(std::exchange(other.registration_, 0)) {}
+
+HostFile& HostFile::operator=(HostFile&& other) noexcept {
+  if (this != &other) {
+    Close();
+    fd_ = std::exchange(other.fd_, -1);
+    registration_ = std::exchange(other.registration_, 0);
+  }
+  return *this;
+}
+
+HostFile::~HostFile() { Close(); }
+
+int HostFile::Open(const std::string& path, FileAccess access, FileShare share) {
+  Close();
+  const std::string host = ToHostPath(path);
+  // A path that ends in a delimiter names a folder, never a file.
+  if (host.empty() || host.back() == '/' || host.find('\0') != std::string::npos) {
+    return io_code::kPathNotFound;
+  }
+
+  bool created = false;
+  const int fd = OpenDescriptor(host, access, created);
+  if (fd < 0) return OpenErrorCode(errno, host);
+
+  struct stat info {};
+  int code = fstat(fd, &info) == 0 ? AdmitFile(info, access, created) : TransferErrorCode(errno);
+  const posix::FileIdentity identity{info.st_dev, info.st_ino};
+  if (code == 0 && posix::ConflictsWithOpenFiles(identity, access, share)) {
+    code = io_code::kSharingViolation;
+  }
+  if (code == 0 && access == FileAccess::kCreate && S_ISREG(info.st_mode) && !created &&
+      ftruncate(fd, 0) != 0) {
+    code = TransferErrorCode(errno);
+  }
+  if (code == 0 && fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+    code = TransferErrorCode(errno);
+  }
+  if (code != 0) {
+    close(fd);
+    return code;
+  }
+  fd_ = fd;
+  registration_ = posix::RegisterOpenFile(identity, access, share);
+  return 0;
+}
+
+int HostFile::Read(char* buffer, std::size_t capacity, std::size_t& got) {
+  got = 0;
+  if (fd_ < 0) return kInvalidHandle;
+  for (;;) {
+    const ssize_t n = read(fd_, buffer, capacity);
+    if (n >= 0) {
+      got = static_cast<std::size_t>(n);
+      return 0;
+    }
+    if (errno != EINTR) return TransferErrorCode(errno);
+  }
+}
+
+int HostFile::Write(const char* data, std::size_t size) {
+  if (fd_ < 0) return kInvalidHandle;
+  while (size > 0) {
+    const ssize_t n = write(fd_, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return TransferErrorCode(errno);
+    if (n == 0) return io_code::kDiskFull;
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+int HostFile::Close() {
+  if (fd_ < 0) return 0;
+  posix::UnregisterOpenFile(std::exchange(registration_, 0));
+  // The descriptor is gone after close whatever it answers, so it is never retried.
+  const int result = close(std::exchange(fd_, -1));
+  return result == 0 || errno == EINTR ? 0 : TransferErrorCode(errno);
+}
+
+}  // namespace favpage::platform

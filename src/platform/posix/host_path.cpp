@@ -1,0 +1,46 @@
+#include "platform/host_path.h"
+
+#include "platform/codepage.h"
+#include "text/sjis.h"
+
+namespace favpage::platform {
+namespace {
+
+// A host name may hold "\" (or "¥", which code page 932 writes as the same byte 0x5C);
+// inside, that byte would be a delimiter and lead to another file, so it becomes "?"
+// like any character the core cannot name.
+std::string MaskBackslashes(std::string_view utf8) {
+  std::string masked;
+  masked.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    if (utf8[i] == '\\') {
+      masked += '?';
+    } else if (utf8.compare(i, 2, "\xC2\xA5") == 0) {
+      masked += '?';
+      ++i;
+    } else {
+      masked += utf8[i];
+    }
+  }
+  return masked;
+}
+
+}  // namespace
+
+std::string ToHostPath(std::string_view internalPath) {
+  std::string slashed(internalPath);
+  for (std::size_t i = 0; i < slashed.size(); i += CharLength(slashed, i)) {
+    if (slashed[i] == '\\') slashed[i] = '/';
+  }
+  return SjisToUtf8(slashed);
+}
+
+std::string FromHostPath(std::string_view hostPath) {
+  std::string internal = Utf8ToSjis(MaskBackslashes(hostPath));
+  for (std::size_t i = 0; i < internal.size(); i += CharLength(internal, i)) {
+    if (internal[i] == '/') internal[i] = '\\';
+  }
+  return internal;
+}
+
+}  // namespace favpage::platform

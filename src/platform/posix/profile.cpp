@@ -1,0 +1,125 @@
+#include "platform/profile.h"
+
+#include <limits.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+
+#include "platform/host_path.h"
+#include "platform/posix/iconv_text.h"
+#include "platform/posix/profile_file_io.h"
+#include "platform/posix/profile_parser.h"
+
+namespace favpage::platform {
+namespace {
+
+using posix::Convert;
+using posix::Encoding;
+using posix::ProfileEncoding;
+
+// A shortcut or settings file is a few hundred bytes; reading more of a huge file only
+// delays the scan. A write must keep every byte, so it refuses a file larger than it
+// will hold in memory instead of cutting it.
+constexpr std::size_t kReadLimit = 4 * 1024 * 1024;
+constexpr std::size_t kWriteLimit = 64 * 1024 * 1024;
+
+constexpr std::string_view kUtf16Bom = "\xFF\xFE";
+
+// The text of a profile file in the form it is parsed in: Shift_JIS as stored, or a
+// UTF-16 file as UTF-8, which holds every character of it.
+struct ProfileText {
+  std::string text;
+  bool utf16 = false;
+
+  ProfileEncoding encoding() const {
+    return utf16 ? ProfileEncoding::kUtf8 : ProfileEncoding::kShiftJis;
+  }
+  std::string FromSjis(std::string_view sjis) const {
+    return utf16 ? Convert(sjis, Encoding::kCp932, Encoding::kUtf8) : std::string(sjis);
+  }
+  std::string ToSjis(std::string_view parsed) const {
+    return utf16 ? Convert(parsed, Encoding::kUtf8, Encoding::kCp932) : std::string(parsed);
+  }
+};
+
+ProfileText Decode(std::string bytes) {
+  ProfileText decoded;
+  decoded.utf16 = bytes.starts_with(kUtf16Bom);
+  decoded.text = decoded.utf16 ? Convert(std::string_view(bytes).substr(kUtf16Bom.size()),
+                                         Encoding::kUtf16Le, Encoding::kUtf8)
+                               : std::move(bytes);
+  return decoded;
+}
+
+std::string Encode(const ProfileText& text) {
+  if (!text.utf16) return text.text;
+  return std::string(kUtf16Bom) + Convert(text.text, Encoding::kUtf8, Encoding::kUtf16Le);
+}
+
+std::string CutToLimit(std::string text) {
+  if (text.size() > kProfileValueLimit) text.resize(kProfileValueLimit);
+  return text;
+}
+
+bool ValidHostPath(const std::string& host) {
+  return !host.empty() && host.back() != '/' && host.find('\0') == std::string::npos;
+}
+
+// The file a write changes: the one a symbolic link names, so the link survives.
+std::string WriteTarget(const std::string& host) {
+  std::unique_ptr<char, decltype(&free)> resolved(realpath(host.c_str(), nullptr), &free);
+  return resolved ? std::string(resolved.get()) : host;
+}
+
+}  // namespace
+
+std::string GetPrivateProfileString(std::string_view section, std::string_view key,
+                                    std::string_view fallback, const std::string& file) {
+  // As the Windows function does, the default loses its trailing spaces.
+  std::string_view defaultValue = fallback;
+  while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
+
+  const std::string host = ToHostPath(file);
+  std::string bytes;
+  if (!ValidHostPath(host) ||
+      posix::ReadProfileBytes(host, kReadLimit, false, bytes) != posix::ProfileRead::kRead) {
+    return CutToLimit(std::string(defaultValue));
+  }
+  const ProfileText profile = Decode(std::move(bytes));
+  const std::optional<std::string> value = posix::FindProfileValue(
+      profile.text, profile.encoding(), profile.FromSjis(section), profile.FromSjis(key));
+  return CutToLimit(value ? profile.ToSjis(*value) : std::string(defaultValue));
+}
+
+bool WritePrivateProfileString(std::string_view section, std::string_view key,
+                               std::string_view value, const std::string& file) {
+  const std::string host = ToHostPath(file);
+  if (!ValidHostPath(host)) return false;
+  const std::string target = WriteTarget(host);
+
+  struct stat info {};
+  const bool exists = stat(target.c_str(), &info) == 0;
+  if (exists && (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0 ||
+                 access(target.c_str(), W_OK) != 0)) {
+    return false;  // not a file, read-only, or not this user's to write
+  }
+  std::string bytes;
+  if (exists &&
+      posix::ReadProfileBytes(target, kWriteLimit, true, bytes) != posix::ProfileRead::kRead) {
+    return false;
+  }
+
+  // A line break in the value would end its line and start others in the file.
+  value = value.substr(0, value.find_first_of("\r\n"));
+  ProfileText profile = Decode(bytes);
+  const std::string changed =
+      posix::SetProfileValue(profile.text, profile.encoding(), profile.FromSjis(section),
+                             profile.FromSjis(key), profile.FromSjis(value));
+  if (exists && changed == profile.text) return true;
+  profile.text = changed;
+  return posix::ReplaceProfileFile(target, Encode(profile), exists ? &info : nullptr);
+}
+
+}  // namespace favpage::platform

@@ -1,0 +1,111 @@
+#include "platform/folders.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "platform/host_path.h"
+#include "support/test_support.h"
+
+namespace favpage::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(FoldersTest, DirectoryExistsAndCreateFolder) {
+  test::TempDir dir;
+  test::WriteBytes(dir.hostPath("file"), "");
+  EXPECT_TRUE(DirectoryExists(dir.internal()));
+  EXPECT_FALSE(DirectoryExists(dir.internal("file")));
+  EXPECT_FALSE(DirectoryExists(dir.internal("missing")));
+  EXPECT_FALSE(DirectoryExists(""));
+
+  EXPECT_TRUE(CreateFolder(dir.internal("表示")));
+  EXPECT_TRUE(fs::is_directory(dir.hostPath("表示")));
+  EXPECT_TRUE(DirectoryExists(dir.internal("表示")));
+  EXPECT_FALSE(CreateFolder(dir.internal("表示")));
+  EXPECT_FALSE(CreateFolder(dir.internal("missing\\child")));
+}
+
+TEST(FoldersTest, CurrentDirectoryAndExecutableInTheCoresDialect) {
+  EXPECT_EQ(CurrentDirectory(), FromHostPath(fs::current_path().string()));
+  const std::string exe = ExecutablePath();
+  EXPECT_EQ(exe.front(), '\\');
+  EXPECT_EQ(ToHostPath(exe), fs::read_symlink("/proc/self/exe").string());
+}
+
+// Sets HOME for one test and puts the old value back.
+class HomeOverride {
+ public:
+  explicit HomeOverride(const char* value) {
+    if (const char* old = std::getenv("HOME")) old_ = old;
+    if (value != nullptr)
+      setenv("HOME", value, 1);
+    else
+      unsetenv("HOME");
+  }
+  ~HomeOverride() {
+    if (old_)
+      setenv("HOME", old_->c_str(), 1);
+    else
+      unsetenv("HOME");
+  }
+
+ private:
+  std::optional<std::string> old_;
+};
+
+TEST(FoldersTest, FavoritesFolderBelowHome) {
+  test::TempDir dir;
+  std::string path = "untouched";
+  {
+    HomeOverride home(dir.host().c_str());
+    EXPECT_FALSE(FavoritesFolder(path));
+    EXPECT_EQ(path, "untouched");
+    fs::create_directory(dir.hostPath("Favorites"));
+    ASSERT_TRUE(FavoritesFolder(path));
+    EXPECT_EQ(path, dir.internal("Favorites"));
+  }
+  {
+    HomeOverride home((dir.host().string() + "/").c_str());
+    ASSERT_TRUE(FavoritesFolder(path));
+    EXPECT_EQ(path, dir.internal("Favorites"));
+  }
+}
+
+TEST(FoldersTest, FavoritesFolderFromThePasswordDatabaseWithoutHome) {
+  std::string withoutHome;
+  std::string emptyHome;
+  bool foundWithout = false;
+  bool foundEmpty = false;
+  {
+    HomeOverride home(nullptr);
+    foundWithout = FavoritesFolder(withoutHome);
+  }
+  {
+    HomeOverride home("");
+    foundEmpty = FavoritesFolder(emptyHome);
+  }
+  EXPECT_EQ(foundWithout, foundEmpty);
+  if (foundWithout) {
+    EXPECT_EQ(withoutHome, emptyHome);
+  }
+}
+
+TEST(FoldersTest, SystemErrorTexts) {
+  EXPECT_EQ(SystemErrorText(2), test::Sjis("指定されたファイルが見つかりません。"));
+  EXPECT_EQ(SystemErrorText(3), test::Sjis("指定されたパスが見つかりません。"));
+  EXPECT_EQ(SystemErrorText(5), test::Sjis("アクセスが拒否されました。"));
+  EXPECT_EQ(SystemErrorText(32),
+            test::Sjis("プロセスはファイルにアクセスできません。別のプロセスが使用中です。"));
+  EXPECT_EQ(SystemErrorText(112), test::Sjis("ディスクに十分な空き領域がありません。"));
+  EXPECT_EQ(SystemErrorText(1234), test::Sjis("I/O エラー (1234)"));
+}
+
+}  // namespace
+}  // namespace favpage::platform

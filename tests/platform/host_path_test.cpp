@@ -1,0 +1,49 @@
+#include "platform/host_path.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+
+namespace favpage::platform {
+namespace {
+
+using test::Sjis;
+
+TEST(HostPathTest, TranslatesBothWays) {
+  const struct {
+    std::string internal;
+    const char* host;
+  } cases[] = {
+      {"\\home\\me\\Favorites", "/home/me/Favorites"},
+      {"\\", "/"},
+      {"links.html", "links.html"},
+      {"..\\up\\", "../up/"},
+      {Sjis("\\tmp\\ソフト\\表示\\予定.url"), "/tmp/ソフト/表示/予定.url"},
+      {Sjis("\\ソ\\表"), "/ソ/表"},
+      {Sjis("\\ｿﾌﾄ\\a"), "/ｿﾌﾄ/a"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.host);
+    EXPECT_EQ(ToHostPath(c.internal), c.host);
+    EXPECT_EQ(FromHostPath(c.host), c.internal);
+  }
+}
+
+TEST(HostPathTest, SecondByte5CIsNeverADelimiter) {
+  // "ソ" is 0x83 0x5C and "表" 0x95 0x5C: a byte-wise replacement would split them.
+  const std::string internal = "\\\x83\x5C\\\x95\x5C";
+  EXPECT_EQ(ToHostPath(internal), "/ソ/表");
+  EXPECT_EQ(ToHostPath("\x83\x5C"), "ソ");
+}
+
+TEST(HostPathTest, HostNameCharactersTheCoreCannotNameBecomeQuestionMarks) {
+  EXPECT_EQ(FromHostPath("/tmp/caf\xC3\xA9"), "\\tmp\\caf?");
+  // A backslash or yen sign in a host name would become a delimiter inside.
+  EXPECT_EQ(FromHostPath("/tmp/a\\b"), "\\tmp\\a?b");
+  EXPECT_EQ(FromHostPath("/tmp/\xC2\xA5"
+                         "100"),
+            "\\tmp\\?100");
+}
+
+}  // namespace
+}  // namespace favpage::platform
