@@ -11,4 +11,8 @@ namespace favpage::platform {
 std::string ToHostPath(std::string_view internalPath);
 std::string FromHostPath(std::string_view hostPath);
 
+// A path as the user sees it in a message: the host's delimiters, but still Shift_JIS
+// bytes like every other message text of the core.
+std::string DisplayPath(std::string_view internalPath);
+
 }  // namespace favpage::platform

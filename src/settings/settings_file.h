@@ -13,6 +13,24 @@ namespace favpage {
 
 inline constexpr char kSetupSection[] = "Setup";
 
+// The keys of section "Setup" and their defaults: the one place the window, the CLI and
+// the tests take them from.
+namespace setup_key {
+inline constexpr char kOutName[] = "OutName";
+inline constexpr char kOutType[] = "OutType";
+inline constexpr char kReturnFlag[] = "ReturnFlag";
+inline constexpr char kReturnLine[] = "ReturnLine";
+inline constexpr char kReturnURL[] = "ReturnURL";
+inline constexpr char kStyleType[] = "StyleType";
+inline constexpr char kSetBlank[] = "SetBlank";
+inline constexpr char kOutputDir[] = "OutputDir";
+}  // namespace setup_key
+
+inline constexpr char kDefaultReturnLine[] =
+    "\x82\x67\x82\x6F\x82\xC9\x96\xDF\x82\xE9";  // ＨＰに戻る
+// The project's home page, where a return link points until the user names another.
+inline constexpr char kDefaultReturnURL[] = "https://favpage.example.org/";
+
 // The executable's path with its extension replaced by ".INI" / ".tit".
 std::string SettingsFilePath(const std::string& exePath);
 std::string TitleFilePath(const std::string& exePath);

@@ -22,16 +22,49 @@ std::string FallbackTitle();
 // Adds `line` as a new last line of `edit` by the adding-a-line rule.
 void AddTitleLine(TitleText& edit, const std::string& line);
 
-// Start-up: loads the title file into `edit`, or adds the fallback title when it cannot.
-// True when the file's text was loaded.
+// How a start-up load of the title file ended.
+enum class TitleLoad {
+  kLoaded,   // the file's text is in the edit (unchanged when it was already there)
+  kMissing,  // there is no title file; the fallback title was added
+  kFailed,   // the file could not be read, or the edit refused it; the fallback was added
+};
+
+// Start-up: loads the title file into `edit` (line ends made CR LF, text after a NUL
+// dropped), or adds the fallback title when it cannot. No message in either case.
+TitleLoad LoadTitleFile(const std::string& path, TitleText& edit);
+
+// LoadTitleFile; true when the file's text was loaded.
 bool LoadTitleLines(const std::string& path, TitleText& edit);
 
 // Shut-down: stores the whole text of `edit` byte for byte. Raises Error with the create
-// or write failure message. Never leaves a half-written file behind.
+// or write failure message. The text goes to a temporary file beside the title file that
+// then replaces it, so a failure never leaves a half-written title file behind; a title
+// file that may not be written (read-only, held open) is refused, not replaced.
+// Callers save only text that this run loaded or the user edited (see TitleFileGuard).
 void SaveTitleLines(const std::string& path, const TitleText& edit);
 
+// Keeps shut-down from replacing the stored title lines with text the user never saw
+// come from them: when start-up stopped before loading (the edit is still empty), or the
+// file exists but could not be read, the stored file is left alone unless the user has
+// edited the title since.
+class TitleFileGuard {
+ public:
+  // Start-up: LoadTitleFile, remembering whether the edit now holds the text to keep
+  // (the file's text, or the fallback title when there was no file).
+  TitleLoad Load(const std::string& path, TitleText& edit);
+  // The user changed the title text (not Load's own change).
+  void MarkEdited() { keep_ = true; }
+  bool KeepsText() const { return keep_; }
+  // Shut-down: SaveTitleLines when the text is to be kept; otherwise the file is not
+  // touched and the result is false.
+  bool Save(const std::string& path, const TitleText& edit) const;
+
+ private:
+  bool keep_ = false;
+};
+
 // A title text held in memory (the CLI, tests); its lines are split at CR LF, a last
-// empty line not counted.
+// empty line not counted, each line cut to 4096 bytes as the window reads its lines.
 class MemoryTitleText : public TitleText, public TitleLines {
  public:
   std::string Text() const override { return text_; }

@@ -27,12 +27,16 @@ std::string MaskBackslashes(std::string_view utf8) {
 
 }  // namespace
 
-std::string ToHostPath(std::string_view internalPath) {
+std::string DisplayPath(std::string_view internalPath) {
   std::string slashed(internalPath);
   for (std::size_t i = 0; i < slashed.size(); i += CharLength(slashed, i)) {
     if (slashed[i] == '\\') slashed[i] = '/';
   }
-  return SjisToUtf8(slashed);
+  return slashed;
+}
+
+std::string ToHostPath(std::string_view internalPath) {
+  return SjisToUtf8(DisplayPath(internalPath));
 }
 
 std::string FromHostPath(std::string_view hostPath) {

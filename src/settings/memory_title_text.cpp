@@ -1,0 +1,49 @@
+#include "settings/title_file.h"
+#include "text/sjis.h"
+
+namespace favpage {
+namespace {
+
+// The window reads each of its lines into a buffer of this size.
+constexpr std::size_t kLineLimit = 4096;
+
+// The line cut to the limit without splitting a double-byte character.
+std::string CutLine(std::string_view line) {
+  if (line.size() <= kLineLimit) return std::string(line);
+  std::size_t end = 0;
+  while (end + CharLength(line, end) <= kLineLimit) end += CharLength(line, end);
+  return std::string(line.substr(0, end));
+}
+
+}  // namespace
+
+bool MemoryTitleText::SetText(const std::string& text) {
+  text_ = text;
+  return true;
+}
+
+int MemoryTitleText::LineCount() const {
+  int count = 0;
+  for (std::size_t start = 0; start < text_.size(); ++count) {
+    const std::size_t end = text_.find("\r\n", start);
+    if (end == std::string::npos) return count + 1;
+    start = end + 2;
+  }
+  return count;
+}
+
+std::string MemoryTitleText::Line(int index) const {
+  if (index < 0) return {};
+  std::size_t start = 0;
+  for (int i = 0; i < index; ++i) {
+    const std::size_t end = text_.find("\r\n", start);
+    if (end == std::string::npos) return {};
+    start = end + 2;
+  }
+  if (start >= text_.size()) return {};
+  const std::size_t end = text_.find("\r\n", start);
+  return CutLine(
+      std::string_view(text_).substr(start, end == std::string::npos ? end : end - start));
+}
+
+}  // namespace favpage

@@ -1,0 +1,149 @@
+#include "settings/title_file.h"
+
+#include <cstdio>
+#include <random>
+#include <string_view>
+
+#include "platform/file_ops.h"
+#include "platform/folders.h"
+#include "platform/host_file.h"
+#include "platform/host_path.h"
+#include "text/io_error.h"
+#include "text/messages.h"
+#include "text/sjis.h"
+
+namespace favpage {
+namespace {
+
+constexpr char kCrLf[] = "\r\n";
+
+// A title file this large is not one the title edit could hold; reading stops there
+// instead of filling memory with whatever lies at the path.
+constexpr std::size_t kTitleFileLimit = 16 * 1024 * 1024;
+constexpr int kTooLarge = -1;
+
+// Every CR LF, lone LF and lone CR becomes CR LF; a double-byte character is passed over
+// whole.
+std::string NormaliseLineEnds(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size() + bytes.size() / 16);
+  for (std::size_t i = 0; i < bytes.size();) {
+    if (bytes[i] == '\r' || bytes[i] == '\n') {
+      const bool pair = bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n';
+      text += kCrLf;
+      i += pair ? 2 : 1;
+      continue;
+    }
+    const std::size_t len = CharLength(bytes, i);
+    text.append(bytes.substr(i, len));
+    i += len;
+  }
+  return text;
+}
+
+// The whole file, or the host's error code.
+int ReadWholeFile(const std::string& path, std::string& bytes) {
+  platform::HostFile file;
+  if (const int code = file.Open(path, platform::FileAccess::kRead, platform::FileShare::kRead);
+      code != 0) {
+    return code;
+  }
+  char buffer[64 * 1024];
+  for (;;) {
+    std::size_t got = 0;
+    if (const int code = file.Read(buffer, sizeof buffer, got); code != 0) return code;
+    if (got == 0) break;
+    bytes.append(buffer, got);
+    if (bytes.size() > kTitleFileLimit) return kTooLarge;
+  }
+  return file.Close();
+}
+
+Error CreateError(const std::string& path, int code) {
+  return Error(FormatMessage(msg::kCannotCreateFileFormat, platform::DisplayPath(path),
+                             platform::SystemErrorText(code)));
+}
+
+// Renaming over a file bypasses its read-only mark and any opener's sharing rules, so the
+// existing title file must first admit a writer that shuts everyone else out.
+void CheckReplaceable(const std::string& path) {
+  platform::HostFile existing;
+  const int code = existing.Open(path, platform::FileAccess::kAppend, platform::FileShare::kNone);
+  if (code != 0 && code != io_code::kFileNotFound) throw CreateError(path, code);
+}
+
+std::string TemporaryNameBeside(const std::string& path) {
+  std::random_device random;
+  char suffix[16];
+  std::snprintf(suffix, sizeof suffix, ".tmp-%04x", static_cast<unsigned>(random() & 0xFFFF));
+  return path + suffix;
+}
+
+}  // namespace
+
+std::string FallbackTitle() {
+  return "\x8E\x84\x82\xCC\x82\xA8\x8B\x43\x82\xC9\x93\xFC\x82\xE8";  // 私のお気に入り
+}
+
+void AddTitleLine(TitleText& edit, const std::string& line) {
+  const std::string text = edit.Text();
+  if (text.empty() || text.ends_with(kCrLf)) {
+    edit.SetText(text + line + kCrLf);
+  } else {
+    edit.SetText(text + kCrLf + line);
+  }
+}
+
+TitleLoad LoadTitleFile(const std::string& path, TitleText& edit) {
+  std::string bytes;
+  const int code = ReadWholeFile(path, bytes);
+  if (code == 0) {
+    // The edit takes its text as a C string: whatever follows a NUL never reaches it.
+    const std::string text = NormaliseLineEnds(bytes.substr(0, bytes.find('\0')));
+    if (text == edit.Text() || edit.SetText(text)) return TitleLoad::kLoaded;
+  }
+  AddTitleLine(edit, FallbackTitle());
+  return code == io_code::kFileNotFound ? TitleLoad::kMissing : TitleLoad::kFailed;
+}
+
+bool LoadTitleLines(const std::string& path, TitleText& edit) {
+  return LoadTitleFile(path, edit) == TitleLoad::kLoaded;
+}
+
+void SaveTitleLines(const std::string& path, const TitleText& edit) {
+  const std::string text = edit.Text();
+  CheckReplaceable(path);
+  const std::string temporary = TemporaryNameBeside(path);
+  {
+    platform::HostFile file;
+    if (const int code =
+            file.Open(temporary, platform::FileAccess::kCreate, platform::FileShare::kNone);
+        code != 0) {
+      throw CreateError(path, code);
+    }
+    const bool written = file.Write(text.data(), text.size()) == 0;
+    const bool closed = file.Close() == 0;
+    if (!written || !closed) {
+      platform::RemoveFileQuietly(temporary);
+      throw Error(msg::kStreamWriteError);
+    }
+  }
+  if (!platform::ReplaceFile(path, temporary)) {
+    platform::RemoveFileQuietly(temporary);
+    throw CreateError(path, io_code::kAccessDenied);
+  }
+}
+
+TitleLoad TitleFileGuard::Load(const std::string& path, TitleText& edit) {
+  const TitleLoad result = LoadTitleFile(path, edit);
+  keep_ = keep_ || result != TitleLoad::kFailed;
+  return result;
+}
+
+bool TitleFileGuard::Save(const std::string& path, const TitleText& edit) const {
+  if (!keep_) return false;
+  SaveTitleLines(path, edit);
+  return true;
+}
+
+}  // namespace favpage

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/folders.h"
+#include "settings/settings_file.h"
+#include "support/test_support.h"
+#include "text/io_error.h"
+
+namespace favpage {
+namespace {
+
+using test::CrLfLines;
+using test::Sjis;
+
+TEST(SettingsFile, LiesBesideTheExecutable) {
+  EXPECT_EQ(SettingsFilePath("C:\\Tools\\favpage.exe"), "C:\\Tools\\favpage.INI");
+  EXPECT_EQ(TitleFilePath("C:\\Tools\\favpage.exe"), "C:\\Tools\\favpage.tit");
+  EXPECT_EQ(SettingsFilePath("\\usr\\bin\\favpage"), "\\usr\\bin\\favpage.INI");
+  EXPECT_EQ(TitleFilePath("\\opt\\x.y\\favpage"), "\\opt\\x.y\\favpage.tit");
+  EXPECT_EQ(SettingsFilePath("\\opt\\favpage.1.0.exe"), "\\opt\\favpage.1.0.INI");
+}
+
+TEST(SettingsFile, MissingFileReadsAsAllDefaults) {
+  test::TempDir dir;
+  const SettingsState state = ReadStoredSettings(SettingsFile(dir.internal("none.INI")));
+  EXPECT_EQ(state.OutName, "");
+  EXPECT_EQ(state.OutType, 0);
+  EXPECT_FALSE(state.ReturnFlag);
+  EXPECT_EQ(state.ReturnLine, Sjis("ＨＰに戻る"));
+  EXPECT_EQ(state.ReturnURL, kDefaultReturnURL);
+  EXPECT_EQ(state.StyleType, 0);
+  EXPECT_FALSE(state.SetBlank);
+  EXPECT_EQ(state.FavoritePath, kFavoritePathPlaceholder);
+  EXPECT_FALSE(std::filesystem::exists(dir.hostPath("none.INI")));
+}
+
+TEST(SettingsFile, StoredValuesAsStartUpSeesThem) {
+  test::TempDir dir;
+  test::WriteBytes(
+      dir.hostPath("f.INI"),
+      CrLfLines({"[Setup]", "OutName=C:\\web\\links.html", "OutType=257", "ReturnFlag=yes",
+                 "ReturnLine=", "ReturnURL=", "StyleType=5", "SetBlank=2"}));
+  const SettingsState state = ReadStoredSettings(SettingsFile(dir.internal("f.INI")));
+  EXPECT_EQ(state.OutName, "C:\\web\\links.html");
+  EXPECT_EQ(state.OutType, 1);
+  EXPECT_FALSE(state.ReturnFlag);
+  EXPECT_EQ(state.ReturnLine, "");  // present but empty: not the default
+  EXPECT_EQ(state.ReturnURL, "");
+  EXPECT_EQ(state.StyleType, 5);
+  EXPECT_TRUE(state.SetBlank);
+
+  for (const auto& [stored, expected] :
+       {std::pair{"256", 0}, {"-1", 255}, {"7", 7}, {"0x1", 1}, {"$1FF", 255}, {"abc", 0}}) {
+    test::WriteBytes(dir.hostPath("f.INI"),
+                     CrLfLines({"[Setup]", std::string("OutType=") + stored}));
+    EXPECT_EQ(ReadStoredSettings(SettingsFile(dir.internal("f.INI"))).OutType, expected) << stored;
+  }
+}
+
+TEST(SettingsFile, LongValueReadsBackCutTo2047Bytes) {
+  test::TempDir dir;
+  std::string value;
+  for (int i = 0; i < 3000; ++i) value += static_cast<char>('a' + i % 26);
+  SettingsFile file(dir.internal("f.INI"));
+  file.WriteString("Setup", "OutName", value);
+  EXPECT_EQ(file.ReadString("Setup", "OutName", "x"), value.substr(0, 2047));
+}
+
+TEST(SettingsFile, ShutDownWritesTheSevenKeysInOrderIntoANewFile) {
+  test::TempDir dir;
+  SettingsState state;
+  state.OutName = Sjis("C:\\ソフト\\表示.html");  // second bytes 0x5C
+  state.OutType = 255;
+  state.ReturnFlag = true;
+  state.ReturnLine = Sjis("ＨＰに戻る");
+  state.ReturnURL = "../index.html";
+  state.StyleType = -1;
+  state.SetBlank = false;
+  SettingsFile file(dir.internal("new.INI"));
+  WriteStoredSettings(file, state);
+
+  EXPECT_EQ(test::ReadBytes(dir.hostPath("new.INI")),
+            CrLfLines({"[Setup]", "OutName=" + state.OutName, "OutType=255", "ReturnFlag=1",
+                       "ReturnLine=" + state.ReturnLine, "ReturnURL=../index.html", "StyleType=-1",
+                       "SetBlank=0"}));
+
+  const SettingsState back = ReadStoredSettings(file);
+  EXPECT_EQ(back.OutName, state.OutName);
+  EXPECT_EQ(back.OutType, 255);
+  EXPECT_TRUE(back.ReturnFlag);
+  EXPECT_EQ(back.ReturnLine, state.ReturnLine);
+  EXPECT_EQ(back.ReturnURL, state.ReturnURL);
+  EXPECT_EQ(back.StyleType, -1);
+  EXPECT_FALSE(back.SetBlank);
+}
+
+TEST(SettingsFile, WriteKeepsOtherSectionsAndComments) {
+  test::TempDir dir;
+  const std::string before = CrLfLines({"; made by hand", "[Other]", "OutName=keep me", "",
+                                        "[setup]", "; the output", "OutName=old", "Extra=1"});
+  test::WriteBytes(dir.hostPath("f.INI"), before);
+  SettingsFile file(dir.internal("f.INI"));
+  SettingsState state;
+  state.OutName = "new";
+  WriteStoredSettings(file, state);
+
+  const std::string after = test::ReadBytes(dir.hostPath("f.INI"));
+  EXPECT_EQ(after.rfind(CrLfLines({"; made by hand", "[Other]", "OutName=keep me", "", "[setup]",
+                                   "; the output", "OutName=new", "Extra=1"}),
+                        0),
+            0u)
+      << after;
+  EXPECT_EQ(file.ReadString("Other", "OutName", ""), "keep me");
+  EXPECT_EQ(file.ReadString("Setup", "Extra", ""), "1");
+  EXPECT_EQ(ReadStoredSettings(file).OutName, "new");
+  EXPECT_EQ(file.ReadString("Setup", "SetBlank", "missing"), "0");
+}
+
+TEST(SettingsFile, RefusedWriteNamesTheFileAsTheUserSeesIt) {
+  test::TempDir dir;
+  std::filesystem::create_directory(dir.hostPath("ソフト表示"));
+  const std::string before = CrLfLines({"[Setup]", "OutName=old"});
+  test::WriteBytes(dir.hostPath("ソフト表示/favpage.INI"), before);
+  chmod(dir.hostPath("ソフト表示/favpage.INI").c_str(), 0444);
+
+  SettingsFile file(dir.internal("ソフト表示\\favpage.INI"));
+  SettingsState state;
+  try {
+    WriteStoredSettings(file, state);
+    FAIL() << "a read-only settings file was written";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.what(),
+              Sjis(dir.hostPath("ソフト表示/favpage.INI").string() + " に書き込めません"));
+  }
+  EXPECT_EQ(test::ReadBytes(dir.hostPath("ソフト表示/favpage.INI")), before);
+
+  SettingsFile nowhere(dir.internal("missing\\favpage.INI"));
+  EXPECT_THROW(nowhere.WriteBool("Setup", "SetBlank", true), Error);
+  EXPECT_FALSE(std::filesystem::exists(dir.hostPath("missing")));
+}
+
+TEST(SettingsFile, OutputDirIsTheChosenFilesFolder) {
+  test::TempDir dir;
+  SettingsFile file(dir.internal("f.INI"));
+  EXPECT_EQ(ReadOutputDir(file), platform::CurrentDirectory());
+
+  const std::pair<std::string, std::string> cases[] = {
+      {"C:\\links.html", "C:\\"},
+      {"D:\\site\\a.html", "D:\\site"},
+      {"\\home\\me\\web\\a.html", "\\home\\me\\web"},
+      {"\\a.html", "\\"},
+      {Sjis("C:\\ソフト\\表\\a.html"), Sjis("C:\\ソフト\\表")},
+  };
+  for (const auto& [chosen, folder] : cases) {
+    WriteOutputDir(file, chosen);
+    EXPECT_EQ(ReadOutputDir(SettingsFile(dir.internal("f.INI"))), folder) << chosen;
+  }
+}
+
+}  // namespace
+}  // namespace favpage
