@@ -1,0 +1,69 @@
+// The create command: the steps of the create button without the window, which the
+// host's Progress and MessageBox stand in for.
+#include "generate/generation_command.h"
+
+#include "preview/style_sheet.h"
+#include "text/messages.h"
+#include "text/path_rules.h"
+#include "text/text_file.h"
+
+namespace favpage {
+namespace {
+
+// Takes the progress window down however the run ends, an error included.
+class RunEndedGuard {
+ public:
+  explicit RunEndedGuard(Progress& progress) : progress_(progress) {}
+  RunEndedGuard(const RunEndedGuard&) = delete;
+  RunEndedGuard& operator=(const RunEndedGuard&) = delete;
+  ~RunEndedGuard() { progress_.RunEnded(); }
+
+ private:
+  Progress& progress_;
+};
+
+}  // namespace
+
+GenerationStats RunGenerationCommand(const SettingsState& state, const TitleLines& titles,
+                                     Progress& progress, MessageBox& messages,
+                                     const std::string& exeFolder) {
+  if (state.OutName.empty()) {
+    messages.ShowMessage(msg::kNoOutputName, msg::kConfirmCaption, MessageKind::kConfirmation);
+    return {};
+  }
+  progress.RunStarted();
+  const RunEndedGuard runEnded(progress);
+  progress.ProcessMessages();
+
+  // The state is the window's: its handlers may change it whenever messages are
+  // processed. The walk keeps the page it began with; a new output name or style takes
+  // effect at the style sheet, which reads both after the walk.
+  const std::string page = state.OutName;
+  PageGenerator generator(state, titles, progress);
+  switch (state.OutType) {
+    case 0:
+      generator.WritePageHead(page);
+      generator.WalkSinglePage(page, state.FavoritePath + "\\");
+      break;
+    case 1:
+      generator.WriteFolderPage(page, state.FavoritePath + "\\", 0, "");
+      break;
+    default:
+      break;  // no page; the style sheet is still installed
+  }
+  if (state.StyleType > 0) InstallStyleSheet(state, exeFolder);
+  return generator.stats();
+}
+
+void InstallStyleSheet(const SettingsState& state, const std::string& exeFolder) {
+  const std::string name = StyleSheetFileName(state.StyleType);
+  // The source is open before the destination is created: when both are the same file,
+  // the source's sharing refuses the creation (code 32) before the file is emptied.
+  TextFile source(exeFolder + name, TextMode::kRead);
+  TextFile destination(ExtractFilePath(state.OutName) + name, TextMode::kCreate);
+  CopyTextLines(source, destination);
+  source.Close();
+  destination.Close();
+}
+
+}  // namespace favpage
