@@ -1,0 +1,109 @@
+#include "cli/cli_options.h"
+
+#include <functional>
+#include <map>
+
+namespace favpage::cli {
+namespace {
+
+int ChoiceIndex(const std::string& option, const std::string& value,
+                const std::vector<std::string>& choices) {
+  for (std::size_t i = 0; i < choices.size(); ++i) {
+    if (choices[i] == value) return static_cast<int>(i);
+  }
+  std::string allowed;
+  for (const std::string& choice : choices) allowed += (allowed.empty() ? "" : "|") + choice;
+  throw UsageError(option + " takes " + allowed + ", not '" + value + "'");
+}
+
+}  // namespace
+
+std::string UsageText() {
+  return "usage: favpage-cli [--favorites DIR] [--out FILE] [--type single|tree]\n"
+         "                   [--style none|0|1|2] [--blank | --no-blank]\n"
+         "                   [--return-caption TEXT --return-url URL | --no-return]\n"
+         "                   [--title TEXT]... [--title-file FILE] [--settings FILE]\n"
+         "                   [--quiet] [--help] [--version]\n"
+         "\n"
+         "Writes the link pages of a favorites folder, as the favpage window's create\n"
+         "button does. Settings not given here come from favpage.INI and favpage.tit\n"
+         "beside this program (or --settings FILE), else from the defaults.\n"
+         "\n"
+         "  --favorites DIR        the favorites folder (default: $HOME/Favorites)\n"
+         "  --out FILE             the output page; relative to the current folder\n"
+         "  --type single|tree     one page, or one page per folder\n"
+         "  --style none|0|1|2     no style sheet, or mirelstyle0.css to mirelstyle2.css\n"
+         "  --blank, --no-blank    whether links open in a new window\n"
+         "  --return-caption TEXT  write the return link with this caption\n"
+         "  --return-url URL       write the return link with this address\n"
+         "  --no-return            write no return link\n"
+         "  --title TEXT           a title line (repeat for more lines)\n"
+         "  --title-file FILE      the title lines, one per line\n"
+         "  --settings FILE        the settings file to read instead of favpage.INI\n"
+         "  --quiet                print nothing but errors\n"
+         "  --help                 print this text\n"
+         "  --version              print the version\n";
+}
+
+CliOptions ParseCliArguments(const std::vector<std::string>& args) {
+  CliOptions options;
+  using ValueHandler = std::function<void(const std::string& option, const std::string& value)>;
+  const std::map<std::string, ValueHandler> valued = {
+      {"--favorites", [&](auto&, auto& v) { options.favorites = v; }},
+      {"--out", [&](auto&, auto& v) { options.out = v; }},
+      {"--type", [&](auto& o, auto& v) { options.outType = ChoiceIndex(o, v, {"single", "tree"}); }},
+      {"--style",
+       [&](auto& o, auto& v) { options.styleType = ChoiceIndex(o, v, {"none", "0", "1", "2"}); }},
+      {"--return-caption",
+       [&](auto&, auto& v) {
+         options.returnCaption = v;
+         options.returnLink = true;
+       }},
+      {"--return-url",
+       [&](auto&, auto& v) {
+         options.returnUrl = v;
+         options.returnLink = true;
+       }},
+      {"--title", [&](auto&, auto& v) { options.titles.push_back(v); }},
+      {"--title-file", [&](auto&, auto& v) { options.titleFile = v; }},
+      {"--settings", [&](auto&, auto& v) { options.settingsFile = v; }},
+  };
+  const std::map<std::string, std::function<void()>> flags = {
+      {"--blank", [&] { options.blank = true; }},
+      {"--no-blank", [&] { options.blank = false; }},
+      {"--no-return", [&] { options.returnLink = false; }},
+      {"--quiet", [&] { options.quiet = true; }},
+      {"--help", [&] { options.help = true; }},
+      {"--version", [&] { options.version = true; }},
+  };
+
+  bool sawNoReturn = false;
+  bool sawReturnText = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string option = args[i];
+    std::optional<std::string> inlineValue;
+    if (const std::size_t eq = option.find('='); option.rfind("--", 0) == 0 && eq != std::string::npos) {
+      inlineValue = option.substr(eq + 1);
+      option.resize(eq);
+    }
+    if (auto flag = flags.find(option); flag != flags.end() && !inlineValue) {
+      flag->second();
+      sawNoReturn |= option == "--no-return";
+      continue;
+    }
+    auto handler = valued.find(option);
+    if (handler == valued.end()) throw UsageError("unknown argument '" + args[i] + "'");
+    if (!inlineValue && i + 1 >= args.size()) throw UsageError(option + " needs a value");
+    handler->second(option, inlineValue ? *inlineValue : args[++i]);
+    sawReturnText |= option == "--return-caption" || option == "--return-url";
+  }
+  if (sawNoReturn && sawReturnText) {
+    throw UsageError("--no-return cannot be combined with --return-caption or --return-url");
+  }
+  if (!options.titles.empty() && options.titleFile) {
+    throw UsageError("--title and --title-file cannot be combined");
+  }
+  return options;
+}
+
+}  // namespace favpage::cli

@@ -1,0 +1,223 @@
+#include "cli/cli_run.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "support/test_support.h"
+
+namespace favpage::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CrLfLines;
+using test::ReadBytes;
+using test::Sjis;
+using test::WriteBytes;
+
+// A program folder holding the style sheets, and a small favorites tree beside it.
+class CliRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(dir_.hostPath("app"));
+    for (const char* sheet : {"mirelstyle0.css", "mirelstyle1.css", "mirelstyle2.css"}) {
+      fs::copy_file(fs::path(FAVPAGE_DATA_DIR) / sheet, dir_.hostPath("app") / sheet);
+    }
+    test::WriteShortcut(dir_.hostPath("Fav/News.url"), "news.html");
+    test::WriteShortcut(dir_.hostPath("Fav/Tools/Editor.url"), "tools/editor.html");
+  }
+
+  int Run(std::vector<std::string> args) {
+    out_.str("");
+    err_.str("");
+    return CliMain(args, dir_.internal("app/favpage-cli"), out_, err_);
+  }
+
+  std::string Page(std::string_view name) { return ReadBytes(dir_.hostPath(name)); }
+  std::string HostPath(std::string_view name) { return dir_.hostPath(name).string(); }
+
+  test::TempDir dir_;
+  std::ostringstream out_;
+  std::ostringstream err_;
+};
+
+// The style-sheet copy is line-wise: every line ends with CR LF.
+std::string WithCrLf(const std::string& text) {
+  std::string result;
+  for (char c : text) {
+    if (c == '\r') continue;
+    if (c == '\n') result += '\r';
+    result += c;
+  }
+  if (!result.empty() && result.back() != '\n') result += "\r\n";
+  return result;
+}
+
+std::string HeadBlock(std::string_view title, std::initializer_list<std::string_view> extraHead,
+                      std::string_view returnLine) {
+  std::string head = CrLfLines({"<!doctype html public \"-//W3C//DTD HTML 4.01 Transitional//EN\">",
+                                "<HTML lang=\"ja-JP\">", "<HEAD>",
+                                "<META http-equiv=\"Content-Type\" content=\"text/html; "
+                                "charset=Shift_JIS\">",
+                                "<META NAME=\"GENERATOR\" CONTENT=\"Mirel Favorites Manager - "
+                                "Programmed by Ordan\">"});
+  head += "<TITLE>" + std::string(title) + "</TITLE>\r\n";
+  for (std::string_view line : extraHead) head += std::string(line) + "\r\n";
+  head += CrLfLines({"</HEAD>", "", "<BODY>", "<H1>"});
+  if (!title.empty()) head += std::string(title) + "<BR>\r\n";
+  head += CrLfLines({"</H1>", ""});
+  if (!returnLine.empty()) head += std::string(returnLine) + "\r\n";
+  head += "\r\n";
+  return head;
+}
+
+TEST_F(CliRun, WritesTheSinglePageWithEveryOption) {
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("site/links.html"),
+                 "--style", "0", "--blank", "--return-caption", "ＨＰに戻る", "--return-url",
+                 "../index.html", "--title", "Links"}),
+            kExitSuccess)
+      << err_.str();
+  const std::string expected =
+      HeadBlock("Links",
+                {"<link href=\"mirelstyle0.css\" rel=\"stylesheet\" type=\"text/css\">",
+                 "<BASE TARGET=\"_blank\">"},
+                Sjis("<p><A HREF=\"../index.html\">ＨＰに戻る</A></p>")) +
+      CrLfLines({Sjis("\t<H2>トップページ</H2>"), "\t<DL>",
+                 "\t\t<DD><A HREF=\"news.html\">News</A></DD>", "\t</DL>", "", "<HR>",
+                 "\t<H2>Tools</H2>", "\t<DL>",
+                 "\t\t<DD><A HREF=\"tools/editor.html\">Editor</A></DD>", "\t</DL>", "",
+                 "</BODY>", "</HTML>"});
+  EXPECT_EQ(Page("site/links.html"), expected);
+  EXPECT_EQ(Page("site/mirelstyle0.css"), WithCrLf(Page("app/mirelstyle0.css")));
+  EXPECT_EQ(err_.str(), "Output link file ... links.html\n");
+  EXPECT_NE(out_.str().find("1 page, 2 links, 2 folders in "), std::string::npos) << out_.str();
+}
+
+TEST_F(CliRun, TakesItsDefaultsFromTheWindowsFilesBesideIt) {
+  WriteBytes(dir_.hostPath("app/favpage.INI"),
+             CrLfLines({"[Setup]", "OutName=" + dir_.internal("web\\links.html"), "OutType=1",
+                        "ReturnFlag=0", "StyleType=3", "SetBlank=0"}));
+  WriteBytes(dir_.hostPath("app/favpage.tit"), Sjis("私のリンク\r\n"));
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--quiet"}), kExitSuccess) << err_.str();
+  EXPECT_EQ(out_.str(), "");
+  EXPECT_EQ(err_.str(), "");
+  const std::string top = Page("web/links.html");
+  EXPECT_NE(top.find(Sjis("<TITLE>私のリンク</TITLE>")), std::string::npos);
+  EXPECT_NE(top.find("mirelstyle2.css"), std::string::npos);
+  EXPECT_NE(top.find("<A HREF=\"links_0.html\">"), std::string::npos);
+  EXPECT_TRUE(fs::exists(dir_.hostPath("web/links_0.html")));
+  EXPECT_EQ(Page("web/mirelstyle2.css"), WithCrLf(Page("app/mirelstyle2.css")));
+}
+
+TEST_F(CliRun, CommandLineWinsOverTheSettingsFile) {
+  WriteBytes(dir_.hostPath("app/favpage.INI"),
+             CrLfLines({"[Setup]", "OutName=" + dir_.internal("web\\links.html"), "OutType=1",
+                        "StyleType=3"}));
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("other/one.html"), "--type",
+                 "single", "--style", "none", "--quiet"}),
+            kExitSuccess)
+      << err_.str();
+  EXPECT_FALSE(fs::exists(dir_.hostPath("web")));
+  EXPECT_FALSE(fs::exists(dir_.hostPath("other/one_0.html")));
+  EXPECT_FALSE(fs::exists(dir_.hostPath("other/mirelstyle2.css")));
+  EXPECT_EQ(Page("other/one.html").find("mirelstyle"), std::string::npos);
+}
+
+TEST_F(CliRun, NamedSettingsFileReplacesTheOneBesideTheProgram) {
+  WriteBytes(dir_.hostPath("app/favpage.INI"), CrLfLines({"[Setup]", "SetBlank=1"}));
+  WriteBytes(dir_.hostPath("mine.ini"), CrLfLines({"[setup]", "ReturnFlag=1", "ReturnURL=/"}));
+  ASSERT_EQ(Run({"--settings", HostPath("mine.ini"), "--favorites", HostPath("Fav"), "--out",
+                 HostPath("p.html"), "--quiet"}),
+            kExitSuccess);
+  const std::string page = Page("p.html");
+  EXPECT_EQ(page.find("<BASE"), std::string::npos);
+  EXPECT_NE(page.find(Sjis("<p><A HREF=\"/\">ＨＰに戻る</A></p>")), std::string::npos);
+
+  EXPECT_EQ(Run({"--settings", HostPath("missing.ini"), "--out", HostPath("p.html")}), kExitUsage);
+  EXPECT_NE(err_.str().find("missing.ini"), std::string::npos);
+}
+
+TEST_F(CliRun, TitleLinesComeFromOptionsOrFilesOrTheFallback) {
+  const std::string out = HostPath("t.html");
+  auto titleBlock = [&] {
+    const std::string page = Page("t.html");
+    const std::size_t from = page.find("<TITLE>");
+    return page.substr(from, page.find("</H1>") - from);
+  };
+
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", out, "--quiet"}), kExitSuccess);
+  EXPECT_EQ(titleBlock(), Sjis("<TITLE>私のお気に入り</TITLE>\r\n</HEAD>\r\n\r\n<BODY>\r\n"
+                               "<H1>\r\n私のお気に入り<BR>\r\n"));
+
+  WriteBytes(dir_.hostPath("titles.txt"), "One\nTwo\rThree");
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", out, "--title-file",
+                 HostPath("titles.txt"), "--quiet"}),
+            kExitSuccess);
+  EXPECT_NE(titleBlock().find("<H1>\r\nOne<BR>\r\nTwo<BR>\r\nThree<BR>\r\n"), std::string::npos);
+
+  WriteBytes(dir_.hostPath("empty.txt"), "");
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", out, "--title-file",
+                 HostPath("empty.txt"), "--quiet"}),
+            kExitSuccess);
+  EXPECT_EQ(titleBlock(), "<TITLE></TITLE>\r\n</HEAD>\r\n\r\n<BODY>\r\n<H1>\r\n");
+
+  EXPECT_EQ(Run({"--favorites", HostPath("Fav"), "--out", out, "--title-file",
+                 HostPath("none.txt")}),
+            kExitFailure);
+  EXPECT_EQ(err_.str(), "ファイルが見つかりません.\n");
+}
+
+TEST_F(CliRun, FailuresPrintTheMessageAndExitOne) {
+  EXPECT_EQ(Run({"--favorites", HostPath("Fav")}), kExitFailure);
+  EXPECT_EQ(err_.str(), "出力するﾌｧｲﾙ名を指定して下さい.\n");
+
+  EXPECT_EQ(Run({"--favorites", HostPath("NoSuchFolder"), "--out", HostPath("x.html")}),
+            kExitFailure);
+  EXPECT_EQ(err_.str(), "お気に入りが見つかりませんでした.\n");
+  EXPECT_FALSE(fs::exists(dir_.hostPath("x.html")));
+
+  WriteBytes(dir_.hostPath("locked.html"), "kept");
+  fs::permissions(dir_.hostPath("locked.html"), fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("locked.html"), "--quiet"}),
+            kExitFailure);
+  EXPECT_EQ(err_.str(), "ファイルへのアクセスが拒否されました.\n");
+  EXPECT_EQ(Page("locked.html"), "kept");
+}
+
+TEST_F(CliRun, MissingStyleSheetFailsAfterThePagesAreWritten) {
+  fs::remove(dir_.hostPath("app/mirelstyle1.css"));
+  EXPECT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("s/links.html"), "--style",
+                 "1", "--quiet"}),
+            kExitFailure);
+  EXPECT_EQ(err_.str(), "ファイルが見つかりません.\n");
+  EXPECT_NE(Page("s/links.html").find("</HTML>\r\n"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir_.hostPath("s/mirelstyle1.css")));
+}
+
+TEST_F(CliRun, RelativeOutputIsTakenFromTheCurrentFolder) {
+  const fs::path previous = fs::current_path();
+  fs::create_directories(dir_.hostPath("cwd"));
+  fs::current_path(dir_.hostPath("cwd"));
+  const int code = Run({"--favorites", HostPath("Fav"), "--out", "pages/./links.html", "--quiet"});
+  fs::current_path(previous);
+  ASSERT_EQ(code, kExitSuccess) << err_.str();
+  EXPECT_TRUE(fs::exists(dir_.hostPath("cwd/pages/links.html")));
+}
+
+TEST_F(CliRun, JapaneseNamesWithBackslashBytesStayWhole) {
+  test::WriteShortcut(dir_.hostPath("Fav/ソフト/表示/Viewer.url"), "v.html");
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("ソフト/links.html"), "--type",
+                 "tree", "--quiet"}),
+            kExitSuccess)
+      << err_.str();
+  const std::string top = Page("ソフト/links.html");
+  EXPECT_NE(top.find(Sjis("＜ソフト＞")), std::string::npos);
+  // "Tools" comes before "ソフト" in the folder's order, so ソフト's page is links_1.
+  const std::string deepest = Page("ソフト/links_1_0.html");
+  EXPECT_NE(deepest.find(Sjis("\t<H2>ソフト > 表示</H2>")), std::string::npos);
+}
+
+}  // namespace
+}  // namespace favpage::cli
