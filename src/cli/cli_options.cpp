@@ -51,9 +51,14 @@ CliOptions ParseCliArguments(const std::vector<std::string>& args) {
   const std::map<std::string, ValueHandler> valued = {
       {"--favorites", [&](auto&, auto& v) { options.favorites = v; }},
       {"--out", [&](auto&, auto& v) { options.out = v; }},
-      {"--type", [&](auto& o, auto& v) { options.outType = ChoiceIndex(o, v, {"single", "tree"}); }},
+      {"--type",
+       [&](auto& o, auto& v) {
+         options.outType = ChoiceIndex(o, v, {"single", "tree"});
+       }},
       {"--style",
-       [&](auto& o, auto& v) { options.styleType = ChoiceIndex(o, v, {"none", "0", "1", "2"}); }},
+       [&](auto& o, auto& v) {
+         options.styleType = ChoiceIndex(o, v, {"none", "0", "1", "2"});
+       }},
       {"--return-caption",
        [&](auto&, auto& v) {
          options.returnCaption = v;
@@ -82,7 +87,8 @@ CliOptions ParseCliArguments(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string option = args[i];
     std::optional<std::string> inlineValue;
-    if (const std::size_t eq = option.find('='); option.rfind("--", 0) == 0 && eq != std::string::npos) {
+    if (const std::size_t eq = option.find('=');
+        option.rfind("--", 0) == 0 && eq != std::string::npos) {
       inlineValue = option.substr(eq + 1);
       option.resize(eq);
     }

@@ -63,8 +63,8 @@ void LoadTitles(const CliOptions& options, const std::string& exeFolder, MemoryT
   if (options.titleFile && !FileExists(*options.titleFile)) {
     throw IoError(io_code::kFileNotFound);
   }
-  LoadTitleLines(options.titleFile ? InternalPath(*options.titleFile) : exeFolder + kWindowTitleName,
-                 titles);
+  LoadTitleLines(
+      options.titleFile ? InternalPath(*options.titleFile) : exeFolder + kWindowTitleName, titles);
 }
 
 void PrintSummary(std::ostream& out, const GenerationStats& stats, double seconds) {
@@ -108,7 +108,8 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
 
     TerminalProgress progress(err, options.quiet);
     TerminalMessages messages(err);
-    const GenerationStats stats = RunGenerationCommand(state, titles, progress, messages, exeFolder);
+    const GenerationStats stats =
+        RunGenerationCommand(state, titles, progress, messages, exeFolder);
     if (messages.shown()) return kExitFailure;
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
     if (!options.quiet) PrintSummary(out, stats, elapsed.count());

@@ -11,13 +11,13 @@ namespace favpage {
 inline constexpr char kFavoritePathPlaceholder[] = "*** Disable to find ***";
 
 struct SettingsState {
-  std::string OutName;            // full path of the output page; empty: none named
-  std::uint8_t OutType = 0;       // 0 one page, 1 one page per folder, other: no page
-  bool ReturnFlag = false;        // write the return link
-  std::string ReturnLine;         // the return link's caption
-  std::string ReturnURL;          // the return link's address
-  std::int32_t StyleType = 0;     // >0: style sheet StyleType-1; 0 or -1: none
-  bool SetBlank = false;          // links open in a new window
+  std::string OutName;         // full path of the output page; empty: none named
+  std::uint8_t OutType = 0;    // 0 one page, 1 one page per folder, other: no page
+  bool ReturnFlag = false;     // write the return link
+  std::string ReturnLine;      // the return link's caption
+  std::string ReturnURL;       // the return link's address
+  std::int32_t StyleType = 0;  // >0: style sheet StyleType-1; 0 or -1: none
+  bool SetBlank = false;       // links open in a new window
   std::string FavoritePath = kFavoritePathPlaceholder;  // no trailing "\"
 };
 

@@ -7,7 +7,8 @@ std::string StyleSheetFileName(std::int32_t styleType) {
 }
 
 std::string StyleSheetLinkLine(std::int32_t styleType) {
-  return "<link href=\"" + StyleSheetFileName(styleType) + "\" rel=\"stylesheet\" type=\"text/css\">";
+  return "<link href=\"" + StyleSheetFileName(styleType) +
+         "\" rel=\"stylesheet\" type=\"text/css\">";
 }
 
 }  // namespace favpage

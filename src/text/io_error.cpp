@@ -11,13 +11,20 @@ IoError::IoError(int code, const std::string& message) : Error(message), code_(c
 
 std::string IoErrorMessage(int code) {
   switch (code) {
-    case io_code::kFileNotFound: return msg::kFileNotFound;
-    case io_code::kPathNotFound: return msg::kInvalidFileName;
-    case io_code::kTooManyOpenFiles: return msg::kTooManyOpenFiles;
-    case io_code::kAccessDenied: return msg::kAccessDenied;
-    case io_code::kReadBeyondEnd: return msg::kReadBeyondEnd;
-    case io_code::kDiskFull: return msg::kDiskFull;
-    case io_code::kNotNumeric: return msg::kNotNumeric;
+    case io_code::kFileNotFound:
+      return msg::kFileNotFound;
+    case io_code::kPathNotFound:
+      return msg::kInvalidFileName;
+    case io_code::kTooManyOpenFiles:
+      return msg::kTooManyOpenFiles;
+    case io_code::kAccessDenied:
+      return msg::kAccessDenied;
+    case io_code::kReadBeyondEnd:
+      return msg::kReadBeyondEnd;
+    case io_code::kDiskFull:
+      return msg::kDiskFull;
+    case io_code::kNotNumeric:
+      return msg::kNotNumeric;
     default: {
       const std::string format = msg::kIoErrorFormat;
       const std::size_t at = format.find("%d");

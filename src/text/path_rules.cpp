@@ -63,8 +63,9 @@ std::string ExtractFilePath(std::string_view path) {
 std::string ExtractFileDir(std::string_view path) {
   const std::size_t last = LastDelimiter(path, kDelimiters);
   if (last == std::string_view::npos) return {};
-  const bool rootDelimiter = last == 0 || (IsSingleByteAt(path, last - 1) &&
-                                           kDelimiters.find(path[last - 1]) != std::string_view::npos);
+  const bool rootDelimiter =
+      last == 0 || (IsSingleByteAt(path, last - 1) &&
+                    kDelimiters.find(path[last - 1]) != std::string_view::npos);
   if (path[last] == '\\' && !rootDelimiter) return std::string(path.substr(0, last));
   return std::string(path.substr(0, last + 1));
 }

@@ -10,9 +10,12 @@ constexpr char kEndOfFileMark = '\x1A';
 
 platform::FileAccess AccessFor(TextMode mode) {
   switch (mode) {
-    case TextMode::kRead: return platform::FileAccess::kRead;
-    case TextMode::kCreate: return platform::FileAccess::kCreate;
-    case TextMode::kAppend: return platform::FileAccess::kAppend;
+    case TextMode::kRead:
+      return platform::FileAccess::kRead;
+    case TextMode::kCreate:
+      return platform::FileAccess::kCreate;
+    case TextMode::kAppend:
+      return platform::FileAccess::kAppend;
   }
   return platform::FileAccess::kRead;
 }

@@ -6,10 +6,10 @@ namespace favpage::cli {
 namespace {
 
 TEST(CliOptions, ReadsEveryOptionInBothForms) {
-  const CliOptions options = ParseCliArguments(
-      {"--favorites", "/f", "--out=o.html", "--type", "tree", "--style=2", "--blank",
-       "--return-caption", "Home", "--return-url", "../", "--title", "A", "--title=B",
-       "--settings", "s.ini", "--quiet"});
+  const CliOptions options =
+      ParseCliArguments({"--favorites", "/f", "--out=o.html", "--type", "tree", "--style=2",
+                         "--blank", "--return-caption", "Home", "--return-url", "../", "--title",
+                         "A", "--title=B", "--settings", "s.ini", "--quiet"});
   EXPECT_EQ(options.favorites, "/f");
   EXPECT_EQ(options.out, "o.html");
   EXPECT_EQ(options.outType, 1);

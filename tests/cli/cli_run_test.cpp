@@ -74,9 +74,9 @@ std::string HeadBlock(std::string_view title, std::initializer_list<std::string_
 }
 
 TEST_F(CliRun, WritesTheSinglePageWithEveryOption) {
-  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("site/links.html"),
-                 "--style", "0", "--blank", "--return-caption", "ＨＰに戻る", "--return-url",
-                 "../index.html", "--title", "Links"}),
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("site/links.html"), "--style",
+                 "0", "--blank", "--return-caption", "ＨＰに戻る", "--return-url", "../index.html",
+                 "--title", "Links"}),
             kExitSuccess)
       << err_.str();
   const std::string expected =
@@ -87,8 +87,8 @@ TEST_F(CliRun, WritesTheSinglePageWithEveryOption) {
       CrLfLines({Sjis("\t<H2>トップページ</H2>"), "\t<DL>",
                  "\t\t<DD><A HREF=\"news.html\">News</A></DD>", "\t</DL>", "", "<HR>",
                  "\t<H2>Tools</H2>", "\t<DL>",
-                 "\t\t<DD><A HREF=\"tools/editor.html\">Editor</A></DD>", "\t</DL>", "",
-                 "</BODY>", "</HTML>"});
+                 "\t\t<DD><A HREF=\"tools/editor.html\">Editor</A></DD>", "\t</DL>", "", "</BODY>",
+                 "</HTML>"});
   EXPECT_EQ(Page("site/links.html"), expected);
   EXPECT_EQ(Page("site/mirelstyle0.css"), WithCrLf(Page("app/mirelstyle0.css")));
   EXPECT_EQ(err_.str(), "Output link file ... links.html\n");
@@ -163,9 +163,9 @@ TEST_F(CliRun, TitleLinesComeFromOptionsOrFilesOrTheFallback) {
             kExitSuccess);
   EXPECT_EQ(titleBlock(), "<TITLE></TITLE>\r\n</HEAD>\r\n\r\n<BODY>\r\n<H1>\r\n");
 
-  EXPECT_EQ(Run({"--favorites", HostPath("Fav"), "--out", out, "--title-file",
-                 HostPath("none.txt")}),
-            kExitFailure);
+  EXPECT_EQ(
+      Run({"--favorites", HostPath("Fav"), "--out", out, "--title-file", HostPath("none.txt")}),
+      kExitFailure);
   EXPECT_EQ(err_.str(), "ファイルが見つかりません.\n");
 }
 
@@ -188,8 +188,8 @@ TEST_F(CliRun, FailuresPrintTheMessageAndExitOne) {
 
 TEST_F(CliRun, MissingStyleSheetFailsAfterThePagesAreWritten) {
   fs::remove(dir_.hostPath("app/mirelstyle1.css"));
-  EXPECT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("s/links.html"), "--style",
-                 "1", "--quiet"}),
+  EXPECT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("s/links.html"), "--style", "1",
+                 "--quiet"}),
             kExitFailure);
   EXPECT_EQ(err_.str(), "ファイルが見つかりません.\n");
   EXPECT_NE(Page("s/links.html").find("</HTML>\r\n"), std::string::npos);
