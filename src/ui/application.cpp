@@ -1,0 +1,29 @@
+#include "ui/application.h"
+
+#include "platform/codepage.h"
+#include "text/io_error.h"
+#include "ui/dialogs.h"
+#include "ui/ui_strings.h"
+
+namespace favpage::ui {
+
+void ShowDefaultError(const std::string& message) {
+  const std::string text = platform::SjisToUtf8(DisplayMessage(message));
+  MessageBoxes::Show(Str(str::kApplicationTitle), QString::fromStdString(text),
+                     QMessageBox::Critical);
+}
+
+void ShowDefaultError(const std::exception& error) { ShowDefaultError(std::string(error.what())); }
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    ShowDefaultError(error);
+  }
+  return false;
+}
+
+}  // namespace favpage::ui

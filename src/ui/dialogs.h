@@ -1,0 +1,44 @@
+// The modal dialogs of the window behind one seam each, so widget tests answer them
+// instead of blocking in a modal loop (next file name, recorded messages).
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace favpage::ui {
+
+struct ShownMessage {
+  QString caption;
+  QString text;
+  QMessageBox::Icon icon;
+};
+
+// Modal message boxes with one "OK" button (default and Escape button), centred on the
+// screen.
+class MessageBoxes {
+ public:
+  static void Show(const QString& caption, const QString& text, QMessageBox::Icon icon);
+
+  // Test hook: from now on record the messages instead of showing them.
+  static void RecordInstead();
+  static std::vector<ShownMessage>& Recorded();
+};
+
+// The browse command's file-save dialog: default suffix ".html", the one HTML filter, no
+// overwrite question, opening in `folder`. The chosen file's host path, or nothing when
+// cancelled.
+class SaveDialogs {
+ public:
+  static std::optional<QString> Choose(QWidget* parent, const QString& folder);
+
+  // Test hooks: the next dialog returns this answer (nullopt: cancelled) without showing.
+  static void SetNextAnswer(std::optional<QString> answer);
+  // The folder the last dialog was asked to open in.
+  static QString LastFolder();
+};
+
+}  // namespace favpage::ui

@@ -1,0 +1,21 @@
+#include "ui/fonts.h"
+
+#include "ui/ui_strings.h"
+
+namespace favpage::ui {
+
+void RegisterFontSubstitutes() {
+  QFont::insertSubstitution(Str(str::kLayoutFace), Str(str::kSubstituteFace));
+}
+
+QFont LayoutFont(int pixelHeight, bool bold, bool underline) {
+  QFont font(Str(str::kLayoutFace));
+  font.setPixelSize(pixelHeight);
+  font.setWeight(bold ? QFont::Bold : QFont::Normal);
+  font.setItalic(false);
+  font.setUnderline(underline);
+  font.setStrikeOut(false);
+  return font;
+}
+
+}  // namespace favpage::ui

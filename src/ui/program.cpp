@@ -1,0 +1,32 @@
+#include "ui/program.h"
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <cstdlib>
+
+#include "ui/application.h"
+#include "ui/fonts.h"
+#include "ui/platform_window.h"
+
+namespace favpage::ui {
+
+void AllowBrowserEngineAsRoot() {
+  if (geteuid() == 0) setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+}
+
+int RunProgram(int argc, char** argv) {
+  AllowBrowserEngineAsRoot();
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  TApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("favpage"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("favpage"));
+  RegisterFontSubstitutes();
+
+  TPlatform Platform;
+  if (!Platform.Start()) return 0;
+  Platform.show();
+  return app.exec();
+}
+
+}  // namespace favpage::ui

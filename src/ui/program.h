@@ -1,0 +1,13 @@
+// The program entry of the desktop window.
+#pragma once
+
+namespace favpage::ui {
+
+// The browser engine refuses to start its sandbox for the root user; switches it off then.
+void AllowBrowserEngineAsRoot();
+
+// Initialises the application, creates the main window (running its start-up), shows it
+// and runs the message loop until it has been closed. Returns the exit code.
+int RunProgram(int argc, char** argv);
+
+}  // namespace favpage::ui

@@ -1,0 +1,34 @@
+#include "ui/progress_window.h"
+
+#include <QLabel>
+#include <QWidget>
+
+#include "ui/ui_strings.h"
+
+namespace favpage::ui {
+
+ProgressWindow ShowProgressWindow(const QWidget* mainWindow) {
+  auto* form = new QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  form->setObjectName(QStringLiteral("WorkForm"));
+  form->setAttribute(Qt::WA_QuitOnClose, false);
+  form->setWindowTitle(Str(str::kWorkingCaption));
+  form->setFixedSize(320, 32);
+
+  auto* label = new QLabel(Str(str::kWorkingInitialText), form);
+  label->setObjectName(QStringLiteral("WorkLabel"));
+  QFont font = label->font();
+  font.setPointSize(10);
+  font.setBold(true);
+  label->setFont(font);
+  label->move(8, 8);
+  label->adjustSize();
+
+  form->winId();  // the native window knows its frame, which the centring includes
+  const QRect over = mainWindow->frameGeometry();
+  const QSize outer = form->frameGeometry().size();
+  form->move(over.center() - QPoint(outer.width() / 2, outer.height() / 2));
+  form->show();
+  return {form, label};
+}
+
+}  // namespace favpage::ui

@@ -1,0 +1,216 @@
+// The create command from the window: the empty-name confirmation, both output types
+// written as the core writes them, the progress window's life, the error display, and
+// the run guarded against a second start and against closing in its middle.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <map>
+
+#include "generate/generation_command.h"
+#include "settings/title_file.h"
+#include "ui_test_support.h"
+
+using namespace favpage;
+using namespace favpage::uitest;
+
+class GenerationWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { TakeMessages(); }
+  void emptyNameAsksForOneAndWritesNothing();
+  void pagesAsTheCoreWritesThem_data();
+  void pagesAsTheCoreWritesThem();
+  void progressWindowDuringTheRun();
+  void missingStyleSheetIsShownAfterThePages();
+  void secondStartDuringARunIsIgnored();
+  void closeDuringARunWaitsForItsEnd();
+};
+
+namespace {
+
+class QuietHost : public Progress, public MessageBox {
+ public:
+  void RunStarted() override {}
+  void SetProgressText(const std::string&) override {}
+  void ProcessMessages() override {}
+  void RunEnded() override {}
+  void ShowMessage(const std::string&, const std::string&, MessageKind) override {}
+};
+
+// Every file below `dir` by relative name, with its bytes.
+std::map<std::string, std::string> Files(const std::filesystem::path& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
+    if (entry.is_regular_file()) {
+      files[std::filesystem::relative(entry.path(), dir).string()] = test::ReadBytes(entry.path());
+    }
+  }
+  return files;
+}
+
+void PrepareRun(ui::TPlatform& window, const ProgramFolder& folder, int outType) {
+  std::filesystem::create_directories(folder.Host("out"));
+  window.SetOutName(folder.Internal("out/links.html"));
+  window.SetOutType(static_cast<std::uint8_t>(outType));
+  window.SetReturnFlag(true);
+  window.SetReturnLine(test::Sjis("トップ"));
+  window.SetReturnURL("http://example.jp/");
+  window.SetStyleType(2);
+  window.SetBlankTarget(true);
+  window.SetText(test::Sjis("リンク集\r\nmy links\r\n"));
+}
+
+}  // namespace
+
+void GenerationWindowTest::emptyNameAsksForOneAndWritesNothing() {
+  ProgramFolder folder;
+  auto window = StartWindow(folder);
+  const auto before = Files(folder.Host(""));
+  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  const auto messages = TakeMessages();
+  QCOMPARE(messages.size(), std::size_t(1));
+  QCOMPARE(messages[0].text, U("出力するﾌｧｲﾙ名を指定して下さい."));
+  QCOMPARE(messages[0].caption, U("確認"));
+  QCOMPARE(messages[0].icon, QMessageBox::Question);
+  QCOMPARE(CountTopLevel("WorkForm"), 0);
+  QVERIFY(Files(folder.Host("")) == before);
+  QVERIFY(window->Button3->isEnabled());
+}
+
+void GenerationWindowTest::pagesAsTheCoreWritesThem_data() {
+  QTest::addColumn<int>("outType");
+  QTest::newRow("one page") << 0;
+  QTest::newRow("page per folder") << 1;
+}
+
+void GenerationWindowTest::pagesAsTheCoreWritesThem() {
+  QFETCH(int, outType);
+  ProgramFolder folder;
+  auto window = StartWindow(folder);
+  PrepareRun(*window, folder, outType);
+  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  Settle();
+  QVERIFY(TakeMessages().empty());
+
+  // The same run through the core alone, into a folder of its own.
+  SettingsState state = window->State();
+  std::filesystem::create_directories(folder.Host("expected"));
+  state.OutName = folder.Internal("expected/links.html");
+  MemoryTitleText titles;
+  titles.SetText(test::Sjis("リンク集\r\nmy links\r\n"));
+  QuietHost host;
+  RunGenerationCommand(state, titles, host, host, folder.Internal(""));
+
+  const auto written = Files(folder.Host("out"));
+  QVERIFY(written.size() >= 2);
+  QVERIFY(written == Files(folder.Host("expected")));
+  QCOMPARE(written.at("mirelstyle1.css"), StyleSheetText(1));
+  const std::string& page = written.at("links.html");
+  QVERIFY(page.find(test::Sjis("リンク集")) != std::string::npos);
+  QVERIFY(page.find("mirelstyle1.css") != std::string::npos);
+  QVERIFY(page.find("http://example.jp/") != std::string::npos);
+  QCOMPARE(CountTopLevel("WorkForm"), 0);
+  QVERIFY(window->WorkForm == nullptr);
+}
+
+void GenerationWindowTest::progressWindowDuringTheRun() {
+  ProgramFolder folder;
+  auto window = StartWindow(folder);
+  PrepareRun(*window, folder, 0);
+  bool seen = false;
+  QTimer::singleShot(0, window.get(), [&] {
+    seen = true;
+    QWidget* form = window->WorkForm;
+    QVERIFY(form != nullptr);
+    QCOMPARE(form->objectName(), U("WorkForm"));
+    QVERIFY(form->isVisible());
+    QVERIFY(form->parentWidget() == nullptr);
+    QCOMPARE(form->windowTitle(), U("Working"));
+    QCOMPARE(form->size(), QSize(320, 32));
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+    QVERIFY(!(form->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint |
+                                     Qt::WindowMinMaxButtonsHint)));
+    QVERIFY(!form->isModal());
+    QVERIFY(window->isEnabled());
+    QVERIFY((form->frameGeometry().center() - window->frameGeometry().center()).manhattanLength() <=
+            2);
+    QCOMPARE(window->WorkLabel->pos(), QPoint(8, 8));
+    QCOMPARE(window->WorkLabel->font().pointSize(), 10);
+    QVERIFY(window->WorkLabel->font().bold());
+  });
+  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  QVERIFY(seen);
+  QVERIFY(window->WorkForm == nullptr);
+  QCOMPARE(CountTopLevel("WorkForm"), 1);  // released once pending events are handled
+  Settle();
+  QCOMPARE(CountTopLevel("WorkForm"), 0);
+}
+
+void GenerationWindowTest::missingStyleSheetIsShownAfterThePages() {
+  ProgramFolder folder;
+  auto window = StartWindow(folder);
+  PrepareRun(*window, folder, 0);
+  std::filesystem::remove(folder.Host("mirelstyle1.css"));
+  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  Settle();
+  const auto messages = TakeMessages();
+  QCOMPARE(messages.size(), std::size_t(1));
+  QCOMPARE(messages[0].caption, U("Mirel Favorites Manager"));
+  QCOMPARE(messages[0].text, U("ファイルが見つかりません."));
+  QCOMPARE(messages[0].icon, QMessageBox::Critical);
+  QVERIFY(std::filesystem::exists(folder.Host("out/links.html")));
+  QVERIFY(!std::filesystem::exists(folder.Host("out/mirelstyle1.css")));
+  QCOMPARE(CountTopLevel("WorkForm"), 0);
+  QVERIFY(window->Button3->isEnabled());
+  QVERIFY(window->HTTP1->isEnabled());
+}
+
+void GenerationWindowTest::secondStartDuringARunIsIgnored() {
+  ProgramFolder folder;
+  auto window = StartWindow(folder);
+  PrepareRun(*window, folder, 1);
+  int formsDuringRun = -1;
+  QTimer::singleShot(0, window.get(), [&] {
+    QVERIFY(window->RunInProgress());
+    QVERIFY(!window->Button3->isEnabled());
+    QVERIFY(!window->HTTP1->isEnabled());
+    QTest::mouseClick(window->Button3, Qt::LeftButton);
+    window->HTTP1->trigger();
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    window->Edit2->setFocus();
+    QTest::keyClick(window->Edit2, Qt::Key_Return);
+    window->Button3Click();  // even a direct call does not nest
+    formsDuringRun = CountTopLevel("WorkForm");
+  });
+  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  QCOMPARE(formsDuringRun, 1);
+  QVERIFY(!window->RunInProgress());
+  QVERIFY(window->Button3->isEnabled());
+  QVERIFY(window->HTTP1->isEnabled());
+  Settle();
+  QVERIFY(TakeMessages().empty());
+  QCOMPARE(CountTopLevel("WorkForm"), 0);
+}
+
+void GenerationWindowTest::closeDuringARunWaitsForItsEnd() {
+  ProgramFolder folder;
+  auto window = StartWindow(folder);
+  PrepareRun(*window, folder, 0);
+  bool closedDuringRun = true;
+  QTimer::singleShot(0, window.get(), [&] {
+    closedDuringRun = window->close();
+    QVERIFY(window->isVisible());
+    QVERIFY(!std::filesystem::exists(folder.SettingsFile()));
+  });
+  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  QVERIFY(!closedDuringRun);
+  QVERIFY(std::filesystem::exists(folder.Host("out/mirelstyle1.css")));  // the run completed
+  QTRY_VERIFY(!window->isVisible());
+  QCOMPARE(folder.Setting("OutType"), std::string("0"));
+  QCOMPARE(test::ReadBytes(folder.TitleFile()), test::Sjis("リンク集\r\nmy links\r\n"));
+}
+
+FAVPAGE_UI_TEST_MAIN(GenerationWindowTest)
+#include "generation_window_test.moc"

@@ -1,0 +1,70 @@
+#include "ui_test_support.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "settings/settings_file.h"
+#include "ui/fonts.h"
+#include "ui/program.h"
+
+namespace favpage::uitest {
+
+std::string StyleSheetText(int number) {
+  return "/* style " + std::to_string(number) + " */\r\nbody { color: #00" +
+         std::to_string(number) + "; }\r\n";
+}
+
+ProgramFolder::ProgramFolder() : oldHome_(qgetenv("HOME")) {
+  test::WriteBytes(Host("sample-top.html"), kTopTemplate);
+  test::WriteBytes(Host("sample-bottom.html"), kBottomTemplate);
+  for (int i = 0; i < 3; ++i) {
+    test::WriteBytes(Host("mirelstyle" + std::to_string(i) + ".css"), StyleSheetText(i));
+  }
+  test::WriteShortcut(Host("Favorites/News.url"), "http://news.example.com/");
+  test::WriteShortcut(Host("Favorites/Tools/Search.url"), "http://search.example.com/");
+  test::WriteShortcut(Host("Favorites/Tools/Maps.url"), "http://maps.example.com/");
+  qputenv("HOME", QByteArray::fromStdString(dir_.host().string()));
+}
+
+ProgramFolder::~ProgramFolder() { qputenv("HOME", oldHome_); }
+
+std::string ProgramFolder::Setting(const char* key) const {
+  const favpage::SettingsFile file(dir_.internal("favpage.INI"));
+  return file.ReadString(kSetupSection, key, "");
+}
+
+void ProgramFolder::RemoveFavorites() const { std::filesystem::remove_all(Host("Favorites")); }
+
+std::unique_ptr<ui::TPlatform> StartWindow(const ProgramFolder& folder) {
+  auto window = std::make_unique<ui::TPlatform>(folder.ExePath());
+  if (window->Start()) {
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
+  }
+  return window;
+}
+
+std::vector<ui::ShownMessage> TakeMessages() {
+  std::vector<ui::ShownMessage> messages;
+  messages.swap(ui::MessageBoxes::Recorded());
+  return messages;
+}
+
+void Settle() {
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
+
+int CountTopLevel(const QString& name) {
+  int count = 0;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == name) ++count;
+  }
+  return count;
+}
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace favpage::uitest

@@ -1,0 +1,76 @@
+// Helpers the widget tests share: a temporary executable folder with its data files and a
+// home holding a favorites tree, the started window, and the recorded message boxes.
+#pragma once
+
+#include <QString>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+#include "ui/application.h"
+#include "ui/dialogs.h"
+#include "ui/fonts.h"
+#include "ui/platform_window.h"
+#include "ui/program.h"
+
+namespace favpage::uitest {
+
+// The preview templates and style sheets the tests write beside the executable.
+inline constexpr char kTopTemplate[] = "<html><head>\r\n<title>sample</title>\r\n";
+inline constexpr char kBottomTemplate[] = "</head><body><a href=\"x.html\">x</a></body></html>\r\n";
+std::string StyleSheetText(int number);
+
+// A temporary folder that stands for the executable's folder (templates, style sheets,
+// settings and title files) and for the home folder (HOME points at it, so the favorites
+// folder is <folder>/Favorites, holding a small tree of shortcuts).
+class ProgramFolder {
+ public:
+  ProgramFolder();
+  ~ProgramFolder();
+
+  // The executable's path in the core's dialect.
+  std::string ExePath() const { return dir_.internal("favpage"); }
+  std::filesystem::path Host(std::string_view relative) const { return dir_.hostPath(relative); }
+  std::string Internal(std::string_view relative) const { return dir_.internal(relative); }
+  std::filesystem::path SettingsFile() const { return Host("favpage.INI"); }
+  std::filesystem::path TitleFile() const { return Host("favpage.tit"); }
+  // A settings value as the core reads it ("" when missing).
+  std::string Setting(const char* key) const;
+  void RemoveFavorites() const;
+
+ private:
+  test::TempDir dir_;
+  QByteArray oldHome_;
+};
+
+// Builds the window on `folder`, runs its start-up and shows it.
+std::unique_ptr<ui::TPlatform> StartWindow(const ProgramFolder& folder);
+
+// The messages shown since the last call, emptied.
+std::vector<ui::ShownMessage> TakeMessages();
+
+// Processes posted events and deferred deletions.
+void Settle();
+
+// The top-level widgets named `name` (the progress window, the About box).
+int CountTopLevel(const QString& name);
+
+QString U(const char* utf8);
+
+}  // namespace favpage::uitest
+
+// main() of a widget test: the real application object (with the default error display),
+// the font substitution, and message boxes recorded instead of shown.
+#define FAVPAGE_UI_TEST_MAIN(TestClass)                         \
+  int main(int argc, char** argv) {                             \
+    favpage::ui::AllowBrowserEngineAsRoot();                    \
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); \
+    favpage::ui::TApplication app(argc, argv);                  \
+    favpage::ui::RegisterFontSubstitutes();                     \
+    favpage::ui::MessageBoxes::RecordInstead();                 \
+    TestClass test;                                             \
+    return QTest::qExec(&test, argc, argv);                     \
+  }
