@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,12 +12,15 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QWebEngineView>
+#include <functional>
 
 #include "ui/about_dialog.h"
 #include "ui/anchors.h"
 #include "ui/fonts.h"
+#include "ui/menu_bar_mode.h"
 #include "ui/miniatures.h"
 #include "ui/panel_ex.h"
 #include "ui/platform_window.h"
@@ -55,6 +59,36 @@ QLabel* Picture(QWidget* parent, const char* name, const QPixmap& pixmap, int le
   picture->setPixmap(pixmap);
   return Place(picture, name, left, top, pixmap.width(), pixmap.height());
 }
+
+// The style list's items are 16 pixels high, whatever the font asks for.
+class FixedHeightItems : public QStyledItemDelegate {
+ public:
+  FixedHeightItems(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+  }
+
+ private:
+  int height_;
+};
+
+// Runs `action` whenever `watched` gains a child widget.
+class ChildAddedWatcher : public QObject {
+ public:
+  ChildAddedWatcher(QObject* watched, std::function<void()> action)
+      : QObject(watched), action_(std::move(action)) {
+    watched->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::ChildAdded) action_();
+    return false;
+  }
+
+ private:
+  std::function<void()> action_;
+};
 
 template <typename W>
 W* WithWindowFont(W* widget) {
@@ -137,12 +171,14 @@ void TPlatform::BuildLayout() {
   ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ScrollBox1->setWidgetResizable(true);
+  ScrollBox1->setFocusPolicy(Qt::NoFocus);  // the preview inside it is the tab stop
   WebBrowser1 = CreatePreviewView(nullptr);
   WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
   ScrollBox1->setWidget(WebBrowser1);  // fills the scroll box's client area
   ComboBox1 = Place(new QComboBox(GroupBox6), "ComboBox1", 304, 24, 145, 24);
   ComboBox1->addItems(
       {Str(str::kNoStyle), Str(str::kStyle0), Str(str::kStyle1), Str(str::kStyle2)});
+  ComboBox1->setItemDelegate(new FixedHeightItems(16, ComboBox1));
   ComboBox1->setCurrentIndex(-1);
   CheckBox2 =
       Place(new QCheckBox(Str(str::kBlankTarget), GroupBox6), "CheckBox2", 304, 88, 145, 17);
@@ -211,13 +247,24 @@ void TPlatform::BuildMenus() {
   Exit1 = item("Exit1", str::kExitItem, File1, QKeySequence(Qt::CTRL | Qt::Key_Q));
   HTTP1 = item("HTTP1", str::kConvertItem, R1, QKeySequence(Qt::CTRL | Qt::Key_R));
   About1 = item("About1", str::kAboutItem, Help1, QKeySequence());
+  new MenuBarMode(this, {ToolButton1, ToolButton2, ToolButton3});
 }
 
 void TPlatform::BuildTabOrder() {
+  // The browser view hands its focus to a widget of its own, which takes the tab stop.
+  QWidget* preview = WebBrowser1->focusProxy() ? WebBrowser1->focusProxy() : WebBrowser1;
   const QList<QWidget*> order = {RadioButton1, RadioButton2, Memo1,     CheckBox1,
                                  Edit3,        Edit1,        Edit2,     Button2,
-                                 Button3,      WebBrowser1,  ComboBox1, CheckBox2};
+                                 Button3,      preview,      ComboBox1, CheckBox2};
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  if (tabOrderWatcher_ != nullptr) return;
+  // The browser view makes the widget that takes its focus only when it first renders,
+  // at the end of the window's focus chain; the order is laid again then, so the preview
+  // keeps its place between the create button and the style list.
+  tabOrderWatcher_ = new ChildAddedWatcher(WebBrowser1, [this] {
+    QMetaObject::invokeMethod(
+        this, [this] { BuildTabOrder(); }, Qt::QueuedConnection);
+  });
 }
 
 }  // namespace favpage::ui

@@ -119,6 +119,7 @@ class TPlatform : public QWidget,
   bool closeAfterRun_ = false;
   bool closed_ = false;
   Anchors* anchors_ = nullptr;
+  QObject* tabOrderWatcher_ = nullptr;
 
  public:
   // The controls and components, named as the layout names them.

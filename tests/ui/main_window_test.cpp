@@ -39,6 +39,8 @@ class MainWindowTest : public QObject {
   void enterPressesCreateExceptInTheTitle();
   void shortcutsWorkAnywhere();
   void accessLetterDropsDownItsMenu();
+  void altAloneEntersMenuMode();
+  void tabOrderFollowsTheLayout();
   void titleLinesAreTheDisplayLines();
   void titleLinesAreCutAt4096Bytes();
 };
@@ -329,6 +331,69 @@ void MainWindowTest::accessLetterDropsDownItsMenu() {
   QTRY_VERIFY(!menu->isVisible());
   QCOMPARE(Find<QToolButton>(*window, "ToolButton2")->menu(), menu);
   QCOMPARE(menu->actions().value(0), Find<QAction>(*window, "HTTP1"));
+}
+
+void MainWindowTest::altAloneEntersMenuMode() {
+  ProgramFolder folder;
+  auto window = StartWindow(folder);
+  auto* edit = Find<QWidget>(*window, "Edit2");
+  auto* file = Find<QToolButton>(*window, "ToolButton1");
+  auto* run = Find<QToolButton>(*window, "ToolButton2");
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key_A, Qt::AltModifier);  // Alt with another key: no menu mode
+  QVERIFY(edit->hasFocus());
+
+  QTest::keyClick(edit, Qt::Key_Alt);
+  QVERIFY(file->hasFocus());
+  QVERIFY(file->isDown());
+  QTest::keyClick(file, Qt::Key_Right);
+  QVERIFY(run->hasFocus());
+  QVERIFY(!file->isDown());
+  QTest::keyClick(run, Qt::Key_Escape);
+  QVERIFY(edit->hasFocus());
+  QVERIFY(!run->isDown());
+
+  // Left from the first button wraps to the last; Down drops its menu.
+  auto* help = Find<QMenu>(*window, "Help1");
+  bool dropped = false;
+  QTest::keyClick(edit, Qt::Key_Alt);
+  QTest::keyClick(file, Qt::Key_Left);
+  QVERIFY(Find<QToolButton>(*window, "ToolButton3")->hasFocus());
+  QTimer::singleShot(100, help, [help, &dropped] {
+    dropped = help->isVisible();
+    help->close();
+  });
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  QTRY_VERIFY(dropped);
+  QTRY_VERIFY(!help->isVisible());
+  QVERIFY(edit->hasFocus());
+}
+
+void MainWindowTest::tabOrderFollowsTheLayout() {
+  ProgramFolder folder;
+  auto window = StartWindow(folder);
+  const QStringList order = {"RadioButton1", "RadioButton2", "Memo1",     "CheckBox1",
+                             "Edit3",        "Edit1",        "Edit2",     "Button2",
+                             "Button3",      "WebBrowser1",  "ComboBox1", "CheckBox2"};
+  // A control may hand its focus to a child of its own (the browser view does): such a
+  // child stands for the named control.
+  auto tabStop = [&order](QWidget* widget) {
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+      if (order.contains(widget->objectName())) return widget->objectName();
+    }
+    return QString();
+  };
+  QTest::qWait(50);  // let the browser view make its focus widget
+  QStringList reached;
+  QWidget* widget = Find<QWidget>(*window, "RadioButton1");
+  for (int step = 0; step < 500 && reached.size() < order.size(); ++step) {
+    const QString name = widget->focusPolicy() != Qt::NoFocus ? tabStop(widget) : QString();
+    if (!name.isEmpty() && !reached.contains(name)) reached << name;
+    widget = widget->nextInFocusChain();
+  }
+  QCOMPARE(reached, order);
+  // The scroll box around the preview is no tab stop of its own.
+  QCOMPARE(Find<QWidget>(*window, "ScrollBox1")->focusPolicy(), Qt::NoFocus);
 }
 
 void MainWindowTest::titleLinesAreTheDisplayLines() {
