@@ -38,6 +38,12 @@ QString FromSjis(const std::string& text) {
 }
 std::string ToSjis(const QString& text) { return platform::Utf8ToSjis(text.toStdString()); }
 
+// Shows a stored text from its start, as an edit control does, rather than its end.
+void ShowFromStart(QLineEdit* edit, const QString& text) {
+  edit->setText(text);
+  edit->setCursorPosition(0);
+}
+
 QString HostPath(const std::string& internal) {
   return QString::fromStdString(platform::ToHostPath(internal));
 }
@@ -113,7 +119,7 @@ bool TPlatform::Start() {
 
 void TPlatform::SetOutName(const std::string& value) {
   state_.OutName = value;
-  Edit2->setText(HostPath(state_.OutName));
+  ShowFromStart(Edit2, HostPath(state_.OutName));
 }
 
 void TPlatform::SetReturnFlag(bool value) {
@@ -124,12 +130,12 @@ void TPlatform::SetReturnFlag(bool value) {
 
 void TPlatform::SetReturnLine(const std::string& value) {
   state_.ReturnLine = value;
-  Edit1->setText(FromSjis(state_.ReturnLine));
+  ShowFromStart(Edit1, FromSjis(state_.ReturnLine));
 }
 
 void TPlatform::SetReturnURL(const std::string& value) {
   state_.ReturnURL = value;
-  Edit3->setText(FromSjis(state_.ReturnURL));
+  ShowFromStart(Edit3, FromSjis(state_.ReturnURL));
 }
 
 void TPlatform::SetOutType(std::uint8_t value) {
