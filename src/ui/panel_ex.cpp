@@ -28,6 +28,14 @@ void TPanelEx::EnableChildren(QWidget* container, bool state) {
   }
 }
 
+void TPanelEx::setEnabled(bool enable) {
+  QFrame::setEnabled(enable);
+  QWidget* parent = parentWidget();
+  if (enable && updateParent_ && !isEnabled() && !isWindow() && parent != nullptr) {
+    parent->setEnabled(true);
+  }
+}
+
 void TPanelEx::changeEvent(QEvent* event) {
   QFrame::changeEvent(event);
   if (event->type() != QEvent::EnabledChange) return;

@@ -20,6 +20,13 @@ class TPanelEx : public QFrame {
   // the children that are containers themselves (plain panels, TPanelEx, group boxes).
   static void EnableChildren(QWidget* container, bool state);
 
+ public slots:
+  // The toolkit tells a widget only when its effective state changes, and keeps a child
+  // of a disabled parent disabled: a panel that disabled its parent (UpdateParent) would
+  // never hear that it is enabled again. Enabling it here enables that parent too, which
+  // brings the panel back and runs its cascade. Call it through TPanelEx.
+  void setEnabled(bool enable);
+
  protected:
   void changeEvent(QEvent* event) override;
 

@@ -6,6 +6,17 @@
 #include <algorithm>
 
 namespace favpage::ui {
+namespace {
+
+// A display line as the whole text has it: a soft line break (Shift+Enter) ends its line
+// without being a character of it, and a no-break space is a plain space.
+QString AsPlainText(QString line) {
+  line.remove(QChar::LineSeparator);
+  line.replace(QChar::Nbsp, QLatin1Char(' '));
+  return line;
+}
+
+}  // namespace
 
 TitleMemo::TitleMemo(QWidget* parent) : QTextEdit(parent) {
   setAcceptRichText(false);
@@ -33,9 +44,12 @@ int TitleMemo::DisplayLineCount() {
   int count = 0;
   for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
     layout->blockBoundingRect(block);  // lays the block out if it is not yet
-    const bool lastAndEmpty = !block.next().isValid() && block.length() <= 1;
-    if (!lastAndEmpty) count += std::max(1, block.layout()->lineCount());
+    count += std::max(1, block.layout()->lineCount());
   }
+  // A last line that is empty does not count: after a last line break (typed with or
+  // without Shift), and in an empty edit.
+  const QTextLayout* last = document()->lastBlock().layout();
+  if (last->lineCount() == 0 || last->lineAt(last->lineCount() - 1).textLength() == 0) --count;
   return count;
 }
 
@@ -48,7 +62,7 @@ QString TitleMemo::DisplayLine(int index) {
     if (index < lines) {
       if (block.layout()->lineCount() == 0) return QString();
       const QTextLine line = block.layout()->lineAt(index);
-      return block.text().mid(line.textStart(), line.textLength());
+      return AsPlainText(block.text().mid(line.textStart(), line.textLength()));
     }
     index -= lines;
   }

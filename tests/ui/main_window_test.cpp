@@ -410,6 +410,18 @@ void MainWindowTest::titleLinesAreTheDisplayLines() {
   QCOMPARE(window->Line(0), test::Sjis("一行目"));
   QCOMPARE(window->Text(), test::Sjis("一行目\r\nB\r\n"));
 
+  // Shift+Enter breaks the line as Enter does; the break is no character of the line.
+  window->SetText("");
+  memo->setFocus();
+  QTest::keyClicks(memo, "A");
+  QTest::keyClick(memo, Qt::Key_Return, Qt::ShiftModifier);
+  QTest::keyClicks(memo, "B");
+  QTest::keyClick(memo, Qt::Key_Return, Qt::ShiftModifier);
+  QCOMPARE(window->LineCount(), 2);
+  QCOMPARE(window->Line(0), std::string("A"));
+  QCOMPARE(window->Line(1), std::string("B"));
+  QCOMPARE(window->Text(), std::string("A\r\nB\r\n"));
+
   // A typed line wider than the edit is read as several lines, broken where it wraps;
   // the title file keeps it as one.
   std::string words;

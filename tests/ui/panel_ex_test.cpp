@@ -74,6 +74,12 @@ void PanelExTest::updateParentCarriesTheStateUp() {
   QVERIFY(!edit->isEnabled());
   QVERIFY(window.isEnabled());
 
+  // Enabled again, it takes its parent back with it.
+  panel->setEnabled(true);
+  QVERIFY(group->isEnabled());
+  QVERIFY(sibling->isEnabled());
+  QVERIFY(edit->isEnabled());
+
   // Without UpdateParent the parent keeps its state.
   QWidget other;
   auto* otherGroup = new QGroupBox("group", &other);
