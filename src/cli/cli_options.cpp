@@ -106,9 +106,6 @@ CliOptions ParseCliArguments(const std::vector<std::string>& args) {
   if (sawNoReturn && sawReturnText) {
     throw UsageError("--no-return cannot be combined with --return-caption or --return-url");
   }
-  if (!options.titles.empty() && options.titleFile) {
-    throw UsageError("--title and --title-file cannot be combined");
-  }
   return options;
 }
 

@@ -23,9 +23,14 @@ constexpr char kWindowSettingsName[] = "favpage.INI";
 constexpr char kWindowTitleName[] = "favpage.tit";
 
 // A host path from the command line, made absolute against the current folder, in the
-// core's dialect and without a closing "\" (a root keeps it).
+// core's dialect and without a closing "\" (a root keeps it). An empty path stays empty,
+// for the run's own checks to report; a relative one with no current folder to resolve it
+// against (the folder was removed) is a path that cannot be found.
 std::string InternalPath(const std::string& hostPath) {
-  std::string absolute = std::filesystem::absolute(hostPath).lexically_normal().string();
+  if (hostPath.empty()) return {};
+  std::error_code error;
+  std::string absolute = std::filesystem::absolute(hostPath, error).lexically_normal().string();
+  if (error) throw IoError(io_code::kPathNotFound);
   while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
   return platform::FromHostPath(absolute);
 }

@@ -156,6 +156,11 @@ TEST_F(CliRun, TitleLinesComeFromOptionsOrFilesOrTheFallback) {
                  HostPath("titles.txt"), "--quiet"}),
             kExitSuccess);
   EXPECT_NE(titleBlock().find("<H1>\r\nOne<BR>\r\nTwo<BR>\r\nThree<BR>\r\n"), std::string::npos);
+  // Lines given with --title come before any title file.
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", out, "--title-file",
+                 HostPath("titles.txt"), "--title", "Own", "--quiet"}),
+            kExitSuccess);
+  EXPECT_EQ(titleBlock(), "<TITLE>Own</TITLE>\r\n</HEAD>\r\n\r\n<BODY>\r\n<H1>\r\nOwn<BR>\r\n");
 
   WriteBytes(dir_.hostPath("empty.txt"), "");
   ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", out, "--title-file",
@@ -204,6 +209,23 @@ TEST_F(CliRun, RelativeOutputIsTakenFromTheCurrentFolder) {
   fs::current_path(previous);
   ASSERT_EQ(code, kExitSuccess) << err_.str();
   EXPECT_TRUE(fs::exists(dir_.hostPath("cwd/pages/links.html")));
+}
+
+// Paths that cannot be made absolute end the run with a message, never with an abort.
+TEST_F(CliRun, EmptyOrUnresolvablePathsAreReported) {
+  EXPECT_EQ(Run({"--favorites", HostPath("Fav"), "--out", ""}), kExitFailure);
+  EXPECT_EQ(err_.str(), "出力するﾌｧｲﾙ名を指定して下さい.\n");
+  EXPECT_EQ(Run({"--favorites", "", "--out", HostPath("x.html")}), kExitFailure);
+  EXPECT_EQ(err_.str(), "お気に入りが見つかりませんでした.\n");
+
+  const fs::path previous = fs::current_path();
+  fs::create_directories(dir_.hostPath("gone"));
+  fs::current_path(dir_.hostPath("gone"));
+  fs::remove(dir_.hostPath("gone"));
+  const int code = Run({"--favorites", HostPath("Fav"), "--out", "links.html"});
+  fs::current_path(previous);
+  EXPECT_EQ(code, kExitFailure);
+  EXPECT_EQ(err_.str(), "ファイル名の指定が間違っています.\n");
 }
 
 TEST_F(CliRun, JapaneseNamesWithBackslashBytesStayWhole) {
