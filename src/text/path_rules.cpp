@@ -87,7 +87,10 @@ std::string ChangeFileExt(std::string_view path, std::string_view ext) {
 std::string RemoveFileExt(std::string_view path) { return ChangeFileExt(path, ""); }
 
 std::string ExtractFileDrive(std::string_view path) {
-  if (path.size() >= 2 && path[1] == ':') return std::string(path.substr(0, 2));
+  // A lead byte takes the byte after it, so "x:" is a drive only when x is single-byte.
+  if (path.size() >= 2 && path[1] == ':' && CharLength(path, 0) == 1) {
+    return std::string(path.substr(0, 2));
+  }
   if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
     int delimiters = 0;
     for (std::size_t i = 2; i < path.size();) {

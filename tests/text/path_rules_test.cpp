@@ -108,6 +108,13 @@ TEST(PathRulesTest, DrivePart) {
                               });
 }
 
+TEST(PathRulesTest, LeadByteBeforeColonIsNoDrive) {
+  // A lead byte and the ":" after it are one character, so they name no drive, and the
+  // relative path of such a text is found without reading past its end.
+  EXPECT_EQ(ExtractFileDrive("\x83:x"), "");
+  EXPECT_EQ(ExtractRelativePath("\x83:\\", "\x83:\\a\\"), "a\\");
+}
+
 TEST(PathRulesTest, TrailingBackslash) {
   CheckRows(IncludeTrailingBackslash, {
                                           {R"(C:\web)", R"(C:\web\)"},
