@@ -47,13 +47,6 @@ class MainWindowTest : public QObject {
 
 namespace {
 
-template <typename W>
-W* Find(QWidget& window, const char* name) {
-  W* widget = window.findChild<W*>(QLatin1String(name));
-  if (widget == nullptr) qFatal("no control %s", name);
-  return widget;
-}
-
 QRect Geometry(QWidget& window, const char* name) {
   return Find<QWidget>(window, name)->geometry();
 }

@@ -31,17 +31,6 @@ class StartupShutdownTest : public QObject {
   void missingFavoritesEndsTheProgram();
 };
 
-namespace {
-
-template <typename W>
-W* Find(QWidget& window, const char* name) {
-  W* widget = window.findChild<W*>(QLatin1String(name));
-  if (widget == nullptr) qFatal("no control %s", name);
-  return widget;
-}
-
-}  // namespace
-
 void StartupShutdownTest::firstStartWithNoFiles() {
   ProgramFolder folder;
   auto window = StartWindow(folder);

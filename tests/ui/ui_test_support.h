@@ -49,6 +49,14 @@ class ProgramFolder {
 // Builds the window on `folder`, runs its start-up and shows it.
 std::unique_ptr<ui::TPlatform> StartWindow(const ProgramFolder& folder);
 
+// The control of `window` named `name`; a missing one ends the test run.
+template <typename W>
+W* Find(QWidget& window, const char* name) {
+  W* widget = window.findChild<W*>(QLatin1String(name));
+  if (widget == nullptr) qFatal("no control %s", name);
+  return widget;
+}
+
 // The messages shown since the last call, emptied.
 std::vector<ui::ShownMessage> TakeMessages();
 
