@@ -23,7 +23,7 @@ class TerminalProgress : public Progress {
 
 // Prints a message as a UTF-8 line and remembers that one was shown: the command's
 // messages all end the run without pages.
-class TerminalMessages : public MessageBox {
+class TerminalMessages : public MessageSink {
  public:
   explicit TerminalMessages(std::ostream& err) : err_(err) {}
   void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) override;

@@ -38,7 +38,7 @@ ScanResult ScanFolder(const std::string& folderPath) {
 }
 
 std::string ReadShortcutURL(const std::string& shortcutPath) {
-  return platform::GetPrivateProfileString("InternetShortcut", "URL", "", shortcutPath);
+  return platform::ReadProfileString("InternetShortcut", "URL", "", shortcutPath);
 }
 
 }  // namespace favpage

@@ -1,5 +1,5 @@
 // The create command: the steps of the create button without the window, which the
-// host's Progress and MessageBox stand in for.
+// host's Progress and MessageSink stand in for.
 #include "generate/generation_command.h"
 
 #include "preview/style_sheet.h"
@@ -25,7 +25,7 @@ class RunEndedGuard {
 }  // namespace
 
 GenerationStats RunGenerationCommand(const SettingsState& state, const TitleLines& titles,
-                                     Progress& progress, MessageBox& messages,
+                                     Progress& progress, MessageSink& messages,
                                      const std::string& exeFolder) {
   if (state.OutName.empty()) {
     messages.ShowMessage(msg::kNoOutputName, msg::kConfirmCaption, MessageKind::kConfirmation);

@@ -14,7 +14,7 @@ namespace favpage {
 // without a run. Otherwise `progress` is told RunStarted, then RunEnded also when an
 // error leaves the command. `exeFolder` (ending in "\") holds the style sheets.
 GenerationStats RunGenerationCommand(const SettingsState& state, const TitleLines& titles,
-                                     Progress& progress, MessageBox& messages,
+                                     Progress& progress, MessageSink& messages,
                                      const std::string& exeFolder);
 
 // Copies the style sheet of StyleType from `exeFolder` into the output page's folder.

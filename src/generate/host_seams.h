@@ -33,9 +33,9 @@ enum class MessageKind {
 };
 
 // A modal message of the system's own, with one "OK" button.
-class MessageBox {
+class MessageSink {
  public:
-  virtual ~MessageBox() = default;
+  virtual ~MessageSink() = default;
   virtual void ShowMessage(const std::string& text, const std::string& caption,
                            MessageKind kind) = 0;  // Shift_JIS texts
 };

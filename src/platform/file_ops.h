@@ -8,7 +8,7 @@ namespace favpage::platform {
 
 // Flushes `from` to the disk and moves it over `to` in one step (both in one folder), so
 // a crash leaves either the old file or the new one. False when refused.
-bool ReplaceFile(const std::string& to, const std::string& from);
+bool ReplaceFileAtomically(const std::string& to, const std::string& from);
 
 // Removes the file `path`, ignoring any failure.
 void RemoveFileQuietly(const std::string& path);

@@ -13,13 +13,13 @@ inline constexpr std::size_t kProfileValueLimit = 2047;
 // The value of `key` in `section` of `file`, or `fallback` when the file, the section or
 // the key is missing or the file cannot be read. Never hangs on a file that is not a
 // regular file and reads a bounded amount of a huge one.
-std::string GetPrivateProfileString(std::string_view section, std::string_view key,
-                                    std::string_view fallback, const std::string& file);
+std::string ReadProfileString(std::string_view section, std::string_view key,
+                              std::string_view fallback, const std::string& file);
 
 // Writes `key`=`value` into `section` of `file`, creating the file when it is missing.
 // The file is replaced atomically. False when the write is refused (missing folder,
 // read-only file, no permission).
-bool WritePrivateProfileString(std::string_view section, std::string_view key,
-                               std::string_view value, const std::string& file);
+bool WriteProfileValue(std::string_view section, std::string_view key, std::string_view value,
+                       const std::string& file);
 
 }  // namespace favpage::platform

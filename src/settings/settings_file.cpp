@@ -18,7 +18,7 @@ SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {}
 
 std::string SettingsFile::ReadString(std::string_view section, std::string_view key,
                                      std::string_view fallback) const {
-  return platform::GetPrivateProfileString(section, key, fallback, path_);
+  return platform::ReadProfileString(section, key, fallback, path_);
 }
 
 std::int32_t SettingsFile::ReadInteger(std::string_view section, std::string_view key,
@@ -32,8 +32,8 @@ bool SettingsFile::ReadBool(std::string_view section, std::string_view key, bool
 
 void SettingsFile::WriteString(std::string_view section, std::string_view key,
                                std::string_view value) {
-  if (!platform::WritePrivateProfileString(section, key, value, path_)) {
-    throw Error(FormatMessage(msg::kCannotWriteFormat, platform::DisplayPath(path_)));
+  if (!platform::WriteProfileValue(section, key, value, path_)) {
+    throw Error(FormatText(msg::kCannotWriteFormat, platform::DisplayPath(path_)));
   }
 }
 

@@ -60,8 +60,8 @@ int ReadWholeFile(const std::string& path, std::string& bytes) {
 }
 
 Error CreateError(const std::string& path, int code) {
-  return Error(FormatMessage(msg::kCannotCreateFileFormat, platform::DisplayPath(path),
-                             platform::SystemErrorText(code)));
+  return Error(FormatText(msg::kCannotCreateFileFormat, platform::DisplayPath(path),
+                          platform::SystemErrorText(code)));
 }
 
 // Renaming over a file bypasses its read-only mark and any opener's sharing rules, so the
@@ -128,7 +128,7 @@ void SaveTitleLines(const std::string& path, const TitleText& edit) {
       throw Error(msg::kStreamWriteError);
     }
   }
-  if (!platform::ReplaceFile(path, temporary)) {
+  if (!platform::ReplaceFileAtomically(path, temporary)) {
     platform::RemoveFileQuietly(temporary);
     throw CreateError(path, io_code::kAccessDenied);
   }

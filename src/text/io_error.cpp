@@ -42,8 +42,8 @@ std::string DisplayMessage(const std::string& message) {
   return message;
 }
 
-std::string FormatMessage(const std::string& format, const std::string& first,
-                          const std::string& second) {
+std::string FormatText(const std::string& format, const std::string& first,
+                       const std::string& second) {
   std::string result;
   int filled = 0;
   for (std::size_t i = 0; i < format.size();) {

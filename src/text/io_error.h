@@ -45,7 +45,7 @@ std::string IoErrorMessage(int code);
 std::string DisplayMessage(const std::string& message);
 
 // printf-style "%s" substitution for the system's message formats (no other directive).
-std::string FormatMessage(const std::string& format, const std::string& first,
-                          const std::string& second = std::string());
+std::string FormatText(const std::string& format, const std::string& first,
+                       const std::string& second = std::string());
 
 }  // namespace favpage

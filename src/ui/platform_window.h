@@ -39,7 +39,7 @@ class TPlatform : public QWidget,
                   public favpage::TitleLines,
                   public favpage::TitleText,
                   public favpage::Progress,
-                  public favpage::MessageBox,
+                  public favpage::MessageSink,
                   public favpage::HtmlView {
   Q_OBJECT
  public:
@@ -93,7 +93,7 @@ class TPlatform : public QWidget,
   void SetProgressText(const std::string& text) override;
   void ProcessMessages() override;
   void RunEnded() override;
-  // favpage::MessageBox.
+  // favpage::MessageSink.
   void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) override;
   // favpage::HtmlView.
   void Navigate(const std::string& path) override;

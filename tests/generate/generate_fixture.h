@@ -38,7 +38,7 @@ class FixedTitles : public TitleLines {
   std::vector<std::string> lines;
 };
 
-class RecordingMessageBox : public MessageBox {
+class RecordingMessageBox : public MessageSink {
  public:
   void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) override {
     shown.push_back({text, caption, kind});

@@ -32,7 +32,7 @@ std::string Utf16Le(std::u16string_view text) {
 class ProfileTest : public ::testing::Test {
  protected:
   std::string Read(const char* section, const char* key, const char* fallback = "<default>") {
-    return GetPrivateProfileString(section, key, fallback, file_);
+    return ReadProfileString(section, key, fallback, file_);
   }
 
   test::TempDir dir_;
@@ -42,7 +42,7 @@ class ProfileTest : public ::testing::Test {
 
 TEST_F(ProfileTest, MissingFileSectionOrKeyGivesTheDefault) {
   EXPECT_EQ(Read("S", "k"), "<default>");
-  EXPECT_EQ(GetPrivateProfileString("S", "k", "x", dir_.internal("no\\such.ini")), "x");
+  EXPECT_EQ(ReadProfileString("S", "k", "x", dir_.internal("no\\such.ini")), "x");
   WriteBytes(host_, CrLfLines({"[S]", "k=v"}));
   EXPECT_EQ(Read("T", "k"), "<default>");
   EXPECT_EQ(Read("S", "j"), "<default>");
@@ -53,7 +53,7 @@ TEST_F(ProfileTest, DefaultIsCutAndLosesTrailingSpacesAsOnWindows) {
   EXPECT_EQ(Read("S", "k", "def  "), "def");
   EXPECT_EQ(Read("S", "k", " \tdef\t"), " \tdef\t");
   const std::string longDefault(3000, 'd');
-  EXPECT_EQ(GetPrivateProfileString("S", "k", longDefault, file_), std::string(2047, 'd'));
+  EXPECT_EQ(ReadProfileString("S", "k", longDefault, file_), std::string(2047, 'd'));
 }
 
 TEST_F(ProfileTest, ValuesAreCutTo2047Bytes) {
@@ -68,7 +68,7 @@ TEST_F(ProfileTest, Utf16FileIsReadAsShiftJis) {
   WriteBytes(host_, Utf16Le(u"[InternetShortcut]\r\nURL=http://例え.jp/ソ/caf\u00e9\r\n"
                             u"[表示]\r\nName=\"値\"\r\n"));
   EXPECT_EQ(Read("InternetShortcut", "url"), Sjis("http://例え.jp/ソ/caf?"));
-  EXPECT_EQ(GetPrivateProfileString(Sjis("表示"), "name", "", file_), Sjis("値"));
+  EXPECT_EQ(ReadProfileString(Sjis("表示"), "name", "", file_), Sjis("値"));
 }
 
 TEST_F(ProfileTest, Utf8ByteOrderMarkIsNotStripped) {
@@ -86,10 +86,10 @@ TEST_F(ProfileTest, FilesThatAreNotRegularGiveTheDefaultWithoutWaiting) {
   // A reader that waited for a writer would be stopped by the alarm and fail the test.
   const int result = test::RunInChild([&] {
     alarm(10);
-    if (GetPrivateProfileString("InternetShortcut", "URL", "d", fifoPath) != "d") return 1;
-    if (GetPrivateProfileString("InternetShortcut", "URL", "d", folderPath) != "d") return 2;
-    if (GetPrivateProfileString("InternetShortcut", "URL", "d", "\\dev\\zero") != "d") return 3;
-    if (WritePrivateProfileString("S", "k", "v", fifoPath)) return 4;
+    if (ReadProfileString("InternetShortcut", "URL", "d", fifoPath) != "d") return 1;
+    if (ReadProfileString("InternetShortcut", "URL", "d", folderPath) != "d") return 2;
+    if (ReadProfileString("InternetShortcut", "URL", "d", "\\dev\\zero") != "d") return 3;
+    if (WriteProfileValue("S", "k", "v", fifoPath)) return 4;
     return 0;
   });
   EXPECT_EQ(result, 0);
@@ -106,7 +106,7 @@ TEST_F(ProfileTest, HugeFileIsReadOnlyInItsFirstMebibytes) {
 }
 
 TEST_F(ProfileTest, WriteCreatesAMissingFile) {
-  ASSERT_TRUE(WritePrivateProfileString("Setup", "OutName", Sjis("C:\\表示\\links.html"), file_));
+  ASSERT_TRUE(WriteProfileValue("Setup", "OutName", Sjis("C:\\表示\\links.html"), file_));
   EXPECT_EQ(ReadBytes(host_), CrLfLines({"[Setup]", Sjis("OutName=C:\\表示\\links.html")}));
   const mode_t mask = umask(0);
   umask(mask);
@@ -118,8 +118,8 @@ TEST_F(ProfileTest, WriteToANameInTheCurrentFolder) {
   const fs::path folder = dir_.host();
   const int result = test::RunInChild([&] {
     if (chdir(folder.c_str()) != 0) return 1;
-    if (!WritePrivateProfileString("S", "k", "v", "relative.ini")) return 2;
-    return GetPrivateProfileString("S", "k", "", "relative.ini") == "v" ? 0 : 3;
+    if (!WriteProfileValue("S", "k", "v", "relative.ini")) return 2;
+    return ReadProfileString("S", "k", "", "relative.ini") == "v" ? 0 : 3;
   });
   EXPECT_EQ(result, 0);
   EXPECT_EQ(ReadBytes(dir_.hostPath("relative.ini")), CrLfLines({"[S]", "k=v"}));
@@ -130,8 +130,8 @@ TEST_F(ProfileTest, WriteKeepsEveryOtherByteThePermissionsAndNoTemporaryFile) {
   const std::string before = "; mine\n[Setup]\nOutType=0\n\n[Other]\r\nx=\xFF\x1A\r";
   WriteBytes(host_, before);
   fs::permissions(host_, static_cast<fs::perms>(0640));
-  ASSERT_TRUE(WritePrivateProfileString("setup", "outtype", "1", file_));
-  ASSERT_TRUE(WritePrivateProfileString("Setup", "StyleType", "2", file_));
+  ASSERT_TRUE(WriteProfileValue("setup", "outtype", "1", file_));
+  ASSERT_TRUE(WriteProfileValue("Setup", "StyleType", "2", file_));
   EXPECT_EQ(ReadBytes(host_),
             "; mine\n[Setup]\nOutType=1\r\nStyleType=2\r\n\n[Other]\r\nx=\xFF\x1A\r");
   EXPECT_EQ(fs::status(host_).permissions(), static_cast<fs::perms>(0640));
@@ -144,33 +144,33 @@ TEST_F(ProfileTest, WriteKeepsEveryOtherByteThePermissionsAndNoTemporaryFile) {
 }
 
 TEST_F(ProfileTest, WriteCutsAValueAtALineBreak) {
-  ASSERT_TRUE(WritePrivateProfileString("S", "k", "v\r\n[Evil]\r\nx=1", file_));
+  ASSERT_TRUE(WriteProfileValue("S", "k", "v\r\n[Evil]\r\nx=1", file_));
   EXPECT_EQ(ReadBytes(host_), CrLfLines({"[S]", "k=v"}));
 }
 
 TEST_F(ProfileTest, WriteThroughALinkKeepsTheLink) {
   WriteBytes(dir_.hostPath("real.ini"), "[S]\r\nk=1\r\n");
   fs::create_symlink("real.ini", host_);
-  ASSERT_TRUE(WritePrivateProfileString("S", "k", "2", file_));
+  ASSERT_TRUE(WriteProfileValue("S", "k", "2", file_));
   EXPECT_TRUE(fs::is_symlink(host_));
   EXPECT_EQ(ReadBytes(dir_.hostPath("real.ini")), "[S]\r\nk=2\r\n");
 }
 
 TEST_F(ProfileTest, WriteKeepsAUtf16FileUtf16) {
   WriteBytes(host_, Utf16Le(u"[S]\r\nname=caf\u00e9\r\n"));
-  ASSERT_TRUE(WritePrivateProfileString("S", "title", Sjis("表示"), file_));
+  ASSERT_TRUE(WriteProfileValue("S", "title", Sjis("表示"), file_));
   EXPECT_EQ(ReadBytes(host_), Utf16Le(u"[S]\r\nname=caf\u00e9\r\ntitle=表示\r\n"));
 }
 
 TEST_F(ProfileTest, RefusedWritesChangeNothing) {
   WriteBytes(host_, "[S]\r\nk=1\r\n");
   fs::permissions(host_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  EXPECT_FALSE(WritePrivateProfileString("S", "k", "2", file_));  // read-only, even for root
+  EXPECT_FALSE(WriteProfileValue("S", "k", "2", file_));  // read-only, even for root
   EXPECT_EQ(ReadBytes(host_), "[S]\r\nk=1\r\n");
-  EXPECT_FALSE(WritePrivateProfileString("S", "k", "2", dir_.internal("missing\\a.ini")));
+  EXPECT_FALSE(WriteProfileValue("S", "k", "2", dir_.internal("missing\\a.ini")));
   EXPECT_FALSE(fs::exists(dir_.hostPath("missing")));
   fs::create_directory(dir_.hostPath("folder.ini"));
-  EXPECT_FALSE(WritePrivateProfileString("S", "k", "2", dir_.internal("folder.ini")));
+  EXPECT_FALSE(WriteProfileValue("S", "k", "2", dir_.internal("folder.ini")));
 }
 
 TEST_F(ProfileTest, UserWithoutPermissionCannotWrite) {
@@ -184,10 +184,10 @@ TEST_F(ProfileTest, UserWithoutPermissionCannotWrite) {
   const std::string newFile = dir_.internal("shared\\new.ini");
   const std::string ownFile = dir_.internal("shared\\nobody.ini");
   const int result = test::RunAsNobody([&] {
-    if (WritePrivateProfileString("S", "k", "2", rootFile)) return 1;
-    if (WritePrivateProfileString("S", "k", "2", newFile)) return 2;
+    if (WriteProfileValue("S", "k", "2", rootFile)) return 1;
+    if (WriteProfileValue("S", "k", "2", newFile)) return 2;
     // Its own file in a folder it may not write: written where it stands.
-    if (!WritePrivateProfileString("S", "k", "3", ownFile)) return 3;
+    if (!WriteProfileValue("S", "k", "3", ownFile)) return 3;
     return 0;
   });
   if (result == test::kChildCannotDropPrivileges) GTEST_SKIP() << "cannot become nobody";

@@ -30,7 +30,7 @@ class GenerationWindowTest : public QObject {
 
 namespace {
 
-class QuietHost : public Progress, public MessageBox {
+class QuietHost : public Progress, public MessageSink {
  public:
   void RunStarted() override {}
   void SetProgressText(const std::string&) override {}

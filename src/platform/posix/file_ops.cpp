@@ -20,7 +20,7 @@ void SyncPath(const std::string& host, int flags) {
 
 }  // namespace
 
-bool ReplaceFile(const std::string& to, const std::string& from) {
+bool ReplaceFileAtomically(const std::string& to, const std::string& from) {
   const std::string hostFrom = ToHostPath(from);
   const std::string hostTo = ToHostPath(to);
   SyncPath(hostFrom, O_RDONLY);

@@ -75,8 +75,8 @@ std::string WriteTarget(const std::string& host) {
 
 }  // namespace
 
-std::string GetPrivateProfileString(std::string_view section, std::string_view key,
-                                    std::string_view fallback, const std::string& file) {
+std::string ReadProfileString(std::string_view section, std::string_view key,
+                              std::string_view fallback, const std::string& file) {
   // As the Windows function does, the default loses its trailing spaces.
   std::string_view defaultValue = fallback;
   while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
@@ -93,8 +93,8 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
   return CutToLimit(value ? profile.ToSjis(*value) : std::string(defaultValue));
 }
 
-bool WritePrivateProfileString(std::string_view section, std::string_view key,
-                               std::string_view value, const std::string& file) {
+bool WriteProfileValue(std::string_view section, std::string_view key, std::string_view value,
+                       const std::string& file) {
   const std::string host = ToHostPath(file);
   if (!ValidHostPath(host)) return false;
   const std::string target = WriteTarget(host);
