@@ -11,3 +11,10 @@ if(FAVPAGE_SANITIZE)
                                                  -fno-omit-frame-pointer)
   target_link_options(favpage_flags INTERFACE -fsanitize=address,undefined)
 endif()
+if(FAVPAGE_FUZZ)
+  # Coverage feedback for libFuzzer in every library; only the fuzz targets link its main.
+  target_compile_options(favpage_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                 -fno-sanitize-recover=undefined
+                                                 -fno-omit-frame-pointer)
+  target_link_options(favpage_flags INTERFACE -fsanitize=address,undefined)
+endif()

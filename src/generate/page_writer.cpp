@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "generate/folder_scan.h"
+#include "generate/heading_text.h"
 #include "generate/page_generator.h"
 #include "generate/page_markup.h"
 #include "platform/folders.h"
@@ -33,28 +34,6 @@ bool CreateMissingFolders(std::string folder) {
   const std::string parent = ExtractFilePath(folder);
   if (parent == folder) return true;
   return CreateMissingFolders(parent) && platform::CreateFolder(folder);
-}
-
-// The folder's names below the favorites folder, outermost first, joined by " > ".
-// Only a single-byte "\" separates two names, so a name whose Shift_JIS characters hold
-// the byte 0x5C stays whole, and a name holding ":" (possible on POSIX hosts) can
-// neither be cut nor stall the split.
-std::string HeadingText(const std::string& favoritePath, const std::string& folder) {
-  const std::string relative = ExtractRelativePath(favoritePath + "\\", folder);
-  if (relative.empty()) return markup::kTopPage;
-  const std::string_view names(relative.data(), relative.size() - 1);  // closing "\" off
-  std::string heading;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= names.size();) {
-    if (i == names.size() || (CharLength(names, i) == 1 && names[i] == '\\')) {
-      if (start > 0) heading += markup::kHeadingJoin;
-      heading.append(names.substr(start, i - start));
-      start = ++i;
-      continue;
-    }
-    i += CharLength(names, i);
-  }
-  return heading;
 }
 
 std::string ListItem(const std::string& href, const std::string& text) {

@@ -1,5 +1,6 @@
 #include "text/path_rules.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "text/sjis.h"
@@ -46,6 +47,12 @@ std::vector<std::string> SplitFolders(std::string_view path) {
   }
   if (!current.empty()) parts.push_back(current);
   return parts;
+}
+
+// A leading path without its drive. The drive reaches past the leading path when
+// the path is nothing but a share name ("\\srv\share"): then nothing of it is left.
+std::string_view FoldersAfterDrive(std::string_view leadingPath, std::size_t driveLength) {
+  return leadingPath.substr(std::min(driveLength, leadingPath.size()));
 }
 
 }  // namespace
@@ -108,10 +115,12 @@ std::string ExtractRelativePath(std::string_view base, std::string_view dest) {
   const std::string destDrive = ExtractFileDrive(dest);
   if (!SameTextAscii(baseDrive, destDrive)) return std::string(dest);
 
+  const std::string baseFolders = ExtractFilePath(base);
+  const std::string destFolders = ExtractFilePath(dest);
   const std::vector<std::string> baseParts =
-      SplitFolders(ExtractFilePath(base).substr(baseDrive.size()));
+      SplitFolders(FoldersAfterDrive(baseFolders, baseDrive.size()));
   const std::vector<std::string> destParts =
-      SplitFolders(ExtractFilePath(dest).substr(destDrive.size()));
+      SplitFolders(FoldersAfterDrive(destFolders, destDrive.size()));
   std::size_t common = 0;
   while (common < baseParts.size() && common < destParts.size() &&
          SameTextAscii(baseParts[common], destParts[common])) {

@@ -141,6 +141,8 @@ TEST(PathRulesTest, RelativePath) {
       {R"(\tmp\Fav\)", R"(\tmp\Fav\ソフト\表示\)", R"(ソフト\表示\)"},
       // "イ" is 83 43 and "ツ" 83 63: only single-byte letters compare blind to case.
       {R"(C:\イ\)", R"(C:\ツ\x\)", R"(..\ツ\x\)"},
+      // A bare share name as base: its drive is longer than its leading path.
+      {R"(\\srv\share)", R"(\\srv\share\a\)", R"(a\)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.base) + " -> " + c.dest);

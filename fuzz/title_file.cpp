@@ -1,0 +1,48 @@
+// The title file's round trip on any title text: saving and loading again gives the text
+// back when its lines end in CR LF and it holds no NUL; whatever the text, the loaded
+// text is a fixed point (saved and loaded again, it stays the same).
+#include <cstdint>
+#include <string>
+
+#include "fuzz_support.h"
+#include "settings/title_file.h"
+
+namespace favpage {
+namespace {
+
+// A text the title edit could hold as it is: every line end a CR LF pair, no NUL.
+bool IsEditText(std::string_view text) {
+  if (text.find('\0') != std::string_view::npos) return false;  // even as a second byte
+  bool afterCr = false;  // the character before is a CR of its own
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+    const bool single = CharLength(text, i) == 1;
+    if (afterCr && !(single && text[i] == '\n')) return false;
+    if (!afterCr && single && text[i] == '\n') return false;
+    afterCr = single && text[i] == '\r';
+  }
+  return !afterCr;
+}
+
+std::string SaveAndLoad(const std::string& path, const std::string& text) {
+  MemoryTitleText saved;
+  saved.SetText(text);
+  SaveTitleLines(path, saved);
+  MemoryTitleText loaded;
+  FUZZ_CHECK(LoadTitleFile(path, loaded) == TitleLoad::kLoaded);
+  return loaded.Text();
+}
+
+}  // namespace
+}  // namespace favpage
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace favpage;
+  static const fuzz::ScratchFolder folder;
+  static const std::string path = folder.internal("favpage.tit");
+  const std::string text(reinterpret_cast<const char*>(data), size);
+
+  const std::string loaded = SaveAndLoad(path, text);
+  if (IsEditText(text)) FUZZ_CHECK(loaded == text);
+  FUZZ_CHECK(SaveAndLoad(path, loaded) == loaded);
+  return 0;
+}

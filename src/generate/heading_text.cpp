@@ -1,0 +1,34 @@
+#include "generate/heading_text.h"
+
+#include <string_view>
+
+#include "generate/page_markup.h"
+#include "text/path_rules.h"
+#include "text/sjis.h"
+
+namespace favpage {
+
+// Only a single-byte "\" separates two names, so a name whose Shift_JIS characters hold
+// the byte 0x5C stays whole, and a name holding ":" (possible on POSIX hosts) can
+// neither be cut nor stall the split.
+std::string HeadingText(const std::string& favoritePath, const std::string& folder) {
+  const std::string relative = ExtractRelativePath(favoritePath + "\\", folder);
+  if (relative.empty()) return markup::kTopPage;
+  std::string_view names(relative);
+  // The closing "\" goes; a folder given without one keeps its last character whole.
+  if (IncludeTrailingBackslash(names).size() == names.size()) names.remove_suffix(1);
+  std::string heading;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= names.size();) {
+    if (i == names.size() || (CharLength(names, i) == 1 && names[i] == '\\')) {
+      if (start > 0) heading += markup::kHeadingJoin;
+      heading.append(names.substr(start, i - start));
+      start = ++i;
+      continue;
+    }
+    i += CharLength(names, i);
+  }
+  return heading;
+}
+
+}  // namespace favpage
