@@ -16,6 +16,27 @@ int ChoiceIndex(const std::string& option, const std::string& value,
   throw UsageError(option + " takes " + allowed + ", not '" + value + "'");
 }
 
+// A title given on the command line may hold line breaks (CR LF, LF or CR); each break
+// starts a new title line, as it would in the title file.
+void AddTitleLines(const std::string& value, std::vector<std::string>& titles) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    if (value[i] != '\r' && value[i] != '\n') continue;
+    titles.push_back(value.substr(start, i - start));
+    if (value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  titles.push_back(value.substr(start));
+}
+
+// The return link is one line of the page: a line break would cut its markup in two.
+const std::string& OneLine(const std::string& option, const std::string& value) {
+  if (value.find_first_of("\r\n") != std::string::npos) {
+    throw UsageError(option + " cannot hold a line break");
+  }
+  return value;
+}
+
 }  // namespace
 
 std::string UsageText() {
@@ -37,7 +58,7 @@ std::string UsageText() {
          "  --return-caption TEXT  write the return link with this caption\n"
          "  --return-url URL       write the return link with this address\n"
          "  --no-return            write no return link\n"
-         "  --title TEXT           a title line (repeat for more lines)\n"
+         "  --title TEXT           a title line (repeat, or break the text, for more lines)\n"
          "  --title-file FILE      the title lines, one per line\n"
          "  --settings FILE        the settings file to read instead of favpage.INI\n"
          "  --quiet                print nothing but errors\n"
@@ -60,16 +81,16 @@ CliOptions ParseCliArguments(const std::vector<std::string>& args) {
          options.styleType = ChoiceIndex(o, v, {"none", "0", "1", "2"});
        }},
       {"--return-caption",
-       [&](auto&, auto& v) {
-         options.returnCaption = v;
+       [&](auto& o, auto& v) {
+         options.returnCaption = OneLine(o, v);
          options.returnLink = true;
        }},
       {"--return-url",
-       [&](auto&, auto& v) {
-         options.returnUrl = v;
+       [&](auto& o, auto& v) {
+         options.returnUrl = OneLine(o, v);
          options.returnLink = true;
        }},
-      {"--title", [&](auto&, auto& v) { options.titles.push_back(v); }},
+      {"--title", [&](auto&, auto& v) { AddTitleLines(v, options.titles); }},
       {"--title-file", [&](auto&, auto& v) { options.titleFile = v; }},
       {"--settings", [&](auto&, auto& v) { options.settingsFile = v; }},
   };

@@ -7,6 +7,7 @@
 #include "cli/terminal_host.h"
 #include "generate/generation_command.h"
 #include "platform/codepage.h"
+#include "platform/dir_search.h"
 #include "platform/folders.h"
 #include "platform/host_path.h"
 #include "settings/settings_file.h"
@@ -22,6 +23,21 @@ namespace {
 constexpr char kWindowSettingsName[] = "favpage.INI";
 constexpr char kWindowTitleName[] = "favpage.tit";
 
+// A failure the terminal reports (and the CLI's own checks throw): the message (Shift_JIS)
+// and the host path it is about, as the user typed it or as the file is on disk; empty
+// when it is about no file.
+struct Failure {
+  std::string hostPath;
+  std::string message;
+};
+
+// One failure line: "favpage-cli: PATH: message".
+void PrintFailure(std::ostream& err, const Failure& failure) {
+  err << "favpage-cli: ";
+  if (!failure.hostPath.empty()) err << failure.hostPath << ": ";
+  err << platform::SjisToUtf8(failure.message) << '\n';
+}
+
 // A host path from the command line, made absolute against the current folder, in the
 // core's dialect and without a closing "\" (a root keeps it). An empty path stays empty,
 // for the run's own checks to report; a relative one with no current folder to resolve it
@@ -30,9 +46,20 @@ std::string InternalPath(const std::string& hostPath) {
   if (hostPath.empty()) return {};
   std::error_code error;
   std::string absolute = std::filesystem::absolute(hostPath, error).lexically_normal().string();
-  if (error) throw IoError(io_code::kPathNotFound);
+  if (error) throw IoError(io_code::kPathNotFound).AboutPath(platform::FromHostPath(hostPath));
   while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
   return platform::FromHostPath(absolute);
+}
+
+// The output page as an internal path. A name that ends in a separator, "." or ".." names
+// a folder, never a page: refused before anything is written, rather than taken for the
+// folder's own name (which would overwrite a file of that name or write one).
+std::string OutputPagePath(const std::string& hostPath) {
+  const std::filesystem::path name = std::filesystem::path(hostPath).filename();
+  if (!hostPath.empty() && (name.empty() || name == "." || name == "..")) {
+    throw IoError(io_code::kPathNotFound).AboutPath(platform::FromHostPath(hostPath));
+  }
+  return InternalPath(hostPath);
 }
 
 bool FileExists(const std::string& hostPath) {
@@ -41,7 +68,7 @@ bool FileExists(const std::string& hostPath) {
 }
 
 void ApplyOptions(const CliOptions& options, SettingsState& state) {
-  if (options.out) state.OutName = InternalPath(*options.out);
+  if (options.out) state.OutName = OutputPagePath(*options.out);
   if (options.outType) state.OutType = static_cast<std::uint8_t>(*options.outType);
   if (options.styleType) state.StyleType = *options.styleType;
   if (options.blank) state.SetBlank = *options.blank;
@@ -50,14 +77,33 @@ void ApplyOptions(const CliOptions& options, SettingsState& state) {
   if (options.returnUrl) state.ReturnURL = platform::Utf8ToSjis(*options.returnUrl);
 }
 
-// The favorites folder named on the command line, or the user's; false when neither
-// is an existing folder.
-bool LocateFavorites(const CliOptions& options, SettingsState& state) {
-  if (!options.favorites) return platform::FavoritesFolder(state.FavoritePath);
-  state.FavoritePath = InternalPath(*options.favorites);
-  return platform::DirectoryExists(state.FavoritePath);
+// Whether the walks can search the folder: it exists and the host lets this user list it.
+// The walks' own search answers, so the check holds for every user, root included.
+bool Searchable(const std::string& folder) {
+  platform::DirSearch search;
+  platform::FindData found;
+  return !folder.empty() &&
+         search.First(folder + "\\*.*", platform::attr::kDirectory | platform::attr::kHidden,
+                      found);
 }
 
+// The favorites folder named on the command line, or the user's. A folder that is
+// missing or cannot be searched would give a page without links (or no page) while
+// reporting success, so it is an error.
+void LocateFavorites(const CliOptions& options, SettingsState& state) {
+  if (!options.favorites) {
+    if (!platform::FavoritesFolder(state.FavoritePath)) throw Failure{"", msg::kFavoritesNotFound};
+    if (!Searchable(state.FavoritePath)) {
+      throw Failure{platform::ToHostPath(state.FavoritePath), msg::kFavoritesNotFound};
+    }
+    return;
+  }
+  state.FavoritePath = InternalPath(*options.favorites);
+  if (!Searchable(state.FavoritePath)) throw Failure{*options.favorites, msg::kFavoritesNotFound};
+}
+
+// The title lines: those of --title, else the named title file (which must load), else
+// the window's title file beside the program (or the fallback title).
 void LoadTitles(const CliOptions& options, const std::string& exeFolder, MemoryTitleText& titles) {
   if (!options.titles.empty()) {
     std::string text;
@@ -65,11 +111,17 @@ void LoadTitles(const CliOptions& options, const std::string& exeFolder, MemoryT
     titles.SetText(text);
     return;
   }
-  if (options.titleFile && !FileExists(*options.titleFile)) {
-    throw IoError(io_code::kFileNotFound);
+  if (!options.titleFile) {
+    LoadTitleLines(exeFolder + kWindowTitleName, titles);
+    return;
   }
-  LoadTitleLines(
-      options.titleFile ? InternalPath(*options.titleFile) : exeFolder + kWindowTitleName, titles);
+  // A file the user named is one they expect on the page: publishing the fallback
+  // title instead would be a silent wrong result.
+  const std::string path = InternalPath(*options.titleFile);
+  int failure = 0;
+  if (LoadTitleFile(path, titles, failure) == TitleLoad::kLoaded) return;
+  if (failure > 0) throw IoError(failure).AboutPath(platform::FromHostPath(*options.titleFile));
+  throw Failure{*options.titleFile, "too large for a title file"};
 }
 
 void PrintSummary(std::ostream& out, const GenerationStats& stats, double seconds) {
@@ -104,10 +156,7 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
                                                      : exeFolder + kWindowSettingsName);
     SettingsState state = ReadStoredSettings(settings);
     ApplyOptions(options, state);
-    if (!LocateFavorites(options, state)) {
-      err << platform::SjisToUtf8(msg::kFavoritesNotFound) << '\n';
-      return kExitFailure;
-    }
+    LocateFavorites(options, state);
     MemoryTitleText titles;
     LoadTitles(options, exeFolder, titles);
 
@@ -119,22 +168,36 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
     if (!options.quiet) PrintSummary(out, stats, elapsed.count());
     return kExitSuccess;
+  } catch (const IoError& error) {
+    PrintFailure(err, {error.path().empty() ? "" : platform::ToHostPath(error.path()),
+                       DisplayMessage(error.what())});
   } catch (const Error& error) {
-    err << platform::SjisToUtf8(DisplayMessage(error.what())) << '\n';
-    return kExitFailure;
+    PrintFailure(err, {"", DisplayMessage(error.what())});
+  } catch (const Failure& failure) {
+    PrintFailure(err, failure);
   }
+  return kExitFailure;
 }
 
 int CliMain(const std::vector<std::string>& args, const std::string& exePath, std::ostream& out,
             std::ostream& err) {
-  CliOptions options;
+  // Nothing leaves favpage-cli unreported: an error the run does not know (memory
+  // exhausted, a failure of the standard library) still ends it with a message and 1.
   try {
-    options = ParseCliArguments(args);
-  } catch (const UsageError& error) {
-    err << "favpage-cli: " << error.what() << "\n\n" << UsageText();
-    return kExitUsage;
+    CliOptions options;
+    try {
+      options = ParseCliArguments(args);
+    } catch (const UsageError& error) {
+      err << "favpage-cli: " << error.what() << "\n\n" << UsageText();
+      return kExitUsage;
+    }
+    return RunCli(options, exePath, out, err);
+  } catch (const std::exception& error) {
+    err << "favpage-cli: " << error.what() << '\n';
+  } catch (...) {
+    err << "favpage-cli: unexpected error\n";
   }
-  return RunCli(options, exePath, out, err);
+  return kExitFailure;
 }
 
 }  // namespace favpage::cli

@@ -1,4 +1,5 @@
 // favpage-cli: writes the link pages of a favorites folder from the command line.
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,6 +8,14 @@
 #include "platform/folders.h"
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  return favpage::cli::CliMain(args, favpage::platform::ExecutablePath(), std::cout, std::cerr);
+  // CliMain reports every error of a run itself; this catches what fails before it starts.
+  try {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return favpage::cli::CliMain(args, favpage::platform::ExecutablePath(), std::cout, std::cerr);
+  } catch (const std::exception& error) {
+    std::cerr << "favpage-cli: " << error.what() << '\n';
+  } catch (...) {
+    std::cerr << "favpage-cli: unexpected error\n";
+  }
+  return favpage::cli::kExitFailure;
 }

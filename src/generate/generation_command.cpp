@@ -2,7 +2,9 @@
 // host's Progress and MessageSink stand in for.
 #include "generate/generation_command.h"
 
+#include "platform/output_claim.h"
 #include "preview/style_sheet.h"
+#include "text/io_error.h"
 #include "text/messages.h"
 #include "text/path_rules.h"
 #include "text/text_file.h"
@@ -22,6 +24,17 @@ class RunEndedGuard {
   Progress& progress_;
 };
 
+// Claims the run's output page before anything of it is written, so that a second run on
+// the same page (another process, or the window and a scheduled job) stops at once with
+// the sharing error instead of emptying or interleaving the page of the first. The
+// sub-pages of a tree are named after the page, so its claim covers them. A page without
+// a folder is left for the page head to refuse.
+void ClaimOutput(platform::OutputClaim& claim, const std::string& page) {
+  if (ExtractFileDir(page).empty()) return;
+  PageGenerator::CreatePageFolders(page);
+  if (const int code = claim.Claim(page); code != 0) throw IoError(code).AboutPath(page);
+}
+
 }  // namespace
 
 GenerationStats RunGenerationCommand(const SettingsState& state, const TitleLines& titles,
@@ -39,6 +52,9 @@ GenerationStats RunGenerationCommand(const SettingsState& state, const TitleLine
   // processed. The walk keeps the page it began with; a new output name or style takes
   // effect at the style sheet, which reads both after the walk.
   const std::string page = state.OutName;
+  // Held until the style sheet is in place: the run's output is the pages and the sheet.
+  platform::OutputClaim claim;
+  if (state.OutType == 0 || state.OutType == 1) ClaimOutput(claim, page);
   PageGenerator generator(state, titles, progress);
   switch (state.OutType) {
     case 0:

@@ -23,6 +23,9 @@ class PageGenerator {
   PageGenerator(const SettingsState& state, const TitleLines& titles, Progress& progress);
 
   // Page writer.
+  // Creates the missing folders of `page`; raises IoError when the path names no folder.
+  // A folder that cannot be created is left for the page's creation to report.
+  static void CreatePageFolders(const std::string& page);
   void WritePageHead(const std::string& page);
   void WriteFolderHeading(const std::string& page, const std::string& folder);
   void WriteLinkList(const std::string& page, const std::vector<std::string>& shortcuts);

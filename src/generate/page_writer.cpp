@@ -47,6 +47,14 @@ PageGenerator::PageGenerator(const SettingsState& state, const TitleLines& title
                              Progress& progress)
     : state_(state), titles_(titles), progress_(progress) {}
 
+void PageGenerator::CreatePageFolders(const std::string& page) {
+  const std::string folder = ExtractFileDir(page);
+  if (folder.empty()) {
+    throw IoError(io_code::kPathNotFound, msg::kCannotCreateFolder).AboutPath(page);
+  }
+  CreateMissingFolders(folder);
+}
+
 void PageGenerator::WritePageHead(const std::string& page) {
   // The pending messages may change the settings, and the caller may have passed one of
   // them as `page`: the page path is fixed before they run.
@@ -54,10 +62,7 @@ void PageGenerator::WritePageHead(const std::string& page) {
   progress_.SetProgressText(markup::kProgressPrefix + ExtractFileName(path));
   progress_.ProcessMessages();
 
-  const std::string folder = ExtractFileDir(path);
-  if (folder.empty()) throw IoError(io_code::kPathNotFound, msg::kCannotCreateFolder);
-  CreateMissingFolders(folder);
-
+  CreatePageFolders(path);
   TextFile file(path, TextMode::kCreate);
   const int lineCount = titles_.LineCount();
   file.WriteLine(markup::kDoctype);

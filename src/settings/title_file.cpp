@@ -20,7 +20,6 @@ constexpr char kCrLf[] = "\r\n";
 // A title file this large is not one the title edit could hold; reading stops there
 // instead of filling memory with whatever lies at the path.
 constexpr std::size_t kTitleFileLimit = 16 * 1024 * 1024;
-constexpr int kTooLarge = -1;
 
 // Every CR LF, lone LF and lone CR becomes CR LF; a double-byte character is passed over
 // whole.
@@ -54,7 +53,7 @@ int ReadWholeFile(const std::string& path, std::string& bytes) {
     if (const int code = file.Read(buffer, sizeof buffer, got); code != 0) return code;
     if (got == 0) break;
     bytes.append(buffer, got);
-    if (bytes.size() > kTitleFileLimit) return kTooLarge;
+    if (bytes.size() > kTitleFileLimit) return kTitleFileTooLarge;
   }
   return file.Close();
 }
@@ -95,8 +94,14 @@ void AddTitleLine(TitleText& edit, const std::string& line) {
 }
 
 TitleLoad LoadTitleFile(const std::string& path, TitleText& edit) {
+  int failure = 0;
+  return LoadTitleFile(path, edit, failure);
+}
+
+TitleLoad LoadTitleFile(const std::string& path, TitleText& edit, int& failure) {
   std::string bytes;
   const int code = ReadWholeFile(path, bytes);
+  failure = code;
   if (code == 0) {
     // The edit takes its text as a C string: whatever follows a NUL never reaches it.
     const std::string text = NormaliseLineEnds(bytes.substr(0, bytes.find('\0')));

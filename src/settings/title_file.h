@@ -33,6 +33,14 @@ enum class TitleLoad {
 // dropped), or adds the fallback title when it cannot. No message in either case.
 TitleLoad LoadTitleFile(const std::string& path, TitleText& edit);
 
+// Why a load failed when the host reported nothing wrong: the file is larger than any
+// title edit could hold.
+inline constexpr int kTitleFileTooLarge = -1;
+
+// LoadTitleFile that also says why it fell back: 0, the host's error code for the file,
+// or kTitleFileTooLarge. A caller that was told which file to read reports it with this.
+TitleLoad LoadTitleFile(const std::string& path, TitleText& edit, int& failure);
+
 // LoadTitleFile; true when the file's text was loaded.
 bool LoadTitleLines(const std::string& path, TitleText& edit);
 

@@ -33,8 +33,18 @@ class IoError : public Error {
   IoError(int code, const std::string& message);
   int code() const { return code_; }
 
+  // The file or folder the error is about (core dialect), empty when the failing operation
+  // does not know it. The message stays the code's own, so the window shows the same text;
+  // a terminal can put the path in front of it.
+  const std::string& path() const { return path_; }
+  IoError& AboutPath(const std::string& path) {
+    path_ = path;
+    return *this;
+  }
+
  private:
   int code_;
+  std::string path_;
 };
 
 // The message of the code table for `code` ("I/O エラー (code)" for codes not in it).

@@ -20,16 +20,18 @@ platform::FileAccess AccessFor(TextMode mode) {
   return platform::FileAccess::kRead;
 }
 
-void Check(int code) {
-  if (code != 0) throw IoError(code);
+// Every failure of a text file names the file it is about.
+void Check(int code, const std::string& path) {
+  if (code != 0) throw IoError(code).AboutPath(path);
 }
 
 }  // namespace
 
 TextFile::TextFile(const std::string& path, TextMode mode)
     : path_(path), writing_(mode != TextMode::kRead) {
-  if (path.empty() || path.size() > kMaxPathBytes) throw IoError(io_code::kPathNotFound);
-  Check(file_.Open(path, AccessFor(mode), platform::FileShare::kRead));
+  if (path.empty() || path.size() > kMaxPathBytes)
+    throw IoError(io_code::kPathNotFound).AboutPath(path);
+  Check(file_.Open(path, AccessFor(mode), platform::FileShare::kRead), path_);
 }
 
 TextFile::~TextFile() {
@@ -49,14 +51,14 @@ bool TextFile::FillBuffer() {
   const int code = file_.Read(buffer_.data(), buffer_.size(), got);
   buffer_.resize(got);
   position_ = 0;
-  Check(code);
+  Check(code, path_);
   return got > 0;
 }
 
 bool TextFile::Eof() { return !FillBuffer() || buffer_[position_] == kEndOfFileMark; }
 
 std::string TextFile::ReadLine() {
-  if (!FillBuffer()) throw IoError(io_code::kReadBeyondEnd);
+  if (!FillBuffer()) throw IoError(io_code::kReadBeyondEnd).AboutPath(path_);
   std::string line;
   bool skipping = false;  // after a 0x1A inside the line, up to its LF
   while (FillBuffer()) {
@@ -81,12 +83,12 @@ void TextFile::Flush() {
   if (!writing_ || buffer_.empty()) return;
   const std::string pending = std::move(buffer_);
   buffer_.clear();
-  Check(file_.Write(pending.data(), pending.size()));
+  Check(file_.Write(pending.data(), pending.size()), path_);
 }
 
 void TextFile::Close() {
   Flush();
-  Check(file_.Close());
+  Check(file_.Close(), path_);
 }
 
 void CopyTextLines(TextFile& in, TextFile& out) {

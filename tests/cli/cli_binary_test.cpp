@@ -1,12 +1,18 @@
 // The installed shape of favpage-cli: a separate process, its exit codes and streams,
 // and the data files it finds beside itself.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
+#include "platform/child_process.h"
+#include "platform/host_path.h"
+#include "platform/output_claim.h"
 #include "support/test_support.h"
 
 namespace {
@@ -19,8 +25,12 @@ struct Outcome {
   std::string err;
 };
 
-// Runs the real binary with `args`, HOME set to `home`, in the folder `cwd`.
-Outcome RunBinary(const std::vector<std::string>& args, const fs::path& home, const fs::path& cwd) {
+constexpr int kCannotBecomeNobody = 126;
+
+// Runs the real binary with `args`, HOME set to `home`, in the folder `cwd`; as the user
+// "nobody" when `asNobody` (exit code kCannotBecomeNobody when that is refused).
+Outcome RunBinary(const std::vector<std::string>& args, const fs::path& home, const fs::path& cwd,
+                  bool asNobody = false) {
   const fs::path outFile = cwd / "stdout.txt";
   const fs::path errFile = cwd / "stderr.txt";
   const pid_t child = fork();
@@ -30,6 +40,9 @@ Outcome RunBinary(const std::vector<std::string>& args, const fs::path& home, co
       _exit(127);
     }
     setenv("HOME", home.c_str(), 1);
+    if (asNobody && (setgid(favpage::test::kNobody) != 0 || setuid(favpage::test::kNobody) != 0)) {
+      _exit(kCannotBecomeNobody);
+    }
     std::vector<char*> argv{const_cast<char*>(FAVPAGE_CLI_BINARY)};
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
@@ -83,8 +96,135 @@ TEST(CliBinary, NoFavoritesFolderIsAFailure) {
   favpage::test::TempDir dir;
   const Outcome run = RunBinary({"--out", "links.html"}, dir.host(), dir.host());
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "お気に入りが見つかりませんでした.\n");
+  EXPECT_EQ(run.err, "favpage-cli: お気に入りが見つかりませんでした.\n");
   EXPECT_FALSE(fs::exists(dir.hostPath("links.html")));
+}
+
+// Output names that name a folder, title files that cannot be read and texts that would
+// break the page's lines are refused before anything is written.
+TEST(CliBinary, RefusesPathsAndTextsItCannotPublish) {
+  favpage::test::TempDir dir;
+  favpage::test::WriteShortcut(dir.hostPath("Favorites/News.url"), "news.html");
+  favpage::test::WriteBytes(dir.hostPath("W/keep"), "kept");
+  fs::create_directories(dir.hostPath("W/folder.txt"));
+  ASSERT_EQ(mkfifo(dir.hostPath("W/fifo.txt").c_str(), 0666), 0);
+  {
+    std::ofstream large(dir.hostPath("W/large.txt"));
+    large.seekp(16 * 1024 * 1024);
+    large << 'x';
+  }
+  struct Case {
+    std::vector<std::string> args;
+    int exitCode;
+    std::string err;  // the first line of stderr
+  };
+  const std::string inv = ": ファイル名の指定が間違っています.";
+  const std::string denied = ": ファイルへのアクセスが拒否されました.";
+  const Case cases[] = {
+      {{"--out", "W/keep/"}, 1, "favpage-cli: W/keep/" + inv},
+      {{"--out", "W/site/"}, 1, "favpage-cli: W/site/" + inv},
+      {{"--out", "W/keep/."}, 1, "favpage-cli: W/keep/." + inv},
+      {{"--out", "W/p.html", "--title-file", "W/fifo.txt"}, 1, "favpage-cli: W/fifo.txt" + denied},
+      {{"--out", "W/p.html", "--title-file", "W/folder.txt"},
+       1,
+       "favpage-cli: W/folder.txt" + denied},
+      {{"--out", "W/p.html", "--title-file", "W/large.txt"},
+       1,
+       "favpage-cli: W/large.txt: too large for a title file"},
+      {{"--out", "W/p.html", "--return-caption", "Home\n<b>"},
+       2,
+       "favpage-cli: --return-caption cannot hold a line break"},
+      {{"--out", "W/p.html", "--return-url", "/\r"},
+       2,
+       "favpage-cli: --return-url cannot hold a line break"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args[1] + " " + c.args.back());
+    const Outcome run = RunBinary(c.args, dir.host(), dir.host());
+    EXPECT_EQ(run.exitCode, c.exitCode);
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')), c.err);
+    EXPECT_EQ(favpage::test::ReadBytes(dir.hostPath("W/keep")), "kept");
+    EXPECT_FALSE(fs::exists(dir.hostPath("W/site")));
+    EXPECT_FALSE(fs::exists(dir.hostPath("W/p.html")));
+  }
+}
+
+// Root may list any folder, so the unreadable folder is tried as another user; the same
+// run with a folder that user may read shows that nothing else stops it.
+TEST(CliBinary, UnreadableFavoritesFolderIsReportedLikeAMissingOne) {
+  favpage::test::TempDir dir;
+  favpage::test::WriteShortcut(dir.hostPath("Favs/News.url"), "news.html");
+  fs::create_directories(dir.hostPath("out"));
+  fs::permissions(dir.host(),
+                  fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+  fs::permissions(dir.hostPath("out"), fs::perms::all);
+  for (const char* type : {"single", "tree"}) {
+    SCOPED_TRACE(type);
+    fs::permissions(dir.hostPath("Favs"), fs::perms::none);
+    const Outcome refused =
+        RunBinary({"--favorites", "Favs", "--out", "out/links.html", "--type", type, "--quiet"},
+                  dir.host(), dir.host(), true);
+    if (refused.exitCode == kCannotBecomeNobody) GTEST_SKIP() << "cannot become nobody";
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, "favpage-cli: Favs: お気に入りが見つかりませんでした.\n");
+    EXPECT_FALSE(fs::exists(dir.hostPath("out/links.html")));
+
+    fs::permissions(dir.hostPath("Favs"), fs::perms::all);
+    const Outcome read =
+        RunBinary({"--favorites", "Favs", "--out", "out/links.html", "--type", type, "--quiet"},
+                  dir.host(), dir.host(), true);
+    EXPECT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_NE(favpage::test::ReadBytes(dir.hostPath("out/links.html")).find("news.html"),
+              std::string::npos);
+    fs::remove(dir.hostPath("out/links.html"));
+  }
+}
+
+TEST(CliBinary, LineBreaksInATitleStartNewTitleLines) {
+  favpage::test::TempDir dir;
+  favpage::test::WriteShortcut(dir.hostPath("Favorites/News.url"), "news.html");
+  const Outcome run = RunBinary(
+      {"--out", "p.html", "--title", "One\r\nTwo\nThree\rFour", "--title", "Five", "--quiet"},
+      dir.host(), dir.host());
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::string page = favpage::test::ReadBytes(dir.hostPath("p.html"));
+  EXPECT_NE(page.find("<TITLE>One</TITLE>\r\n"), std::string::npos);
+  EXPECT_NE(page.find("<H1>\r\nOne<BR>\r\nTwo<BR>\r\nThree<BR>\r\nFour<BR>\r\nFive<BR>\r\n</H1>"),
+            std::string::npos);
+}
+
+// Another run holds the page (a process in the middle of its work, then killed): this
+// run stops at once, writes nothing and leaves no file of its own; once the holder is
+// gone the page is published whole.
+TEST(CliBinary, ASecondRunOnTheSamePageStopsUntilTheFirstIsGone) {
+  favpage::test::TempDir dir;
+  favpage::test::WriteShortcut(dir.hostPath("Favorites/News.url"), "news.html");
+  favpage::test::WriteBytes(dir.hostPath("site/links.html"), "first run's page");
+  const std::string page =
+      favpage::platform::FromHostPath(dir.hostPath("site/links.html").string());
+  favpage::test::WaitingChild firstRun([&] {
+    static favpage::platform::OutputClaim claim;  // held until the child is killed
+    return claim.Claim(page);
+  });
+  ASSERT_EQ(firstRun.setUpResult(), 0);
+
+  for (const char* type : {"single", "tree"}) {
+    const Outcome second = RunBinary({"--out", "site/links.html", "--type", type, "--style", "0"},
+                                     dir.host(), dir.host());
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_EQ(second.err,
+              "favpage-cli: " + dir.hostPath("site/links.html").string() + ": I/O エラー (32)\n");
+    EXPECT_EQ(favpage::test::ReadBytes(dir.hostPath("site/links.html")), "first run's page");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.hostPath("site")), fs::directory_iterator()),
+              1);
+  }
+
+  firstRun.Kill();
+  const Outcome third = RunBinary({"--out", "site/links.html", "--quiet"}, dir.host(), dir.host());
+  EXPECT_EQ(third.exitCode, 0) << third.err;
+  const std::string published = favpage::test::ReadBytes(dir.hostPath("site/links.html"));
+  EXPECT_NE(published.find("news.html"), std::string::npos);
+  EXPECT_EQ(published.find("</HTML>"), published.rfind("</HTML>"));
 }
 
 }  // namespace

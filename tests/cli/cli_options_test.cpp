@@ -40,12 +40,35 @@ TEST(CliOptions, StyleNamesMapToStyleTypes) {
 
 TEST(CliOptions, RefusesWhatItCannotUnderstand) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--bogus"},         {"links.html"},   {"--out"},
-      {"--type", "pages"}, {"--style", "3"}, {"--no-return", "--return-url", "x"},
+      {"--bogus"},
+      {"links.html"},
+      {"--out"},
+      {"--type", "pages"},
+      {"--style", "3"},
+      {"--no-return", "--return-url", "x"},
       {"--quiet=yes"},
+      {"--return-caption", "a\nb"},
+      {"--return-url=x\r\n"},
   };
   for (const auto& args : bad) {
     EXPECT_THROW(ParseCliArguments(args), UsageError) << args.front();
+  }
+}
+
+TEST(CliOptions, LineBreaksSplitATitleIntoLines) {
+  const struct {
+    std::string title;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"", {""}},
+      {"One", {"One"}},
+      {"A\r\nB", {"A", "B"}},
+      {"A\nB\rC", {"A", "B", "C"}},
+      {"A\n\rB", {"A", "", "B"}},
+      {"A\r\n", {"A", ""}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParseCliArguments({"--title", c.title}).titles, c.lines) << c.title;
   }
 }
 

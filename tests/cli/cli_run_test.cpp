@@ -171,7 +171,7 @@ TEST_F(CliRun, TitleLinesComeFromOptionsOrFilesOrTheFallback) {
   EXPECT_EQ(
       Run({"--favorites", HostPath("Fav"), "--out", out, "--title-file", HostPath("none.txt")}),
       kExitFailure);
-  EXPECT_EQ(err_.str(), "ファイルが見つかりません.\n");
+  EXPECT_EQ(err_.str(), "favpage-cli: " + HostPath("none.txt") + ": ファイルが見つかりません.\n");
 }
 
 TEST_F(CliRun, FailuresPrintTheMessageAndExitOne) {
@@ -180,14 +180,16 @@ TEST_F(CliRun, FailuresPrintTheMessageAndExitOne) {
 
   EXPECT_EQ(Run({"--favorites", HostPath("NoSuchFolder"), "--out", HostPath("x.html")}),
             kExitFailure);
-  EXPECT_EQ(err_.str(), "お気に入りが見つかりませんでした.\n");
+  EXPECT_EQ(err_.str(),
+            "favpage-cli: " + HostPath("NoSuchFolder") + ": お気に入りが見つかりませんでした.\n");
   EXPECT_FALSE(fs::exists(dir_.hostPath("x.html")));
 
   WriteBytes(dir_.hostPath("locked.html"), "kept");
   fs::permissions(dir_.hostPath("locked.html"), fs::perms::owner_write, fs::perm_options::remove);
   EXPECT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("locked.html"), "--quiet"}),
             kExitFailure);
-  EXPECT_EQ(err_.str(), "ファイルへのアクセスが拒否されました.\n");
+  EXPECT_EQ(err_.str(), "favpage-cli: " + HostPath("locked.html") +
+                            ": ファイルへのアクセスが拒否されました.\n");
   EXPECT_EQ(Page("locked.html"), "kept");
 }
 
@@ -196,7 +198,8 @@ TEST_F(CliRun, MissingStyleSheetFailsAfterThePagesAreWritten) {
   EXPECT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("s/links.html"), "--style", "1",
                  "--quiet"}),
             kExitFailure);
-  EXPECT_EQ(err_.str(), "ファイルが見つかりません.\n");
+  EXPECT_EQ(err_.str(),
+            "favpage-cli: " + HostPath("app/mirelstyle1.css") + ": ファイルが見つかりません.\n");
   EXPECT_NE(Page("s/links.html").find("</HTML>\r\n"), std::string::npos);
   EXPECT_FALSE(fs::exists(dir_.hostPath("s/mirelstyle1.css")));
 }
@@ -216,7 +219,7 @@ TEST_F(CliRun, EmptyOrUnresolvablePathsAreReported) {
   EXPECT_EQ(Run({"--favorites", HostPath("Fav"), "--out", ""}), kExitFailure);
   EXPECT_EQ(err_.str(), "出力するﾌｧｲﾙ名を指定して下さい.\n");
   EXPECT_EQ(Run({"--favorites", "", "--out", HostPath("x.html")}), kExitFailure);
-  EXPECT_EQ(err_.str(), "お気に入りが見つかりませんでした.\n");
+  EXPECT_EQ(err_.str(), "favpage-cli: お気に入りが見つかりませんでした.\n");
 
   const fs::path previous = fs::current_path();
   fs::create_directories(dir_.hostPath("gone"));
@@ -225,7 +228,7 @@ TEST_F(CliRun, EmptyOrUnresolvablePathsAreReported) {
   const int code = Run({"--favorites", HostPath("Fav"), "--out", "links.html"});
   fs::current_path(previous);
   EXPECT_EQ(code, kExitFailure);
-  EXPECT_EQ(err_.str(), "ファイル名の指定が間違っています.\n");
+  EXPECT_EQ(err_.str(), "favpage-cli: links.html: ファイル名の指定が間違っています.\n");
 }
 
 TEST_F(CliRun, JapaneseNamesWithBackslashBytesStayWhole) {

@@ -191,5 +191,45 @@ TEST_F(GenerationCommandTest, OutputNameWithoutFolder) {
   std::filesystem::current_path(previous);
 }
 
+// A second run on the same page, started while the first one processes the window's
+// messages (the create button pressed again), stops before it writes anything; the first
+// run finishes its page whole. Both page modes hold the claim for the whole run.
+TEST_F(GenerationCommandTest, SecondRunOnTheSamePageStopsAtOnceWithTheSharingError) {
+  Shortcut("Fav/A/a.url", "a.html");
+  Shortcut("Fav/top.url", "top.html");
+  for (const std::uint8_t outType : {0, 1}) {
+    SCOPED_TRACE(static_cast<int>(outType));
+    state.OutType = outType;
+    std::filesystem::remove_all(dir.hostPath("web"));
+    int secondCode = 0;
+    std::string secondPath;
+    std::string pageSeenBySecond;
+    bool reentered = false;
+    progress.onMessages = [&] {
+      if (reentered || !Exists("web/links.html")) return;
+      reentered = true;
+      pageSeenBySecond = Read("web/links.html");
+      RecordingProgress secondProgress;
+      try {
+        RunGenerationCommand(state, titles, secondProgress, messages, dir.internal("exe") + "\\");
+      } catch (const IoError& error) {
+        secondCode = error.code();
+        secondPath = error.path();
+      }
+      EXPECT_EQ(Read("web/links.html"), pageSeenBySecond);
+    };
+    Run();
+    progress.onMessages = nullptr;
+    EXPECT_TRUE(reentered);
+    EXPECT_EQ(secondCode, 32);
+    EXPECT_EQ(secondPath, state.OutName);
+    const std::string page = Read("web/links.html");
+    EXPECT_EQ(page.find("</HTML>"), page.rfind("</HTML>"));
+    EXPECT_NE(page.find("</HTML>"), std::string::npos);
+    // The run's claim is gone with the run: the next one succeeds.
+    EXPECT_NO_THROW(Run());
+  }
+}
+
 }  // namespace
 }  // namespace favpage::test

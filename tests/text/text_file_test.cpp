@@ -38,6 +38,17 @@ std::pair<int, std::string> ErrorOf(Action action) {
   return {0, "no error"};
 }
 
+// The path an IoError names, so that a terminal can say which file failed.
+template <typename Action>
+std::string PathOf(Action action) {
+  try {
+    action();
+  } catch (const IoError& error) {
+    return error.path();
+  }
+  return "no error";
+}
+
 class TextFileTest : public ::testing::Test {
  protected:
   test::TempDir dir_;
@@ -180,6 +191,7 @@ TEST_F(TextFileTest, OpenFailuresRaiseCodedErrors) {
     const auto [code, message] = ErrorOf([&] { TextFile(c.path, c.mode); });
     EXPECT_EQ(code, c.code);
     EXPECT_EQ(message, c.message);
+    EXPECT_EQ(PathOf([&] { TextFile(c.path, c.mode); }), c.path);
   }
   EXPECT_EQ(ReadBytes(dir_.hostPath("readonly.css")), "keep");
 }
@@ -191,6 +203,16 @@ TEST_F(TextFileTest, DiskFullRaises101AtClose) {
   const auto [code, message] = ErrorOf([&] { file.Close(); });
   EXPECT_EQ(code, 101);
   EXPECT_EQ(message, Sjis("ディスクがいっぱいです"));
+}
+
+TEST_F(TextFileTest, ErrorsAfterTheOpenNameTheFileToo) {
+  if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
+  TextFile full("\\dev\\full", TextMode::kCreate);
+  full.WriteLine("page");
+  EXPECT_EQ(PathOf([&] { full.Close(); }), "\\dev\\full");
+  WriteBytes(host_, "");
+  TextFile empty(file_, TextMode::kRead);
+  EXPECT_EQ(PathOf([&] { empty.ReadLine(); }), file_);
 }
 
 TEST_F(TextFileTest, DestructorSwallowsAFailedWrite) {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/host_path.h"
+#include "platform/posix/host_error_codes.h"
 #include "platform/posix/open_file_registry.h"
 #include "text/io_error.h"
 
@@ -29,6 +30,10 @@ bool ParentFolderExists(const std::string& host) {
   struct stat info {};
   return stat(parent.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
+
+}  // namespace
+
+namespace posix {
 
 int OpenErrorCode(int error, const std::string& host) {
   switch (error) {
@@ -76,6 +81,13 @@ int TransferErrorCode(int error) {
       return error;
   }
 }
+
+}  // namespace posix
+
+namespace {
+
+using posix::OpenErrorCode;
+using posix::TransferErrorCode;
 
 // Whether an opened descriptor may be kept: regular files always; a character device
 // (such as /dev/null) only for writing, since reading one may never end or block;
