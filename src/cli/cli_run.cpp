@@ -105,7 +105,7 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
     SettingsState state = ReadStoredSettings(settings);
     ApplyOptions(options, state);
     if (!LocateFavorites(options, state)) {
-      err << platform::SjisToUtf8(msg::kFavoritesNotFound) << '\n';
+      err << platform::ToHostText(msg::kFavoritesNotFound) << '\n';
       return kExitFailure;
     }
     MemoryTitleText titles;
@@ -120,7 +120,7 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
     if (!options.quiet) PrintSummary(out, stats, elapsed.count());
     return kExitSuccess;
   } catch (const Error& error) {
-    err << platform::SjisToUtf8(DisplayMessage(error.what())) << '\n';
+    err << platform::ToHostText(DisplayMessage(error.what())) << '\n';
     return kExitFailure;
   }
 }
