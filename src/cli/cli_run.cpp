@@ -35,7 +35,7 @@ struct Failure {
 void PrintFailure(std::ostream& err, const Failure& failure) {
   err << "favpage-cli: ";
   if (!failure.hostPath.empty()) err << failure.hostPath << ": ";
-  err << platform::SjisToUtf8(failure.message) << '\n';
+  err << platform::ToHostText(failure.message) << '\n';
 }
 
 // A host path from the command line, made absolute against the current folder, in the

@@ -1,15 +1,16 @@
 #include "cli/terminal_host.h"
 
-#include "platform/codepage.h"
+#include "platform/host_path.h"
 
 namespace favpage::cli {
 
+// Texts may name files: the terminal shows their real characters, not the core's references.
 void TerminalProgress::SetProgressText(const std::string& text) {
-  if (!quiet_) err_ << platform::SjisToUtf8(text) << '\n' << std::flush;
+  if (!quiet_) err_ << platform::ToHostText(text) << '\n' << std::flush;
 }
 
 void TerminalMessages::ShowMessage(const std::string& text, const std::string&, MessageKind) {
-  err_ << platform::SjisToUtf8(text) << '\n' << std::flush;
+  err_ << platform::ToHostText(text) << '\n' << std::flush;
   shown_ = true;
 }
 

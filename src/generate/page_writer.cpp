@@ -9,6 +9,7 @@
 #include "generate/page_generator.h"
 #include "generate/page_markup.h"
 #include "platform/folders.h"
+#include "platform/name_mapping.h"
 #include "preview/style_sheet.h"
 #include "text/io_error.h"
 #include "text/messages.h"
@@ -34,6 +35,63 @@ bool CreateMissingFolders(std::string folder) {
   const std::string parent = ExtractFilePath(folder);
   if (parent == folder) return true;
   return CreateMissingFolders(parent) && platform::CreateFolder(folder);
+}
+
+void AppendPercent(std::string& out, unsigned char byte) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  out += '%';
+  out += kDigits[byte >> 4];
+  out += kDigits[byte & 0xF];
+}
+
+// A link to a page named after a file: the browser must reach that very file. It would
+// read a "\" as "/", drop tabs and line ends, take "a:b_0.html" for a URL scheme and
+// "%", "#", "?" (or "&" beginning an entity) as URL or HTML syntax, so those are
+// percent-encoded, whether plain or held as a reference; a raw-byte reference becomes
+// that byte. Every other character stays, and the browser resolves it as the file's name.
+std::string NameHref(std::string_view name) {
+  std::string href;
+  href.reserve(name.size());
+  for (std::size_t i = 0; i < name.size();) {
+    char32_t cp = 0;
+    if (const std::size_t length = platform::ParseNameReference(name, i, cp)) {
+      if (cp < 0x80) {
+        AppendPercent(href, static_cast<unsigned char>(cp));
+      } else if (cp >= platform::kRawByteBase + 0x80 && cp <= platform::kRawByteBase + 0xFF) {
+        AppendPercent(href, static_cast<unsigned char>(cp - platform::kRawByteBase));
+      } else {
+        href.append(name.substr(i, length));
+      }
+      i += length;
+      continue;
+    }
+    const std::size_t length = CharLength(name, i);
+    const char c = name[i];
+    if (length == 1 && (c == '%' || c == '#' || c == '?' || c == '&')) {
+      AppendPercent(href, static_cast<unsigned char>(c));
+    } else {
+      href.append(name.substr(i, length));
+    }
+    i += length;
+  }
+  return href;
+}
+
+// A shortcut's URL goes into the page as stored, except that no valid URL holds a '"':
+// one would end the attribute and let the rest of the URL write markup.
+std::string UrlHref(std::string_view url) {
+  std::string href;
+  href.reserve(url.size());
+  // Every byte is looked at: a '"' is never the second byte of a Shift_JIS character, so
+  // one that follows a stray lead byte still ends the attribute in a browser.
+  for (const char c : url) {
+    if (c == '"') {
+      href += "%22";
+    } else {
+      href += c;
+    }
+  }
+  return href;
 }
 
 std::string ListItem(const std::string& href, const std::string& text) {
@@ -102,7 +160,8 @@ void PageGenerator::WriteLinkList(const std::string& page,
   TextFile file(page, TextMode::kAppend);
   file.WriteLine(markup::kListOpen);
   for (const std::string& shortcut : shortcuts) {
-    file.WriteLine(ListItem(ReadShortcutURL(shortcut), RemoveFileExt(ExtractFileName(shortcut))));
+    file.WriteLine(
+        ListItem(UrlHref(ReadShortcutURL(shortcut)), RemoveFileExt(ExtractFileName(shortcut))));
     ++stats_.links;
   }
   file.WriteLine(markup::kListClose);
@@ -117,7 +176,7 @@ void PageGenerator::WriteSubfolderLinkList(const std::string& page,
   file.WriteLine(markup::kListOpen);
   for (std::size_t i = 0; i < subfolders.size(); ++i) {
     file.WriteLine(
-        ListItem(pageBase + "_" + std::to_string(i) + markup::kSubPageSuffix,
+        ListItem(NameHref(pageBase) + "_" + std::to_string(i) + markup::kSubPageSuffix,
                  markup::kWideOpen + ExtractFileName(subfolders[i]) + markup::kWideClose));
   }
   file.WriteLine(markup::kListClose);
@@ -135,7 +194,7 @@ void PageGenerator::WriteSeparator(const std::string& page) {
 // "links.htm" or "links" is then still reached from the pages below it.
 void PageGenerator::WriteBackLink(const std::string& page, const std::string& parentPage) {
   TextFile file(page, TextMode::kAppend);
-  file.WriteLine(ListItem(ExtractFileName(parentPage), markup::kBackUp));
+  file.WriteLine(ListItem(NameHref(ExtractFileName(parentPage)), markup::kBackUp));
   file.Close();
 }
 

@@ -13,4 +13,13 @@ std::string SjisToUtf8(std::string_view sjis);
 // UTF-16LE bytes (no byte-order mark) to Shift_JIS; "?" for what CP932 cannot hold.
 std::string Utf16LeToSjis(std::string_view utf16le);
 
+// What the name mapping asks of the host, one character at a time (answers are cached,
+// since every name of every folder passes through here).
+// The code page 932 bytes of one code point; empty when CP932 cannot hold it.
+std::string Cp932Encode(char32_t codePoint);
+// The code point of one Shift_JIS character (one byte, or a lead byte and the byte after
+// it); kNotCp932 when CP932 assigns none.
+inline constexpr char32_t kNotCp932 = 0xFFFFFFFF;
+char32_t Cp932Decode(std::string_view character);
+
 }  // namespace favpage::platform

@@ -1,6 +1,6 @@
 #include "ui/application.h"
 
-#include "platform/codepage.h"
+#include "platform/host_path.h"
 #include "text/io_error.h"
 #include "ui/dialogs.h"
 #include "ui/ui_strings.h"
@@ -8,7 +8,7 @@
 namespace favpage::ui {
 
 void ShowDefaultError(const std::string& message) {
-  const std::string text = platform::SjisToUtf8(DisplayMessage(message));
+  const std::string text = platform::ToHostText(DisplayMessage(message));
   MessageBoxes::Show(Str(str::kApplicationTitle), QString::fromStdString(text),
                      QMessageBox::Critical);
 }

@@ -36,6 +36,10 @@ constexpr std::size_t kTitleLineLimit = 4096;
 QString FromSjis(const std::string& text) {
   return QString::fromStdString(platform::SjisToUtf8(text));
 }
+// A message or progress text may name a file: it is shown with the name's real characters.
+QString MessageText(const std::string& text) {
+  return QString::fromStdString(platform::ToHostText(text));
+}
 std::string ToSjis(const QString& text) { return platform::Utf8ToSjis(text.toStdString()); }
 
 // Shows a stored text from its start, as an edit control does, rather than its end.
@@ -321,7 +325,7 @@ void TPlatform::RunStarted() {
 
 void TPlatform::SetProgressText(const std::string& text) {
   if (WorkLabel == nullptr) return;
-  WorkLabel->setText(FromSjis(text));
+  WorkLabel->setText(MessageText(text));
   WorkLabel->adjustSize();
 }
 
@@ -335,7 +339,7 @@ void TPlatform::RunEnded() {
 
 void TPlatform::ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) {
   MessageBoxes::Show(
-      FromSjis(caption), FromSjis(text),
+      FromSjis(caption), MessageText(text),
       kind == MessageKind::kConfirmation ? QMessageBox::Question : QMessageBox::Critical);
 }
 

@@ -9,8 +9,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <regex>
+#include <set>
 
 #include "platform/child_process.h"
+#include "platform/codepage.h"
 #include "platform/host_path.h"
 #include "platform/output_claim.h"
 #include "support/test_support.h"
@@ -225,6 +229,140 @@ TEST(CliBinary, ASecondRunOnTheSamePageStopsUntilTheFirstIsGone) {
   const std::string published = favpage::test::ReadBytes(dir.hostPath("site/links.html"));
   EXPECT_NE(published.find("news.html"), std::string::npos);
   EXPECT_EQ(published.find("</HTML>"), published.rfind("</HTML>"));
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// The file a browser opens for a relative HREF of a Shift_JIS page: character references
+// become their characters, text is Unicode, the URL path is UTF-8 and %XX is one byte.
+// Empty when the browser would not reach a file by that name at all.
+std::string BrowserTarget(const std::string& href) {
+  const std::size_t scheme = href.find(':');
+  if (scheme != std::string::npos && href.find('/') > scheme) return {};  // a URL scheme
+  if (href.find_first_of("\\\t\r\n#?") != std::string::npos) return {};
+  std::string name;
+  for (std::size_t i = 0; i < href.size();) {
+    std::smatch match;
+    const std::string rest = href.substr(i);
+    if (std::regex_search(rest, match, std::regex("^&#x([0-9A-Fa-f]+);"))) {
+      AppendUtf8(name, static_cast<char32_t>(std::stoul(match[1], nullptr, 16)));
+      i += match.length(0);
+    } else if (href[i] == '%' && i + 2 < href.size()) {
+      name += static_cast<char>(std::stoi(href.substr(i + 1, 2), nullptr, 16));
+      i += 3;
+    } else {
+      const auto byte = static_cast<unsigned char>(href[i]);
+      const std::size_t length = (byte >= 0x81 && byte <= 0x9F) || byte >= 0xE0 ? 2 : 1;
+      name += favpage::platform::SjisToUtf8(href.substr(i, length));
+      i += length;
+    }
+  }
+  return name;
+}
+
+// Every HREF of every page below `folder`: on-site ones by page, the others counted.
+struct Links {
+  std::map<fs::path, std::vector<std::string>> local;
+  std::multiset<std::string> external;
+};
+
+Links PageLinks(const fs::path& folder) {
+  Links links;
+  const std::regex href("HREF=\"([^\"]*)\"", std::regex::icase);
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    if (entry.path().extension() != ".html") continue;
+    const std::string page = favpage::test::ReadBytes(entry.path());
+    for (std::sregex_iterator it(page.begin(), page.end(), href), end; it != end; ++it) {
+      const std::string target = (*it)[1];
+      if (target.rfind("https:", 0) == 0) {
+        links.external.insert(target);
+      } else {
+        links.local[entry.path()].push_back(target);
+      }
+    }
+  }
+  return links;
+}
+
+// Host names Shift_JIS cannot spell, names that differ only where Shift_JIS would make
+// them one, and names holding the core's delimiters, as a POSIX user may have them.
+class CliOddNames : public ::testing::Test {
+ protected:
+  CliOddNames() {
+    const std::pair<std::string, std::string> shortcuts[] = {
+        {"😀.url", "https://e/emoji"},          {"波〜.url", "https://e/wave-dash"},
+        {"波～.url", "https://e/tilde"},       {"a:b.url", "https://e/colon"},
+        {"a\\b.url", "https://e/backslash"},   {"a?b.url", "https://e/question"},
+        {"c:d/in.url", "https://e/in-cd"},     {"caf\xE9.url", "https://e/latin1"},
+        {"dir〜/x.url", "https://e/dir-wave"}, {"dir～/x.url", "https://e/dir-tilde"},
+        {"line\nfeed.url", "https://e/lf"},
+    };
+    for (const auto& [name, url] : shortcuts) {
+      fs::create_directories((fav() / name).parent_path());
+      std::ofstream(fav() / name, std::ios::binary)
+          << "[InternetShortcut]\r\nURL=" << url << "\r\n";
+      urls.insert(url);
+    }
+  }
+  fs::path fav() const { return dir.host() / "Fav"; }
+
+  favpage::test::TempDir dir;
+  std::multiset<std::string> urls;
+};
+
+TEST_F(CliOddNames, TreePagesLinkToPagesThatExistAndShowEveryShortcutOnce) {
+  const Outcome run =
+      RunBinary({"--favorites", "Fav", "--out", "W/a:b.html", "--type", "tree", "--style", "0"},
+                dir.host(), dir.host());
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.err.find("Output link file ... a:b.html\n"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("Output link file ... a:b_0.html\n"), std::string::npos) << run.err;
+  EXPECT_TRUE(fs::exists(dir.hostPath("W/mirelstyle0.css")));
+  EXPECT_FALSE(fs::exists(dir.hostPath("W/a:mirelstyle0.css")));
+
+  const Links links = PageLinks(dir.hostPath("W"));
+  EXPECT_EQ(links.external, urls);
+  EXPECT_EQ(links.local.size(), 4u);  // the top page and the pages of its three folders
+  for (const auto& [page, hrefs] : links.local) {
+    SCOPED_TRACE(page.string());
+    for (const std::string& href : hrefs) {
+      if (href == "mirelstyle0.css") continue;
+      const std::string target = BrowserTarget(href);
+      EXPECT_FALSE(target.empty()) << href;
+      EXPECT_TRUE(!target.empty() && fs::exists(page.parent_path() / target)) << href;
+    }
+  }
+}
+
+TEST_F(CliOddNames, SinglePageKeepsEveryFolderAndOverwritesNoOtherFile) {
+  favpage::test::WriteBytes(dir.hostPath("W/?.html"), "keep");
+  const Outcome run =
+      RunBinary({"--favorites", "Fav", "--out", "W/😀.html", "--type", "single", "--style", "none"},
+                dir.host(), dir.host());
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(favpage::test::ReadBytes(dir.hostPath("W/?.html")), "keep");
+  EXPECT_EQ(PageLinks(dir.hostPath("W")).external, urls);
+  const std::string page = favpage::test::ReadBytes(dir.hostPath("W/😀.html"));
+  // Every line ends with CR LF: a line feed of a name stays out of the page's lines.
+  for (std::size_t at = page.find('\n'); at != std::string::npos; at = page.find('\n', at + 1)) {
+    ASSERT_TRUE(at > 0 && page[at - 1] == '\r') << "bare LF at " << at;
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "generate/folder_scan.h"
 #include "generate_fixture.h"
+#include "platform/host_path.h"
 #include "text/io_error.h"
 
 namespace favpage::test {
@@ -63,26 +64,62 @@ TEST_F(PageWriterTest, LinkListReadsEachShortcut) {
   WriteBytes(dir.hostPath("Fav/Other.url"), "[Other]\r\nURL=x.html\r\n");
   Shortcut("Fav/.url", "empty-name.html");
   Shortcut("Fav/a.b.url", "q?a=1&b=<2>");
+  Shortcut("Fav/Quote.url", "x\" onmouseover=\"alert(1)");
   const std::string page = dir.internal("links.html");
   PageGenerator generator = Generator();
   generator.WritePageHead(page);
-  generator.WriteLinkList(
-      page, {dir.internal("Fav/NoUrl.url"), dir.internal("Fav/Other.url"), dir.internal("Fav/.url"),
-             dir.internal("Fav/a.b.url"), dir.internal("Fav/Vanished.url")});
+  generator.WriteLinkList(page, {dir.internal("Fav/NoUrl.url"), dir.internal("Fav/Other.url"),
+                                 dir.internal("Fav/.url"), dir.internal("Fav/a.b.url"),
+                                 dir.internal("Fav/Quote.url"), dir.internal("Fav/Vanished.url")});
   generator.WriteLinkList(page, {});
-  EXPECT_EQ(Read("links.html"), PlainPage({
-                                    "\t<DL>",
-                                    "\t\t<DD><A HREF=\"\">NoUrl</A></DD>",
-                                    "\t\t<DD><A HREF=\"\">Other</A></DD>",
-                                    "\t\t<DD><A HREF=\"empty-name.html\"></A></DD>",
-                                    "\t\t<DD><A HREF=\"q?a=1&b=<2>\">a.b</A></DD>",
-                                    "\t\t<DD><A HREF=\"\">Vanished</A></DD>",
-                                    "\t</DL>",
-                                    "",
-                                    "\t<DL>",
-                                    "\t</DL>",
-                                    "",
-                                }));
+  EXPECT_EQ(Read("links.html"),
+            PlainPage({
+                "\t<DL>",
+                "\t\t<DD><A HREF=\"\">NoUrl</A></DD>",
+                "\t\t<DD><A HREF=\"\">Other</A></DD>",
+                "\t\t<DD><A HREF=\"empty-name.html\"></A></DD>",
+                "\t\t<DD><A HREF=\"q?a=1&b=<2>\">a.b</A></DD>",
+                // A '"' would end the attribute and start markup.
+                "\t\t<DD><A HREF=\"x%22 onmouseover=%22alert(1)\">Quote</A></DD>",
+                "\t\t<DD><A HREF=\"\">Vanished</A></DD>",
+                "\t</DL>",
+                "",
+                "\t<DL>",
+                "\t</DL>",
+                "",
+            }));
+}
+
+// Links between pages are built from file names: in a browser each must still reach
+// the file it names, while link texts keep the names as the page shows them.
+TEST_F(PageWriterTest, PageLinksLeadToTheFilesTheyName) {
+  const struct {
+    const char* hostPage;
+    std::string href;  // of the page's first sub-page, without "_0.html"
+  } cases[] = {
+      {"links.html", "links"},
+      {"a:b.html", "a%3Ab"},
+      {"a\\b.html", "a%5Cb"},
+      {"tab\tand\nline.html", "tab%09and%0Aline"},
+      {"100%#?&.html", "100%25%23%3F%26"},
+      {"A&#x41;.html", "A%26%23x41;"},
+      {"caf\xE9.html", "caf%E9"},
+      {"😀.html", "&#x1F600;"},
+      {"波〜.html", Sjis("波") + "&#x301C;"},
+      {"表示 ソフト.html", Sjis("表示 ソフト")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.hostPage);
+    const std::string page = dir.internal() + "\\" + platform::FromHostPath(c.hostPage);
+    PageGenerator generator = Generator();
+    generator.WritePageHead(page);
+    generator.WriteSubfolderLinkList(page, {dir.internal() + "\\" + platform::FromHostPath("c:d")});
+    PageGenerator::WriteBackLink(page, page);
+    EXPECT_EQ(ReadBytes(dir.host() / c.hostPage),
+              PlainPage({}) + "\t<DL>\r\n\t\t<DD><A HREF=\"" + c.href + "_0.html\">" +
+                  Sjis("＜c&#x3A;d＞") + "</A></DD>\r\n\t</DL>\r\n\r\n\t\t<DD><A HREF=\"" + c.href +
+                  ".html\">" + Sjis("＜上に戻る＞") + "</A></DD>\r\n");
+  }
 }
 
 TEST_F(PageWriterTest, AppendingBeforeTheHeadFailsWithFileNotFound) {

@@ -138,7 +138,7 @@ TEST(DirSearchTest, FoldersWithJapaneseNamesAndHostOnlyCharacters) {
   // Written past the helpers, which take "\\" for a delimiter.
   std::ofstream(dir.hostPath("ソフト/表示") / "back\\slash.url").put('x');
   EXPECT_EQ(Names(Search(dir.internal("ソフト\\表示") + "\\*.*")),
-            (std::vector<std::string>{".", "..", "back?slash.url", "caf?.url", "x.url"}));
+            (std::vector<std::string>{".", "..", "back&#x5C;slash.url", "caf&#xE9;.url", "x.url"}));
 }
 
 TEST(DirSearchTest, FolderThatCannotBeSearchedGivesNoEntry) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "support/test_support.h"
 
 namespace favpage::platform {
@@ -36,13 +39,93 @@ TEST(HostPathTest, SecondByte5CIsNeverADelimiter) {
   EXPECT_EQ(ToHostPath("\x83\x5C"), "ソ");
 }
 
-TEST(HostPathTest, HostNameCharactersTheCoreCannotNameBecomeQuestionMarks) {
-  EXPECT_EQ(FromHostPath("/tmp/caf\xC3\xA9"), "\\tmp\\caf?");
-  // A backslash or yen sign in a host name would become a delimiter inside.
-  EXPECT_EQ(FromHostPath("/tmp/a\\b"), "\\tmp\\a?b");
-  EXPECT_EQ(FromHostPath("/tmp/\xC2\xA5"
-                         "100"),
-            "\\tmp\\?100");
+// Host names the core's Shift_JIS cannot spell as they are keep their own identity as
+// character references, so each name still leads back to its file.
+TEST(HostPathTest, NamesShiftJisCannotSpellBecomeReferences) {
+  const struct {
+    std::string host;
+    std::string internal;
+  } cases[] = {
+      {"/tmp/caf\xC3\xA9", "\\tmp\\caf&#xE9;"},
+      {"😀.url", "&#x1F600;.url"},
+      // CP932 writes these as the bytes of another character, which would name another file.
+      {"波〜.url", Sjis("波") + "&#x301C;.url"},
+      {"波～.url", Sjis("波～.url")},
+      {"Foo — Bar", "Foo &#x2014; Bar"},
+      {"−minus‖bars", "&#x2212;minus&#x2016;bars"},
+      {"\xC2\xA5"
+       "100",
+       "&#xA5;100"},
+      {"¬￢", "&#xAC;" + Sjis("￢")},
+      {"ｿﾌﾄ①ⅰ", Sjis("ｿﾌﾄ①ⅰ")},
+      // Delimiters and markup inside the core, line ends and controls inside a page line.
+      {"/tmp/a\\b", "\\tmp\\a&#x5C;b"},
+      {"a:b.url", "a&#x3A;b.url"},
+      {"<i>\"q\"", "&#x3C;i&#x3E;&#x22;q&#x22;"},
+      {"line\nfeed\tx\x7F\x01", "line&#xA;feed&#x9;x&#x7F;&#x1;"},
+      // A literal "&#" must not read back as a reference.
+      {"A&#x41;", "A&#x26;#x41;"},
+      {"&&#", "&&#x26;#"},
+      {"a&b#c;", "a&b#c;"},
+      // Bytes that are no UTF-8 character, raw Shift_JIS among them.
+      {"caf\xE9.url", "caf&#xDCE9;.url"},
+      {"\x83\x5C", "&#xDC83;&#x5C;"},
+      {"\xED\xA0\x80", "&#xDCED;&#xDCA0;&#xDC80;"},                // an encoded surrogate
+      {"\xF4\x90\x80\x80", "&#xDCF4;&#xDC90;&#xDC80;&#xDC80;"},    // beyond U+10FFFF
+      {"\xC0\xAFx\xE3\x81", "&#xDCC0;&#xDCAF;x&#xDCE3;&#xDC81;"},  // overlong, cut
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.host);
+    EXPECT_EQ(FromHostPath(c.host), c.internal);
+    EXPECT_EQ(ToHostPath(c.internal), c.host);
+  }
+}
+
+TEST(HostPathTest, EveryHostByteStringComesBackUnchanged) {
+  // Pieces that exercise the rules, mixed with arbitrary bytes.
+  const std::vector<std::string> pieces = {
+      "&",        "#",  "&#",           "&#x41;",   "x",  "/",
+      "\\",       ":",  "\xC2\xA5",     "〜",       "～", "😀",
+      "\x83\x5C", "表", "\xED\xA0\x80", "\xF4\x90", "\n", std::string(1, '\0')};
+  std::mt19937 random(20240611);
+  for (int round = 0; round < 5000; ++round) {
+    std::string host;
+    const int length = static_cast<int>(random() % 12);
+    for (int i = 0; i < length; ++i) {
+      if (random() % 2 == 0) {
+        host += pieces[random() % pieces.size()];
+      } else {
+        host += static_cast<char>(random() % 256);
+      }
+    }
+    const std::string internal = FromHostPath(host);
+    ASSERT_EQ(ToHostPath(internal), host) << "internal: " << internal;
+  }
+}
+
+// Texts the mapping never writes are not read as references, so a stored path or a
+// message keeps its meaning.
+TEST(HostPathTest, OnlyTheMappingsOwnReferencesAreDecoded) {
+  const struct {
+    std::string internal;
+    std::string host;
+  } cases[] = {
+      {"&#x041;&#x3a;&#65;&#x;&#x41", "&#x041;&#x3a;&#65;&#x;&#x41"},
+      {"&#x110000;", "&#x110000;"},
+      {"&#xD800;", "&#xD800;"},  // a lone surrogate no UTF-8 name holds
+      {"&#x26;&#x41;", "&A"},
+      {"C:\\web", "C:/web"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.internal);
+    EXPECT_EQ(ToHostPath(c.internal), c.host);
+  }
+}
+
+TEST(HostPathTest, HostTextShowsRealCharactersAndKeepsBackslashes) {
+  EXPECT_EQ(ToHostText(Sjis("表示") + "\\&#x1F600;&#x3A; &#xDCE9;"), "表示\\😀: \xE9");
+  EXPECT_EQ(ToHostText(DisplayPath("\\tmp\\a&#x5C;b")), "/tmp/a\\b");
+  EXPECT_EQ(ToHostText("plain \\ text"), "plain \\ text");
 }
 
 }  // namespace

@@ -35,11 +35,8 @@ TempDir::~TempDir() {
 std::string TempDir::internal() const { return platform::FromHostPath(path_.string()); }
 
 std::string TempDir::internal(std::string_view relativeUtf8) const {
-  std::string relative(relativeUtf8);
-  for (char& c : relative) {
-    if (c == '/') c = '\\';
-  }
-  return internal() + "\\" + platform::Utf8ToSjis(relative);
+  // Through the host mapping, so that a name Shift_JIS cannot spell still names its file.
+  return platform::FromHostPath(hostPath(relativeUtf8).string());
 }
 
 std::filesystem::path TempDir::hostPath(std::string_view relativeUtf8) const {

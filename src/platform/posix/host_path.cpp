@@ -1,28 +1,127 @@
 #include "platform/host_path.h"
 
-#include "platform/codepage.h"
+#include "platform/name_mapping.h"
 #include "text/sjis.h"
 
 namespace favpage::platform {
 namespace {
 
-// A host name may hold "\" (or "¥", which code page 932 writes as the same byte 0x5C);
-// inside, that byte would be a delimiter and lead to another file, so it becomes "?"
-// like any character the core cannot name.
-std::string MaskBackslashes(std::string_view utf8) {
-  std::string masked;
-  masked.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    if (utf8[i] == '\\') {
-      masked += '?';
-    } else if (utf8.compare(i, 2, "\xC2\xA5") == 0) {
-      masked += '?';
+bool IsContinuation(unsigned char byte) { return byte >= 0x80 && byte <= 0xBF; }
+
+// Host names are bytes, usually UTF-8. A byte that does not belong to a well-formed UTF-8
+// character (a stray continuation, an overlong form, an encoded surrogate, a cut
+// sequence) stands for itself as kRawByteBase + byte, so no name is lost.
+std::u32string DecodeUtf8(std::string_view utf8) {
+  std::u32string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead < 0x80) {
+      length = 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
+    }
+    bool valid = length != 0 && i + length <= utf8.size();
+    if (valid && length > 1) {
+      const auto second = static_cast<unsigned char>(utf8[i + 1]);
+      valid = second >= low && second <= high;
+      for (std::size_t k = 2; valid && k < length; ++k) {
+        valid = IsContinuation(static_cast<unsigned char>(utf8[i + k]));
+      }
+    }
+    if (!valid) {
+      out += kRawByteBase + lead;
       ++i;
+      continue;
+    }
+    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    }
+    out += cp;
+    i += length;
+  }
+  return out;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+std::string EncodeUtf8(std::u32string_view codePoints) {
+  std::string out;
+  out.reserve(codePoints.size() * 3);
+  for (const char32_t cp : codePoints) {
+    if (cp >= kRawByteBase + 0x80 && cp <= kRawByteBase + 0xFF) {
+      out += static_cast<char>(cp - kRawByteBase);
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      // No UTF-8 name holds a lone surrogate: such a reference was typed, not mapped,
+      // and stays as it was typed.
+      out += NameReference(cp);
     } else {
-      masked += utf8[i];
+      AppendUtf8(out, cp);
     }
   }
-  return masked;
+  return out;
+}
+
+// Most names are plain ASCII that the mapping leaves alone: they only swap delimiters.
+bool PlainAsciiHostText(std::string_view host) {
+  for (std::size_t i = 0; i < host.size(); ++i) {
+    const auto c = static_cast<unsigned char>(host[i]);
+    if (c < 0x20 || c >= 0x7F || c == '\\' || c == ':' || c == '<' || c == '>' || c == '"') {
+      return false;
+    }
+    if (c == '&' && i + 1 < host.size() && host[i + 1] == '#') return false;
+  }
+  return true;
+}
+
+bool PlainAsciiInternalText(std::string_view internal) {
+  for (char c : internal) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return internal.find("&#") == std::string_view::npos;
+}
+
+std::string SwapByte(std::string_view text, char from, char to) {
+  std::string swapped(text);
+  for (char& c : swapped) {
+    if (c == from) c = to;
+  }
+  return swapped;
+}
+
+std::string HostFromInternal(std::string_view internal, char32_t delimiter) {
+  if (PlainAsciiInternalText(internal)) {
+    return delimiter == 0 ? std::string(internal) : SwapByte(internal, '\\', '/');
+  }
+  return EncodeUtf8(CodePointsFromInternal(internal, delimiter));
 }
 
 }  // namespace
@@ -36,15 +135,14 @@ std::string DisplayPath(std::string_view internalPath) {
 }
 
 std::string ToHostPath(std::string_view internalPath) {
-  return SjisToUtf8(DisplayPath(internalPath));
+  return HostFromInternal(internalPath, U'/');
 }
 
+std::string ToHostText(std::string_view internalText) { return HostFromInternal(internalText, 0); }
+
 std::string FromHostPath(std::string_view hostPath) {
-  std::string internal = Utf8ToSjis(MaskBackslashes(hostPath));
-  for (std::size_t i = 0; i < internal.size(); i += CharLength(internal, i)) {
-    if (internal[i] == '/') internal[i] = '\\';
-  }
-  return internal;
+  if (PlainAsciiHostText(hostPath)) return SwapByte(hostPath, '/', '\\');
+  return InternalFromCodePoints(DecodeUtf8(hostPath), U'/');
 }
 
 }  // namespace favpage::platform
