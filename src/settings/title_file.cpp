@@ -1,7 +1,5 @@
 #include "settings/title_file.h"
 
-#include <cstdio>
-#include <random>
 #include <string_view>
 
 #include "platform/file_ops.h"
@@ -64,21 +62,6 @@ Error CreateError(const std::string& path, int code) {
                           platform::SystemErrorText(code)));
 }
 
-// Renaming over a file bypasses its read-only mark and any opener's sharing rules, so the
-// existing title file must first admit a writer that shuts everyone else out.
-void CheckReplaceable(const std::string& path) {
-  platform::HostFile existing;
-  const int code = existing.Open(path, platform::FileAccess::kAppend, platform::FileShare::kNone);
-  if (code != 0 && code != io_code::kFileNotFound) throw CreateError(path, code);
-}
-
-std::string TemporaryNameBeside(const std::string& path) {
-  std::random_device random;
-  char suffix[16];
-  std::snprintf(suffix, sizeof suffix, ".tmp-%04x", static_cast<unsigned>(random() & 0xFFFF));
-  return path + suffix;
-}
-
 }  // namespace
 
 std::string FallbackTitle() {
@@ -111,27 +94,10 @@ bool LoadTitleLines(const std::string& path, TitleText& edit) {
 }
 
 void SaveTitleLines(const std::string& path, const TitleText& edit) {
-  const std::string text = edit.Text();
-  CheckReplaceable(path);
-  const std::string temporary = TemporaryNameBeside(path);
-  {
-    platform::HostFile file;
-    if (const int code =
-            file.Open(temporary, platform::FileAccess::kCreate, platform::FileShare::kNone);
-        code != 0) {
-      throw CreateError(path, code);
-    }
-    const bool written = file.Write(text.data(), text.size()) == 0;
-    const bool closed = file.Close() == 0;
-    if (!written || !closed) {
-      platform::RemoveFileQuietly(temporary);
-      throw Error(msg::kStreamWriteError);
-    }
-  }
-  if (!platform::ReplaceFileAtomically(path, temporary)) {
-    platform::RemoveFileQuietly(temporary);
-    throw CreateError(path, io_code::kAccessDenied);
-  }
+  const int code = platform::ReplaceFileContents(path, edit.Text());
+  // A full disk shows as a short write; every other failure as the file not created.
+  if (code == io_code::kDiskFull) throw Error(msg::kStreamWriteError);
+  if (code != 0) throw CreateError(path, code);
 }
 
 TitleLoad TitleFileGuard::Load(const std::string& path, TitleText& edit) {

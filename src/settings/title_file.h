@@ -37,9 +37,9 @@ TitleLoad LoadTitleFile(const std::string& path, TitleText& edit);
 bool LoadTitleLines(const std::string& path, TitleText& edit);
 
 // Shut-down: stores the whole text of `edit` byte for byte. Raises Error with the create
-// or write failure message. The text goes to a temporary file beside the title file that
-// then replaces it, so a failure never leaves a half-written title file behind; a title
-// file that may not be written (read-only, held open) is refused, not replaced.
+// or write failure message. The file is replaced in one step (ReplaceFileContents), so a
+// failure never leaves a half-written title file behind; a title file that may not be
+// written (read-only, held open) is refused, not replaced.
 // Callers save only text that this run loaded or the user edited (see TitleFileGuard).
 void SaveTitleLines(const std::string& path, const TitleText& edit);
 
