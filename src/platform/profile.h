@@ -3,6 +3,7 @@
 // values cut to 2047 bytes, every other line kept byte for byte through a write.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,15 +11,20 @@ namespace favpage::platform {
 
 inline constexpr std::size_t kProfileValueLimit = 2047;
 
+// The most of a profile file that is read. A shortcut or settings file is a few hundred
+// bytes; reading more of a huge one only delays the folder scan. A write never rewrites a
+// file larger than this, nor makes one: the next read would miss what lies past it.
+inline constexpr std::size_t kProfileFileLimit = 4 * 1024 * 1024;
+
 // The value of `key` in `section` of `file`, or `fallback` when the file, the section or
 // the key is missing or the file cannot be read. Never hangs on a file that is not a
-// regular file and reads a bounded amount of a huge one.
+// regular file and reads only the first kProfileFileLimit bytes of a huge one.
 std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view fallback, const std::string& file);
 
 // Writes `key`=`value` into `section` of `file`, creating the file when it is missing.
-// The file is replaced atomically. False when the write is refused (missing folder,
-// read-only file, no permission).
+// The file is replaced atomically (ReplaceFileContents). False when the write is refused
+// (missing folder, read-only file, no permission, a file past kProfileFileLimit).
 bool WriteProfileValue(std::string_view section, std::string_view key, std::string_view value,
                        const std::string& file);
 

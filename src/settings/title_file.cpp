@@ -1,7 +1,6 @@
 #include "settings/title_file.h"
 
-#include <cstdio>
-#include <random>
+#include <optional>
 #include <string_view>
 
 #include "platform/file_ops.h"
@@ -21,19 +20,23 @@ constexpr char kCrLf[] = "\r\n";
 // instead of filling memory with whatever lies at the path.
 constexpr std::size_t kTitleFileLimit = 16 * 1024 * 1024;
 
+bool IsLineEndByte(char byte) { return byte == '\r' || byte == '\n'; }
+
 // Every CR LF, lone LF and lone CR becomes CR LF; a double-byte character is passed over
-// whole.
+// whole. CR and LF are never the second byte of one, so a lead byte before them (a file
+// that is not Shift_JIS, a cut character) stands alone and the line still ends there.
 std::string NormaliseLineEnds(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size() + bytes.size() / 16);
   for (std::size_t i = 0; i < bytes.size();) {
-    if (bytes[i] == '\r' || bytes[i] == '\n') {
+    if (IsLineEndByte(bytes[i])) {
       const bool pair = bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n';
       text += kCrLf;
       i += pair ? 2 : 1;
       continue;
     }
-    const std::size_t len = CharLength(bytes, i);
+    std::size_t len = CharLength(bytes, i);
+    if (len == 2 && IsLineEndByte(bytes[i + 1])) len = 1;
     text.append(bytes.substr(i, len));
     i += len;
   }
@@ -63,19 +66,34 @@ Error CreateError(const std::string& path, int code) {
                           platform::SystemErrorText(code)));
 }
 
-// Renaming over a file bypasses its read-only mark and any opener's sharing rules, so the
-// existing title file must first admit a writer that shuts everyone else out.
-void CheckReplaceable(const std::string& path) {
-  platform::HostFile existing;
-  const int code = existing.Open(path, platform::FileAccess::kAppend, platform::FileShare::kNone);
-  if (code != 0 && code != io_code::kFileNotFound) throw CreateError(path, code);
+std::string WithAddedLine(const std::string& text, const std::string& line) {
+  return text.empty() || text.ends_with(kCrLf) ? text + line + kCrLf : text + kCrLf + line;
 }
 
-std::string TemporaryNameBeside(const std::string& path) {
-  std::random_device random;
-  char suffix[16];
-  std::snprintf(suffix, sizeof suffix, ".tmp-%04x", static_cast<unsigned>(random() & 0xFFFF));
-  return path + suffix;
+// LoadTitleFile; `stored` becomes the text that an unedited edit must give back for a
+// save to store what this load stands for: the file's whole text with its line ends made
+// CR LF, or the edit's text with the fallback title added for a missing file. Empty
+// when the file exists but could not be loaded.
+TitleLoad LoadTitle(const std::string& path, TitleText& edit, std::optional<std::string>& stored,
+                    int& failure) {
+  stored.reset();
+  std::string bytes;
+  const int code = ReadWholeFile(path, bytes);
+  failure = code;
+  if (code == 0) {
+    // The edit takes its text as a C string: whatever follows a NUL never reaches it.
+    const std::string whole = NormaliseLineEnds(bytes);
+    const std::string text = whole.substr(0, whole.find('\0'));
+    if (text == edit.Text() || edit.SetText(text)) {
+      stored = whole;
+      return TitleLoad::kLoaded;
+    }
+  }
+  const std::string withFallback = WithAddedLine(edit.Text(), FallbackTitle());
+  edit.SetText(withFallback);
+  if (code != io_code::kFileNotFound) return TitleLoad::kFailed;
+  stored = withFallback;
+  return TitleLoad::kMissing;
 }
 
 }  // namespace
@@ -85,12 +103,7 @@ std::string FallbackTitle() {
 }
 
 void AddTitleLine(TitleText& edit, const std::string& line) {
-  const std::string text = edit.Text();
-  if (text.empty() || text.ends_with(kCrLf)) {
-    edit.SetText(text + line + kCrLf);
-  } else {
-    edit.SetText(text + kCrLf + line);
-  }
+  edit.SetText(WithAddedLine(edit.Text(), line));
 }
 
 TitleLoad LoadTitleFile(const std::string& path, TitleText& edit) {
@@ -99,16 +112,8 @@ TitleLoad LoadTitleFile(const std::string& path, TitleText& edit) {
 }
 
 TitleLoad LoadTitleFile(const std::string& path, TitleText& edit, int& failure) {
-  std::string bytes;
-  const int code = ReadWholeFile(path, bytes);
-  failure = code;
-  if (code == 0) {
-    // The edit takes its text as a C string: whatever follows a NUL never reaches it.
-    const std::string text = NormaliseLineEnds(bytes.substr(0, bytes.find('\0')));
-    if (text == edit.Text() || edit.SetText(text)) return TitleLoad::kLoaded;
-  }
-  AddTitleLine(edit, FallbackTitle());
-  return code == io_code::kFileNotFound ? TitleLoad::kMissing : TitleLoad::kFailed;
+  std::optional<std::string> stored;
+  return LoadTitle(path, edit, stored, failure);
 }
 
 bool LoadTitleLines(const std::string& path, TitleText& edit) {
@@ -116,37 +121,23 @@ bool LoadTitleLines(const std::string& path, TitleText& edit) {
 }
 
 void SaveTitleLines(const std::string& path, const TitleText& edit) {
-  const std::string text = edit.Text();
-  CheckReplaceable(path);
-  const std::string temporary = TemporaryNameBeside(path);
-  {
-    platform::HostFile file;
-    if (const int code =
-            file.Open(temporary, platform::FileAccess::kCreate, platform::FileShare::kNone);
-        code != 0) {
-      throw CreateError(path, code);
-    }
-    const bool written = file.Write(text.data(), text.size()) == 0;
-    const bool closed = file.Close() == 0;
-    if (!written || !closed) {
-      platform::RemoveFileQuietly(temporary);
-      throw Error(msg::kStreamWriteError);
-    }
-  }
-  if (!platform::ReplaceFileAtomically(path, temporary)) {
-    platform::RemoveFileQuietly(temporary);
-    throw CreateError(path, io_code::kAccessDenied);
-  }
+  const int code = platform::ReplaceFileContents(path, edit.Text());
+  // A full disk shows as a short write; every other failure as the file not created.
+  if (code == io_code::kDiskFull) throw Error(msg::kStreamWriteError);
+  if (code != 0) throw CreateError(path, code);
 }
 
 TitleLoad TitleFileGuard::Load(const std::string& path, TitleText& edit) {
-  const TitleLoad result = LoadTitleFile(path, edit);
-  keep_ = keep_ || result != TitleLoad::kFailed;
-  return result;
+  int failure = 0;
+  return LoadTitle(path, edit, loaded_, failure);
 }
 
 bool TitleFileGuard::Save(const std::string& path, const TitleText& edit) const {
-  if (!keep_) return false;
+  const std::string text = edit.Text();
+  // Unedited, the edit must give back what the load stood for: a text it could not hold
+  // as loaded (bytes that are not Shift_JIS, characters with two codes, text after a NUL)
+  // comes back changed, and storing it would damage the file the user never touched.
+  if (!edited_ && (!loaded_ || text != *loaded_)) return false;
   SaveTitleLines(path, edit);
   return true;
 }

@@ -1,6 +1,7 @@
 // The title lines file beside the executable: the title edit's whole text, byte for byte.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "generate/host_seams.h"
@@ -45,30 +46,31 @@ TitleLoad LoadTitleFile(const std::string& path, TitleText& edit, int& failure);
 bool LoadTitleLines(const std::string& path, TitleText& edit);
 
 // Shut-down: stores the whole text of `edit` byte for byte. Raises Error with the create
-// or write failure message. The text goes to a temporary file beside the title file that
-// then replaces it, so a failure never leaves a half-written title file behind; a title
-// file that may not be written (read-only, held open) is refused, not replaced.
+// or write failure message. The file is replaced in one step (ReplaceFileContents), so a
+// failure never leaves a half-written title file behind; a title file that may not be
+// written (read-only, held open) is refused, not replaced.
 // Callers save only text that this run loaded or the user edited (see TitleFileGuard).
 void SaveTitleLines(const std::string& path, const TitleText& edit);
 
 // Keeps shut-down from replacing the stored title lines with text the user never saw
-// come from them: when start-up stopped before loading (the edit is still empty), or the
-// file exists but could not be read, the stored file is left alone unless the user has
-// edited the title since.
+// come from them: when start-up stopped before loading (the edit is still empty), when
+// the file exists but could not be read, or when the edit cannot give the loaded text
+// back as it was (bytes that are not Shift_JIS, text after a NUL), the stored file is
+// left alone unless the user has edited the title since.
 class TitleFileGuard {
  public:
-  // Start-up: LoadTitleFile, remembering whether the edit now holds the text to keep
-  // (the file's text, or the fallback title when there was no file).
+  // Start-up: LoadTitleFile, remembering the text to keep (the file's text with its line
+  // ends made CR LF, or the fallback title when there was no file).
   TitleLoad Load(const std::string& path, TitleText& edit);
   // The user changed the title text (not Load's own change).
-  void MarkEdited() { keep_ = true; }
-  bool KeepsText() const { return keep_; }
-  // Shut-down: SaveTitleLines when the text is to be kept; otherwise the file is not
-  // touched and the result is false.
+  void MarkEdited() { edited_ = true; }
+  // Shut-down: SaveTitleLines when the user edited the text, or when the edit gives back
+  // exactly the text to keep; otherwise the file is not touched and the result is false.
   bool Save(const std::string& path, const TitleText& edit) const;
 
  private:
-  bool keep_ = false;
+  bool edited_ = false;
+  std::optional<std::string> loaded_;
 };
 
 // A title text held in memory (the CLI, tests); its lines are split at CR LF, a last

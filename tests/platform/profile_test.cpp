@@ -105,6 +105,44 @@ TEST_F(ProfileTest, HugeFileIsReadOnlyInItsFirstMebibytes) {
   EXPECT_EQ(Read("S", "late"), "<default>");
 }
 
+// A file of `size` bytes: comment lines, then `tail`.
+std::string PaddedProfile(std::size_t size, const std::string& tail) {
+  std::string bytes = CrLfLines({"[Other]"});
+  const std::string filler = "; " + std::string(1000, 'f') + "\r\n";
+  while (bytes.size() + filler.size() + tail.size() + 2 <= size) bytes += filler;
+  bytes += std::string(size - bytes.size() - tail.size() - 2, 'g') + "\r\n";
+  return bytes + tail;
+}
+
+struct LimitCase {
+  const char* name;
+  std::size_t size;
+  const char* value;     // written to Setup/OutType, which the file holds as 1
+  const char* readBack;  // OutType read before the write
+  bool written;
+};
+
+TEST_F(ProfileTest, AFileTheReaderCannotTakeWholeIsNeverRewritten) {
+  const std::string tail = CrLfLines({"[Setup]", "OutType=1"});
+  const LimitCase cases[] = {
+      {"at the limit", kProfileFileLimit, "2", "1", true},
+      {"past the limit", kProfileFileLimit + 1024 * 1024, "2", "<default>", false},
+      {"a write would grow it past", kProfileFileLimit, "22", "1", false},
+  };
+  for (const LimitCase& c : cases) {
+    const std::string before = PaddedProfile(c.size, tail);
+    ASSERT_EQ(before.size(), c.size) << c.name;
+    WriteBytes(host_, before);
+    EXPECT_EQ(Read("Setup", "OutType"), c.readBack) << c.name;
+    EXPECT_EQ(WriteProfileValue("Setup", "OutType", c.value, file_), c.written) << c.name;
+    if (c.written) {
+      EXPECT_EQ(Read("Setup", "OutType"), c.value) << c.name;
+    } else {
+      EXPECT_TRUE(ReadBytes(host_) == before) << c.name << ": the file changed";
+    }
+  }
+}
+
 TEST_F(ProfileTest, WriteCreatesAMissingFile) {
   ASSERT_TRUE(WriteProfileValue("Setup", "OutName", Sjis("C:\\表示\\links.html"), file_));
   EXPECT_EQ(ReadBytes(host_), CrLfLines({"[Setup]", Sjis("OutName=C:\\表示\\links.html")}));

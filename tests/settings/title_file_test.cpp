@@ -7,9 +7,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/codepage.h"
 #include "platform/folders.h"
 #include "platform/host_file.h"
 #include "settings/title_file.h"
@@ -65,6 +67,11 @@ TEST(TitleFile, LoadsTheTextAndSavesItBackByteForByte) {
        soft + "\n" + ability + "\r" + soft,
        soft + "\r\n" + ability + "\r\n" + soft,
        {soft, ability, soft}},
+      // CR and LF are never second bytes: a lead byte before one still ends its line.
+      {"lead byte before a line end",
+       "Caf\xE9\r\nX\xE9\nY\x82\rZ\x82",
+       "Caf\xE9\r\nX\xE9\r\nY\x82\r\nZ\x82",
+       {"Caf\xE9", "X\xE9", "Y\x82", "Z\x82"}},
   };
   for (const RoundTrip& c : cases) {
     test::TempDir dir;
@@ -260,6 +267,7 @@ TEST(TitleFile, ShutDownKeepsTheStoredFileWhenStartUpNeverLoadedIt) {
   TitleFileGuard normal;
   EXPECT_EQ(normal.Load(path, loaded), TitleLoad::kLoaded);
   loaded.SetText(loaded.Text() + "More\r\n");
+  normal.MarkEdited();
   EXPECT_TRUE(normal.Save(path, loaded));
   EXPECT_EQ(test::ReadBytes(dir.hostPath("favpage.tit")), stored + "More\r\n");
 
@@ -268,6 +276,74 @@ TEST(TitleFile, ShutDownKeepsTheStoredFileWhenStartUpNeverLoadedIt) {
   EXPECT_EQ(first.Load(dir.internal("new.tit"), fresh), TitleLoad::kMissing);
   EXPECT_TRUE(first.Save(dir.internal("new.tit"), fresh));
   EXPECT_EQ(test::ReadBytes(dir.hostPath("new.tit")), Sjis("私のお気に入り\r\n"));
+}
+
+// An edit that holds its text as Unicode, as the window's does: what is not Shift_JIS,
+// and the second code of a character with two, come back changed.
+class UnicodeEdit : public TitleText {
+ public:
+  std::string Text() const override { return platform::Utf8ToSjis(unicode_); }
+  bool SetText(const std::string& text) override {
+    unicode_ = platform::SjisToUtf8(text);
+    return true;
+  }
+
+ private:
+  std::string unicode_;
+};
+
+struct UneditedSave {
+  const char* name;
+  std::optional<std::string> file;   // none: no title file
+  std::optional<std::string> saved;  // none: the file is left as it was
+};
+
+TEST(TitleFile, UneditedTitleIsSavedOnlyWhenTheEditGivesTheLoadedTextBack) {
+  const UneditedSave cases[] = {
+      {"crlf", "A\r\nB", "A\r\nB"},
+      {"lf only, as documented", "A\nB\n", "A\r\nB\r\n"},
+      {"missing file", std::nullopt, Sjis("私のお気に入り\r\n")},
+      {"latin-1", "Caf\xE9\r\n", std::nullopt},
+      {"utf-8", "caf\xC3\xA9 \xE3\x81\x82\n\xE3\x81\x84\n", std::nullopt},
+      {"nec duplicate code", "\xED\x40\r\n", std::nullopt},
+      {"text after a nul", std::string("A\r\nB\0C", 6), std::nullopt},
+  };
+  for (const UneditedSave& c : cases) {
+    test::TempDir dir;
+    const std::string path = dir.internal("favpage.tit");
+    if (c.file) test::WriteBytes(dir.hostPath("favpage.tit"), *c.file);
+    UnicodeEdit edit;
+    TitleFileGuard guard;
+    guard.Load(path, edit);
+    EXPECT_EQ(guard.Save(path, edit), c.saved.has_value()) << c.name;
+    if (const auto& expected = c.saved ? c.saved : c.file) {
+      EXPECT_EQ(test::ReadBytes(dir.hostPath("favpage.tit")), *expected) << c.name;
+    }
+
+    // Once the user has edited it, the edit's text is what the user wants kept.
+    guard.MarkEdited();
+    EXPECT_TRUE(guard.Save(path, edit)) << c.name;
+    EXPECT_EQ(test::ReadBytes(dir.hostPath("favpage.tit")), edit.Text()) << c.name;
+  }
+}
+
+TEST(TitleFile, SaveWritesThroughALinkAndKeepsModeAndOwner) {
+  test::TempDir dir;
+  std::filesystem::create_directory(dir.hostPath("app"));
+  test::WriteBytes(dir.hostPath("shared.tit"), "Old\r\n");
+  std::filesystem::create_symlink("../shared.tit", dir.hostPath("app/favpage.tit"));
+  ASSERT_EQ(chmod(dir.hostPath("shared.tit").c_str(), 0600), 0);
+  ASSERT_EQ(chown(dir.hostPath("shared.tit").c_str(), 65534, 65534), 0);
+  MemoryTitleText edit;
+  edit.SetText("New\r\n");
+  SaveTitleLines(dir.internal("app\\favpage.tit"), edit);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.hostPath("app/favpage.tit")));
+  EXPECT_EQ(test::ReadBytes(dir.hostPath("shared.tit")), "New\r\n");
+  struct stat info {};
+  ASSERT_EQ(stat(dir.hostPath("shared.tit").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600u);
+  EXPECT_EQ(info.st_uid, 65534u);
+  EXPECT_EQ(info.st_gid, 65534u);
 }
 
 TEST(MemoryTitleText, LinesAreSplitAtCrLfAndCutTo4096Bytes) {

@@ -28,6 +28,8 @@ class StartupShutdownTest : public QObject {
   void readOnlyTitleFileKeepsTheWindowOpen();
   void unloadablePreviewTemplateLeavesTheTitleFileAlone();
   void editedTitleIsSavedAfterAFailedStart();
+  void uneditedTitleFileIsLeftByteForByte_data();
+  void uneditedTitleFileIsLeftByteForByte();
   void missingFavoritesEndsTheProgram();
 };
 
@@ -184,6 +186,32 @@ void StartupShutdownTest::editedTitleIsSavedAfterAFailedStart() {
   QTest::keyClicks(memo, "new");
   QVERIFY(window->close());
   QCOMPARE(test::ReadBytes(folder.TitleFile()), std::string("new"));
+}
+
+void StartupShutdownTest::uneditedTitleFileIsLeftByteForByte_data() {
+  QTest::addColumn<QByteArray>("file");
+  QTest::addColumn<int>("lines");
+  QTest::newRow("latin-1") << QByteArray("Caf\xE9\r\n") << 1;
+  // The last byte of "あ" and of "い" is a Shift_JIS lead byte.
+  QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9 \xE3\x81\x82\n\xE3\x81\x84\n") << 2;
+  QTest::newRow("nec duplicate code") << QByteArray("\xED\x40\r\n") << 1;
+  QTest::newRow("shift_jis") << QByteArray(test::Sjis("表示\r\nB").c_str()) << 2;
+}
+
+void StartupShutdownTest::uneditedTitleFileIsLeftByteForByte() {
+  QFETCH(QByteArray, file);
+  QFETCH(int, lines);
+  ProgramFolder folder;
+  const std::string stored = file.toStdString();
+  test::WriteBytes(folder.TitleFile(), stored);
+  auto window = StartWindow(folder);
+  QCOMPARE(window->LineCount(), lines);
+  auto* memo = Find<ui::TitleMemo>(*window, "Memo1");
+  memo->setFocus();
+  QTest::keyClick(memo, Qt::Key_Q, Qt::ControlModifier);
+  QVERIFY(!window->isVisible());
+  QVERIFY(TakeMessages().empty());
+  QCOMPARE(test::ReadBytes(folder.TitleFile()), stored);
 }
 
 void StartupShutdownTest::missingFavoritesEndsTheProgram() {

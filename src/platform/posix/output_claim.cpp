@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "platform/host_path.h"
-#include "platform/posix/host_error_codes.h"
+#include "platform/posix/error_codes.h"
 #include "text/io_error.h"
 
 namespace favpage::platform {

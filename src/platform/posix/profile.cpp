@@ -1,12 +1,6 @@
 #include "platform/profile.h"
 
-#include <limits.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <memory>
-
+#include "platform/file_ops.h"
 #include "platform/host_path.h"
 #include "platform/posix/iconv_text.h"
 #include "platform/posix/profile_file_io.h"
@@ -18,12 +12,6 @@ namespace {
 using posix::Convert;
 using posix::Encoding;
 using posix::ProfileEncoding;
-
-// A shortcut or settings file is a few hundred bytes; reading more of a huge file only
-// delays the scan. A write must keep every byte, so it refuses a file larger than it
-// will hold in memory instead of cutting it.
-constexpr std::size_t kReadLimit = 4 * 1024 * 1024;
-constexpr std::size_t kWriteLimit = 64 * 1024 * 1024;
 
 constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 
@@ -67,12 +55,6 @@ bool ValidHostPath(const std::string& host) {
   return !host.empty() && host.back() != '/' && host.find('\0') == std::string::npos;
 }
 
-// The file a write changes: the one a symbolic link names, so the link survives.
-std::string WriteTarget(const std::string& host) {
-  std::unique_ptr<char, decltype(&free)> resolved(realpath(host.c_str(), nullptr), &free);
-  return resolved ? std::string(resolved.get()) : host;
-}
-
 }  // namespace
 
 std::string ReadProfileString(std::string_view section, std::string_view key,
@@ -84,7 +66,7 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
   const std::string host = ToHostPath(file);
   std::string bytes;
   if (!ValidHostPath(host) ||
-      posix::ReadProfileBytes(host, kReadLimit, false, bytes) != posix::ProfileRead::kRead) {
+      posix::ReadProfileBytes(host, kProfileFileLimit, false, bytes) != posix::ProfileRead::kRead) {
     return CutToLimit(std::string(defaultValue));
   }
   const ProfileText profile = Decode(std::move(bytes));
@@ -96,20 +78,12 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 bool WriteProfileValue(std::string_view section, std::string_view key, std::string_view value,
                        const std::string& file) {
   const std::string host = ToHostPath(file);
-  if (!ValidHostPath(host)) return false;
-  const std::string target = WriteTarget(host);
-
-  struct stat info {};
-  const bool exists = stat(target.c_str(), &info) == 0;
-  if (exists && (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0 ||
-                 access(target.c_str(), W_OK) != 0)) {
-    return false;  // not a file, read-only, or not this user's to write
-  }
+  if (!ValidHostPath(host) || CheckFileReplaceable(file) != 0) return false;
+  // A file the reader cannot take in whole would lose what lies past the limit.
   std::string bytes;
-  if (exists &&
-      posix::ReadProfileBytes(target, kWriteLimit, true, bytes) != posix::ProfileRead::kRead) {
-    return false;
-  }
+  const posix::ProfileRead read = posix::ReadProfileBytes(host, kProfileFileLimit, true, bytes);
+  if (read == posix::ProfileRead::kRefused) return false;
+  const bool exists = read == posix::ProfileRead::kRead;
 
   // A line break in the value would end its line and start others in the file.
   value = value.substr(0, value.find_first_of("\r\n"));
@@ -119,7 +93,9 @@ bool WriteProfileValue(std::string_view section, std::string_view key, std::stri
                              profile.FromSjis(key), profile.FromSjis(value));
   if (exists && changed == profile.text) return true;
   profile.text = changed;
-  return posix::ReplaceProfileFile(target, Encode(profile), exists ? &info : nullptr);
+  // Nor may a write grow the file past what the next start-up reads whole.
+  const std::string encoded = Encode(profile);
+  return encoded.size() <= kProfileFileLimit && ReplaceFileContents(file, encoded) == 0;
 }
 
 }  // namespace favpage::platform

@@ -1,11 +1,8 @@
-// Whole-file reads and atomic replacement for profile files on the host.
+// Whole-file reads of profile files on the host.
 #pragma once
-
-#include <sys/stat.h>
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 
 namespace favpage::platform::posix {
 
@@ -19,11 +16,5 @@ enum class ProfileRead {
 // longer than `limit` is refused; otherwise only its first `limit` bytes are read.
 ProfileRead ReadProfileBytes(const std::string& host, std::size_t limit, bool mustFit,
                              std::string& bytes);
-
-// Replaces the file `host` with `bytes` through a temporary file in the same folder, so
-// that a crash leaves either the old or the new file. `existing` describes the file that
-// is replaced (its permission bits and owner are kept), or is null for a new file.
-bool ReplaceProfileFile(const std::string& host, std::string_view bytes,
-                        const struct stat* existing);
 
 }  // namespace favpage::platform::posix
