@@ -10,12 +10,19 @@
 namespace favpage {
 namespace {
 
+// The length of the character at `pos` as the title file reads it: CR and LF are never a
+// second byte, so a lead byte before one stands alone.
+std::size_t TitleCharLength(std::string_view text, std::size_t pos) {
+  const std::size_t length = CharLength(text, pos);
+  return length == 2 && (text[pos + 1] == '\r' || text[pos + 1] == '\n') ? 1 : length;
+}
+
 // A text the title edit could hold as it is: every line end a CR LF pair, no NUL.
 bool IsEditText(std::string_view text) {
   if (text.find('\0') != std::string_view::npos) return false;  // even as a second byte
   bool afterCr = false;  // the character before is a CR of its own
-  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
-    const bool single = CharLength(text, i) == 1;
+  for (std::size_t i = 0; i < text.size(); i += TitleCharLength(text, i)) {
+    const bool single = TitleCharLength(text, i) == 1;
     if (afterCr && !(single && text[i] == '\n')) return false;
     if (!afterCr && single && text[i] == '\n') return false;
     afterCr = single && text[i] == '\r';
