@@ -87,7 +87,14 @@ void TextFile::Flush() {
 }
 
 void TextFile::Close() {
-  Flush();
+  // The file is released even when its last write fails, so that the error's display and
+  // the next run can open it again instead of meeting this process's own sharing claim.
+  try {
+    Flush();
+  } catch (...) {
+    file_.Close();
+    throw;
+  }
   Check(file_.Close(), path_);
 }
 
