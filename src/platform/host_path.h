@@ -15,4 +15,11 @@ std::string FromHostPath(std::string_view hostPath);
 // bytes like every other message text of the core.
 std::string DisplayPath(std::string_view internalPath);
 
+// A path the user typed (UTF-8, as a command line gives it), made absolute against the
+// current folder and normalized, in the core's dialect without a closing "\" (a root
+// keeps it). False when a relative path has no current folder to resolve it against.
+bool AbsoluteUserPath(std::string_view typedUtf8, std::string& internalPath);
+// True when a path the user typed names an existing regular file.
+bool UserPathIsFile(std::string_view typedUtf8);
+
 }  // namespace favpage::platform

@@ -1,5 +1,7 @@
 #include "platform/host_path.h"
 
+#include <filesystem>
+
 #include "platform/codepage.h"
 #include "text/sjis.h"
 
@@ -45,6 +47,21 @@ std::string FromHostPath(std::string_view hostPath) {
     if (internal[i] == '/') internal[i] = '\\';
   }
   return internal;
+}
+
+bool AbsoluteUserPath(std::string_view typedUtf8, std::string& internalPath) {
+  std::error_code error;
+  std::string absolute =
+      std::filesystem::absolute(std::string(typedUtf8), error).lexically_normal().string();
+  if (error) return false;
+  while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
+  internalPath = FromHostPath(absolute);
+  return true;
+}
+
+bool UserPathIsFile(std::string_view typedUtf8) {
+  std::error_code ignored;
+  return std::filesystem::is_regular_file(std::string(typedUtf8), ignored);
 }
 
 }  // namespace favpage::platform

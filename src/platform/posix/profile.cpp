@@ -10,14 +10,13 @@
 #include "platform/host_path.h"
 #include "platform/posix/iconv_text.h"
 #include "platform/posix/profile_file_io.h"
-#include "platform/posix/profile_parser.h"
+#include "platform/profile_parser.h"
 
 namespace favpage::platform {
 namespace {
 
 using posix::Convert;
 using posix::Encoding;
-using posix::ProfileEncoding;
 
 // A shortcut or settings file is a few hundred bytes; reading more of a huge file only
 // delays the scan. A write must keep every byte, so it refuses a file larger than it
@@ -88,7 +87,7 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
     return CutToLimit(std::string(defaultValue));
   }
   const ProfileText profile = Decode(std::move(bytes));
-  const std::optional<std::string> value = posix::FindProfileValue(
+  const std::optional<std::string> value = FindProfileValue(
       profile.text, profile.encoding(), profile.FromSjis(section), profile.FromSjis(key));
   return CutToLimit(value ? profile.ToSjis(*value) : std::string(defaultValue));
 }
@@ -115,8 +114,8 @@ bool WriteProfileValue(std::string_view section, std::string_view key, std::stri
   value = value.substr(0, value.find_first_of("\r\n"));
   ProfileText profile = Decode(bytes);
   const std::string changed =
-      posix::SetProfileValue(profile.text, profile.encoding(), profile.FromSjis(section),
-                             profile.FromSjis(key), profile.FromSjis(value));
+      SetProfileValue(profile.text, profile.encoding(), profile.FromSjis(section),
+                      profile.FromSjis(key), profile.FromSjis(value));
   if (exists && changed == profile.text) return true;
   profile.text = changed;
   return posix::ReplaceProfileFile(target, Encode(profile), exists ? &info : nullptr);
