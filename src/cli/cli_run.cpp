@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 
 #include "cli/terminal_host.h"
 #include "generate/generation_command.h"
@@ -28,17 +27,12 @@ constexpr char kWindowTitleName[] = "favpage.tit";
 // against (the folder was removed) is a path that cannot be found.
 std::string InternalPath(const std::string& hostPath) {
   if (hostPath.empty()) return {};
-  std::error_code error;
-  std::string absolute = std::filesystem::absolute(hostPath, error).lexically_normal().string();
-  if (error) throw IoError(io_code::kPathNotFound);
-  while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
-  return platform::FromHostPath(absolute);
+  std::string internal;
+  if (!platform::AbsoluteUserPath(hostPath, internal)) throw IoError(io_code::kPathNotFound);
+  return internal;
 }
 
-bool FileExists(const std::string& hostPath) {
-  std::error_code ignored;
-  return std::filesystem::is_regular_file(hostPath, ignored);
-}
+bool FileExists(const std::string& hostPath) { return platform::UserPathIsFile(hostPath); }
 
 void ApplyOptions(const CliOptions& options, SettingsState& state) {
   if (options.out) state.OutName = InternalPath(*options.out);
