@@ -54,6 +54,18 @@ int TransferErrorCode(DWORD error) {
   }
 }
 
+// A name longer than a volume holds (255 UTF-16 units) is an invalid name on Windows;
+// some hosts report it as a missing file instead.
+bool HasOverlongName(std::wstring_view path) {
+  constexpr std::size_t kLongestName = 255;
+  std::size_t length = 0;
+  for (const wchar_t c : path) {
+    length = c == L'\\' || c == L'/' ? 0 : length + 1;
+    if (length > kLongestName) return true;
+  }
+  return false;
+}
+
 // Files on a disk always; a character device (such as NUL) only for writing, since
 // reading one may never end; pipes never.
 int AdmitFile(HANDLE file, FileAccess access) {
@@ -85,6 +97,17 @@ int HostFile::Open(const std::string& path, FileAccess access, FileShare share) 
   if (path.empty() || path.find('\0') != std::string::npos) return io_code::kPathNotFound;
   const std::wstring wide = win32::ToWidePath(path);
   if (wide.back() == L'\\' || wide.back() == L'/') return io_code::kPathNotFound;
+  if (HasOverlongName(wide)) return io_code::kPathNotFound;
+
+  // Windows refuses to write a read-only file to every user; a host that keeps the
+  // attribute as mode bits would let its superuser write it, so it is checked here too.
+  if (access != FileAccess::kRead) {
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      return io_code::kAccessDenied;
+    }
+  }
 
   const DWORD desired = access == FileAccess::kRead ? GENERIC_READ : GENERIC_WRITE;
   const DWORD sharing = share == FileShare::kRead ? FILE_SHARE_READ : 0;
