@@ -9,6 +9,7 @@ namespace {
 
 using test::Sjis;
 
+#ifndef _WIN32
 TEST(HostPathTest, TranslatesBothWays) {
   const struct {
     std::string internal;
@@ -44,6 +45,52 @@ TEST(HostPathTest, HostNameCharactersTheCoreCannotNameBecomeQuestionMarks) {
                          "100"),
             "\\tmp\\?100");
 }
+#else
+// On Windows the host's delimiter is the core's own, and the host's names are UTF-16 (in
+// a byte string, UTF-8).
+TEST(HostPathTest, TranslatesBothWays) {
+  const struct {
+    std::string internal;
+    const char* host;
+  } cases[] = {
+      {"C:\\Users\\me\\Favorites", "C:\\Users\\me\\Favorites"},
+      {"C:\\", "C:\\"},
+      {"links.html", "links.html"},
+      {"..\\up\\", "..\\up\\"},
+      {Sjis("C:\\ソフト\\表示\\予定.url"), "C:\\ソフト\\表示\\予定.url"},
+      {Sjis("\\\\server\\ｿﾌﾄ\\a"), "\\\\server\\ｿﾌﾄ\\a"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.host);
+    EXPECT_EQ(ToHostPath(c.internal), c.host);
+    EXPECT_EQ(FromHostPath(c.host), c.internal);
+    EXPECT_EQ(DisplayPath(c.internal), c.internal);
+  }
+  EXPECT_EQ(FromHostPath("C:/a/b"), "C:\\a\\b");
+}
+
+TEST(HostPathTest, SecondByte5CIsNeverADelimiter) {
+  EXPECT_EQ(ToHostPath("\\\x83\x5C\\\x95\x5C"), "\\ソ\\表");
+  EXPECT_EQ(FromHostPath("\\ソ\\表"), "\\\x83\x5C\\\x95\x5C");
+}
+
+TEST(HostPathTest, HostNameCharactersTheCoreCannotNameBecomeQuestionMarks) {
+  const struct {
+    const char* host;
+    const char* internal;
+  } cases[] = {
+      {"C:\\caf\xC3\xA9", "C:\\caf?"},
+      {"C:\\\xC2\xA5"
+       "100",
+       "C:\\?100"},  // the yen sign would be the byte of "\\" inside
+      {"C:\\a😀b.url", "C:\\a?b.url"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.host);
+    EXPECT_EQ(FromHostPath(c.host), c.internal);
+  }
+}
+#endif  // _WIN32
 
 }  // namespace
 }  // namespace favpage::platform

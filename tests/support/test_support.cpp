@@ -1,5 +1,9 @@
 #include "support/test_support.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -70,7 +74,7 @@ std::filesystem::path TempDir::hostPath(std::string_view relativeUtf8) const {
   for (char& c : relative) {
     if (c == '\\') c = '/';
   }
-  return path_ / PathOfUtf8(relative);
+  return (path_ / PathOfUtf8(relative)).make_preferred();
 }
 
 std::string ReadBytes(const std::filesystem::path& file) {
@@ -86,6 +90,26 @@ void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + Utf8OfPath(file));
+}
+
+void MarkHidden(const std::filesystem::path& path) {
+#ifdef _WIN32
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES ||
+      !SetFileAttributesW(path.c_str(), attributes | FILE_ATTRIBUTE_HIDDEN)) {
+    throw std::runtime_error("cannot hide " + Utf8OfPath(path));
+  }
+#else
+  if (path.filename().string().front() != '.') {
+    throw std::runtime_error("a POSIX host hides only dot names: " + path.string());
+  }
+#endif
+}
+
+bool LinkFolder(const std::filesystem::path& target, const std::filesystem::path& link) {
+  std::error_code error;
+  std::filesystem::create_directory_symlink(target, link, error);
+  return !error;
 }
 
 std::string CrLfLines(std::initializer_list<std::string_view> lines) {
