@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/test_support.h"
 
 namespace favpage::platform {
@@ -91,6 +93,38 @@ TEST(HostPathTest, HostNameCharactersTheCoreCannotNameBecomeQuestionMarks) {
   }
 }
 #endif  // _WIN32
+
+// A typed path, relative or absolute, with either delimiter the host reads: made absolute,
+// normalized and without a closing delimiter, whatever its characters.
+TEST(HostPathTest, UserTypedPathsBecomeAbsoluteInternalPaths) {
+  test::TempDir dir;
+  const std::u8string base = dir.host().u8string();
+  const std::string host(base.begin(), base.end());
+  const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
+  const struct {
+    std::string typed;
+    std::string internal;
+  } cases[] = {
+      {host, dir.internal()},
+      {host + sep, dir.internal()},
+      {host + sep + "ソフト" + sep + "." + sep + "表示" + sep, dir.internal("ソフト\\表示")},
+      {host + sep + "a" + sep + ".." + sep + "b.html", dir.internal("b.html")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    std::string internal;
+    ASSERT_TRUE(AbsoluteUserPath(c.typed, internal));
+    EXPECT_EQ(internal, c.internal);
+  }
+  std::string root;
+  ASSERT_TRUE(AbsoluteUserPath(sep, root));
+  EXPECT_EQ(root.back(), '\\');  // a root keeps its delimiter
+
+  test::WriteBytes(dir.hostPath("表示.url"), "x");
+  EXPECT_TRUE(UserPathIsFile(host + sep + "表示.url"));
+  EXPECT_FALSE(UserPathIsFile(host));
+  EXPECT_FALSE(UserPathIsFile(host + sep + "missing.url"));
+}
 
 }  // namespace
 }  // namespace favpage::platform
