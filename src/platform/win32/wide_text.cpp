@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "text/sjis.h"
 
 namespace favpage::platform::win32 {
