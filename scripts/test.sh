@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds favpage and runs every test through CTest: the whole
 # build with the window, then the core alone under AddressSanitizer and
-# UndefinedBehaviorSanitizer (which also proves the core builds without Qt).
+# UndefinedBehaviorSanitizer (which also proves the core builds without Qt), and last the
+# core and favpage-cli cross-built for Windows and tested under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -16,3 +17,5 @@ FAVPAGE_BUILD_DIR=build-asan scripts/build.sh -DFAVPAGE_WERROR=$werror -DFAVPAGE
   -DFAVPAGE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j2
+
+scripts/test-windows.sh

@@ -3,6 +3,8 @@
 #include <functional>
 #include <map>
 
+#include "platform/folders.h"
+
 namespace favpage::cli {
 namespace {
 
@@ -40,17 +42,20 @@ const std::string& OneLine(const std::string& option, const std::string& value) 
 }  // namespace
 
 std::string UsageText() {
-  return "usage: favpage-cli [--favorites DIR] [--out FILE] [--type single|tree]\n"
-         "                   [--style none|0|1|2] [--blank | --no-blank]\n"
-         "                   [--return-caption TEXT --return-url URL | --no-return]\n"
-         "                   [--title TEXT]... [--title-file FILE] [--settings FILE]\n"
-         "                   [--quiet] [--help] [--version]\n"
-         "\n"
-         "Writes the link pages of a favorites folder, as the favpage window's create\n"
-         "button does. Settings not given here come from favpage.INI and favpage.tit\n"
-         "beside this program (or --settings FILE), else from the defaults.\n"
-         "\n"
-         "  --favorites DIR        the favorites folder (default: $HOME/Favorites)\n"
+  return std::string(
+             "usage: favpage-cli [--favorites DIR] [--out FILE] [--type single|tree]\n"
+             "                   [--style none|0|1|2] [--blank | --no-blank]\n"
+             "                   [--return-caption TEXT --return-url URL | --no-return]\n"
+             "                   [--title TEXT]... [--title-file FILE] [--settings FILE]\n"
+             "                   [--quiet] [--help] [--version]\n"
+             "\n"
+             "Writes the link pages of a favorites folder, as the favpage window's create\n"
+             "button does. Settings not given here come from favpage.INI and favpage.tit\n"
+             "beside this program (or --settings FILE), else from the defaults.\n"
+             "\n"
+             "  --favorites DIR        the favorites folder (default: ") +
+         platform::FavoritesFolderHint() +
+         ")\n"
          "  --out FILE             the output page; relative to the current folder\n"
          "  --type single|tree     one page, or one page per folder\n"
          "  --style none|0|1|2     no style sheet, or mirelstyle0.css to mirelstyle2.css\n"

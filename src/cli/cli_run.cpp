@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 
 #include "cli/terminal_host.h"
 #include "generate/generation_command.h"
@@ -44,28 +43,24 @@ void PrintFailure(std::ostream& err, const Failure& failure) {
 // against (the folder was removed) is a path that cannot be found.
 std::string InternalPath(const std::string& hostPath) {
   if (hostPath.empty()) return {};
-  std::error_code error;
-  std::string absolute = std::filesystem::absolute(hostPath, error).lexically_normal().string();
-  if (error) throw IoError(io_code::kPathNotFound).AboutPath(platform::FromHostPath(hostPath));
-  while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
-  return platform::FromHostPath(absolute);
+  std::string internal;
+  if (!platform::AbsoluteUserPath(hostPath, internal)) {
+    throw IoError(io_code::kPathNotFound).AboutPath(platform::FromHostPath(hostPath));
+  }
+  return internal;
 }
 
 // The output page as an internal path. A name that ends in a separator, "." or ".." names
 // a folder, never a page: refused before anything is written, rather than taken for the
 // folder's own name (which would overwrite a file of that name or write one).
 std::string OutputPagePath(const std::string& hostPath) {
-  const std::filesystem::path name = std::filesystem::path(hostPath).filename();
-  if (!hostPath.empty() && (name.empty() || name == "." || name == "..")) {
+  if (!hostPath.empty() && platform::UserPathNamesFolder(hostPath)) {
     throw IoError(io_code::kPathNotFound).AboutPath(platform::FromHostPath(hostPath));
   }
   return InternalPath(hostPath);
 }
 
-bool FileExists(const std::string& hostPath) {
-  std::error_code ignored;
-  return std::filesystem::is_regular_file(hostPath, ignored);
-}
+bool FileExists(const std::string& hostPath) { return platform::UserPathIsFile(hostPath); }
 
 void ApplyOptions(const CliOptions& options, SettingsState& state) {
   if (options.out) state.OutName = OutputPagePath(*options.out);

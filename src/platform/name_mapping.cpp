@@ -77,13 +77,16 @@ std::size_t ParseNameReference(std::string_view internal, std::size_t pos, char3
   return end + 1 - pos;
 }
 
-std::string InternalFromCodePoints(std::u32string_view host, char32_t hostDelimiter) {
+std::string InternalFromCodePoints(std::u32string_view host, char32_t hostDelimiter,
+                                   bool colonDelimits) {
   std::string out;
   out.reserve(host.size() * 2);
   for (std::size_t i = 0; i < host.size(); ++i) {
     const char32_t cp = host[i];
     if (hostDelimiter != 0 && cp == hostDelimiter) {
       out += '\\';
+    } else if (colonDelimits && cp == ':') {
+      out += ':';
     } else if (cp == '&' && i + 1 < host.size() && host[i + 1] == '#') {
       out += NameReference(cp);
     } else {

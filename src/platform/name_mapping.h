@@ -20,8 +20,11 @@ namespace favpage::platform {
 inline constexpr char32_t kRawByteBase = 0xDC00;
 
 // The internal form of a host text given as code points. `hostDelimiter` becomes the
-// internal "\"; 0 when the text is a single name or not a path.
-std::string InternalFromCodePoints(std::u32string_view host, char32_t hostDelimiter);
+// internal "\"; 0 when the text is a single name or not a path. `colonDelimits`: the host
+// itself reads ":" as a drive or stream delimiter (Windows), so no name can hold one and
+// it stays the core's own ":" delimiter.
+std::string InternalFromCodePoints(std::u32string_view host, char32_t hostDelimiter,
+                                   bool colonDelimits = false);
 
 // The code points an internal text stands for: exactly undoes InternalFromCodePoints.
 // The internal "\" becomes `hostDelimiter` (0 keeps it); a byte sequence that is no CP932

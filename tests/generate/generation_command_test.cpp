@@ -2,9 +2,6 @@
 // how errors leave the run.
 #include "generate/generation_command.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "generate_fixture.h"
 #include "text/io_error.h"
 
@@ -152,7 +149,10 @@ TEST_F(GenerationCommandTest, PageErrorEndsTheRunAndLeavesPagesAsWritten) {
   Shortcut("Fav/top.url", "top.html");
   StyleSheet("mirelstyle0.css", "x\r\n");
   WriteBytes(dir.hostPath("web/links_0.html"), "read-only page of an earlier run");
-  chmod(dir.hostPath("web/links_0.html").c_str(), 0444);
+  std::filesystem::permissions(dir.hostPath("web/links_0.html"),
+                               std::filesystem::perms::owner_read |
+                                   std::filesystem::perms::group_read |
+                                   std::filesystem::perms::others_read);
   state.OutType = 1;
   state.StyleType = 1;
   EXPECT_EQ(RunFailing(), 5);

@@ -1,6 +1,5 @@
 // The page writer's operations on real files: byte-exact blocks, folder creation, the
 // progress text and the errors of a page that is missing or has no folder.
-#include <sys/stat.h>
 
 #include <functional>
 
@@ -159,7 +158,9 @@ TEST_F(PageWriterTest, PagePathWithoutFolderFailsBeforeWritingAnything) {
 
 TEST_F(PageWriterTest, ReadOnlyPageRefusesTheHeadAndKeepsItsBytes) {
   WriteBytes(dir.hostPath("links.html"), "old");
-  chmod(dir.hostPath("links.html").c_str(), 0444);
+  std::filesystem::permissions(dir.hostPath("links.html"), std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::group_read |
+                                                               std::filesystem::perms::others_read);
   try {
     Generator().WritePageHead(dir.internal("links.html"));
     ADD_FAILURE() << "no error";

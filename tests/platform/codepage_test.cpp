@@ -62,6 +62,9 @@ TEST(CodepageTest, BytesThatAreNotCp932BecomeReplacementCharacters) {
     const char* utf8;
   } cases[] = {
       {"\x80", "\xEF\xBF\xBD"},
+      // Windows maps these single bytes to U+0080 and private-use characters; every host
+      // refuses them alike.
+      {"\xA0\xFE\xFF", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
       {"a\xFD"
        "b",
        "a\xEF\xBF\xBD"

@@ -1,6 +1,8 @@
 #include "platform/folders.h"
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -32,6 +34,9 @@ TEST(FoldersTest, DirectoryExistsAndCreateFolder) {
   EXPECT_FALSE(CreateFolder(dir.internal("missing\\child")));
 }
 
+// The POSIX host's places: /proc, $HOME and the password database, and the texts of a
+// Japanese Windows that it shows for the codes it reports.
+#ifndef _WIN32
 TEST(FoldersTest, CurrentDirectoryAndExecutableInTheCoresDialect) {
   EXPECT_EQ(CurrentDirectory(), FromHostPath(fs::current_path().string()));
   const std::string exe = ExecutablePath();
@@ -106,6 +111,38 @@ TEST(FoldersTest, SystemErrorTexts) {
   EXPECT_EQ(SystemErrorText(112), test::Sjis("ディスクに十分な空き領域がありません。"));
   EXPECT_EQ(SystemErrorText(1234), test::Sjis("I/O エラー (1234)"));
 }
+#else
+// The Windows host's places come from the system itself.
+TEST(FoldersTest, CurrentDirectoryAndExecutableInTheCoresDialect) {
+  const std::u8string current = fs::current_path().u8string();
+  EXPECT_EQ(CurrentDirectory(), FromHostPath(std::string(current.begin(), current.end())));
+  const std::string exe = ExecutablePath();
+  ASSERT_GT(exe.size(), 3u);
+  EXPECT_EQ(exe.substr(1, 2), ":\\");
+  EXPECT_TRUE(exe.ends_with("\\favpage_platform_tests.exe")) << exe;
+}
+
+TEST(FoldersTest, FavoritesFolderIsTheKnownFolderWithoutAClosingDelimiter) {
+  std::string path;
+  if (!FavoritesFolder(path)) GTEST_SKIP() << "this user has no favorites folder";
+  EXPECT_TRUE(DirectoryExists(path));
+  EXPECT_NE(path.back(), '\\');
+  EXPECT_TRUE(path.ends_with("\\Favorites")) << path;
+}
+
+// The texts are the system's own (Wine words them differently from Windows), so only
+// their form is checked: one line each, and the core's text for a code with none.
+TEST(FoldersTest, SystemErrorTexts) {
+  for (const int code : {2, 3, 5, 32, 112}) {
+    SCOPED_TRACE(code);
+    const std::string text = SystemErrorText(code);
+    EXPECT_FALSE(text.empty());
+    EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos);
+    EXPECT_NE(text, SystemErrorText(code == 2 ? 3 : 2));
+  }
+  EXPECT_EQ(SystemErrorText(0x7FFF0000), test::Sjis("I/O エラー (2147418112)"));
+}
+#endif  // _WIN32
 
 }  // namespace
 }  // namespace favpage::platform

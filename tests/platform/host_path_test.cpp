@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 #include <vector>
 
@@ -12,6 +13,7 @@ namespace {
 
 using test::Sjis;
 
+#ifndef _WIN32
 TEST(HostPathTest, TranslatesBothWays) {
   const struct {
     std::string internal;
@@ -126,6 +128,90 @@ TEST(HostPathTest, HostTextShowsRealCharactersAndKeepsBackslashes) {
   EXPECT_EQ(ToHostText(Sjis("表示") + "\\&#x1F600;&#x3A; &#xDCE9;"), "表示\\😀: \xE9");
   EXPECT_EQ(ToHostText(DisplayPath("\\tmp\\a&#x5C;b")), "/tmp/a\\b");
   EXPECT_EQ(ToHostText("plain \\ text"), "plain \\ text");
+}
+#else
+// On Windows the host's delimiter is the core's own, and the host's names are UTF-16 (in
+// a byte string, UTF-8).
+TEST(HostPathTest, TranslatesBothWays) {
+  const struct {
+    std::string internal;
+    const char* host;
+  } cases[] = {
+      {"C:\\Users\\me\\Favorites", "C:\\Users\\me\\Favorites"},
+      {"C:\\", "C:\\"},
+      {"links.html", "links.html"},
+      {"..\\up\\", "..\\up\\"},
+      {Sjis("C:\\ソフト\\表示\\予定.url"), "C:\\ソフト\\表示\\予定.url"},
+      {Sjis("\\\\server\\ｿﾌﾄ\\a"), "\\\\server\\ｿﾌﾄ\\a"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.host);
+    EXPECT_EQ(ToHostPath(c.internal), c.host);
+    EXPECT_EQ(FromHostPath(c.host), c.internal);
+    EXPECT_EQ(DisplayPath(c.internal), c.internal);
+  }
+  EXPECT_EQ(FromHostPath("C:/a/b"), "C:\\a\\b");
+}
+
+TEST(HostPathTest, SecondByte5CIsNeverADelimiter) {
+  EXPECT_EQ(ToHostPath("\\\x83\x5C\\\x95\x5C"), "\\ソ\\表");
+  EXPECT_EQ(FromHostPath("\\ソ\\表"), "\\\x83\x5C\\\x95\x5C");
+}
+
+// The same mapping as on POSIX, from UTF-16 names: a ":" is the drive's and stays.
+TEST(HostPathTest, NamesShiftJisCannotSpellBecomeReferences) {
+  const struct {
+    std::string host;
+    std::string internal;
+  } cases[] = {
+      {"C:\\caf\xC3\xA9", "C:\\caf&#xE9;"},
+      {"C:\\\xC2\xA5"
+       "100",
+       "C:\\&#xA5;100"},  // the yen sign would be the byte of "\\" inside
+      {"C:\\a😀b.url", "C:\\a&#x1F600;b.url"},
+      {"C:\\波〜.url", "C:\\" + Sjis("波") + "&#x301C;.url"},
+      {"C:\\波～.url", Sjis("C:\\波～.url")},
+      {"C:\\A&#x41;", "C:\\A&#x26;#x41;"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.host);
+    EXPECT_EQ(FromHostPath(c.host), c.internal);
+    EXPECT_EQ(ToHostPath(c.internal), c.host);
+  }
+  EXPECT_EQ(ToHostText("&#x1F600;&#x3A;"), "😀:");
+}
+#endif  // _WIN32
+
+// A typed path, relative or absolute, with either delimiter the host reads: made absolute,
+// normalized and without a closing delimiter, whatever its characters.
+TEST(HostPathTest, UserTypedPathsBecomeAbsoluteInternalPaths) {
+  test::TempDir dir;
+  const std::u8string base = dir.host().u8string();
+  const std::string host(base.begin(), base.end());
+  const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
+  const struct {
+    std::string typed;
+    std::string internal;
+  } cases[] = {
+      {host, dir.internal()},
+      {host + sep, dir.internal()},
+      {host + sep + "ソフト" + sep + "." + sep + "表示" + sep, dir.internal("ソフト\\表示")},
+      {host + sep + "a" + sep + ".." + sep + "b.html", dir.internal("b.html")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    std::string internal;
+    ASSERT_TRUE(AbsoluteUserPath(c.typed, internal));
+    EXPECT_EQ(internal, c.internal);
+  }
+  std::string root;
+  ASSERT_TRUE(AbsoluteUserPath(sep, root));
+  EXPECT_EQ(root.back(), '\\');  // a root keeps its delimiter
+
+  test::WriteBytes(dir.hostPath("表示.url"), "x");
+  EXPECT_TRUE(UserPathIsFile(host + sep + "表示.url"));
+  EXPECT_FALSE(UserPathIsFile(host));
+  EXPECT_FALSE(UserPathIsFile(host + sep + "missing.url"));
 }
 
 }  // namespace

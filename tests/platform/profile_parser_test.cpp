@@ -1,4 +1,4 @@
-#include "platform/posix/profile_parser.h"
+#include "platform/profile_parser.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 #include "support/test_support.h"
 
-namespace favpage::platform::posix {
+namespace favpage::platform {
 namespace {
 
 using test::Sjis;
@@ -134,4 +134,4 @@ TEST(ProfileParserTest, WriteRules) {
 }
 
 }  // namespace
-}  // namespace favpage::platform::posix
+}  // namespace favpage::platform

@@ -1,14 +1,18 @@
 #include "platform/profile.h"
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include "platform/child_process.h"
+#endif
 #include "support/test_support.h"
 
 namespace favpage::platform {
@@ -77,6 +81,8 @@ TEST_F(ProfileTest, Utf8ByteOrderMarkIsNotStripped) {
   EXPECT_EQ(Read("T", "k"), "w");
 }
 
+// POSIX hosts only: FIFOs and devices, read in a forked child.
+#ifndef _WIN32
 TEST_F(ProfileTest, FilesThatAreNotRegularGiveTheDefaultWithoutWaiting) {
   const fs::path fifo = dir_.hostPath("pipe.url");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0666), 0);
@@ -94,6 +100,7 @@ TEST_F(ProfileTest, FilesThatAreNotRegularGiveTheDefaultWithoutWaiting) {
   });
   EXPECT_EQ(result, 0);
 }
+#endif  // _WIN32
 
 TEST_F(ProfileTest, HugeFileIsReadOnlyInItsFirstMebibytes) {
   std::string bytes = CrLfLines({"[S]", "first=1"});
@@ -146,12 +153,16 @@ TEST_F(ProfileTest, AFileTheReaderCannotTakeWholeIsNeverRewritten) {
 TEST_F(ProfileTest, WriteCreatesAMissingFile) {
   ASSERT_TRUE(WriteProfileValue("Setup", "OutName", Sjis("C:\\表示\\links.html"), file_));
   EXPECT_EQ(ReadBytes(host_), CrLfLines({"[Setup]", Sjis("OutName=C:\\表示\\links.html")}));
+#ifndef _WIN32  // mode bits: POSIX hosts only
   const mode_t mask = umask(0);
   umask(mask);
   EXPECT_EQ(fs::status(host_).permissions(), static_cast<fs::perms>(0666 & ~mask));
+#endif
   EXPECT_EQ(Read("Setup", "OutName"), Sjis("C:\\表示\\links.html"));
 }
 
+// POSIX hosts only: the current folder is changed in a forked child.
+#ifndef _WIN32
 TEST_F(ProfileTest, WriteToANameInTheCurrentFolder) {
   const fs::path folder = dir_.host();
   const int result = test::RunInChild([&] {
@@ -163,16 +174,21 @@ TEST_F(ProfileTest, WriteToANameInTheCurrentFolder) {
   EXPECT_EQ(ReadBytes(dir_.hostPath("relative.ini")), CrLfLines({"[S]", "k=v"}));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
+#endif  // _WIN32
 
 TEST_F(ProfileTest, WriteKeepsEveryOtherByteThePermissionsAndNoTemporaryFile) {
   const std::string before = "; mine\n[Setup]\nOutType=0\n\n[Other]\r\nx=\xFF\x1A\r";
   WriteBytes(host_, before);
+#ifndef _WIN32  // mode bits: POSIX hosts only
   fs::permissions(host_, static_cast<fs::perms>(0640));
+#endif
   ASSERT_TRUE(WriteProfileValue("setup", "outtype", "1", file_));
   ASSERT_TRUE(WriteProfileValue("Setup", "StyleType", "2", file_));
   EXPECT_EQ(ReadBytes(host_),
             "; mine\n[Setup]\nOutType=1\r\nStyleType=2\r\n\n[Other]\r\nx=\xFF\x1A\r");
+#ifndef _WIN32
   EXPECT_EQ(fs::status(host_).permissions(), static_cast<fs::perms>(0640));
+#endif
   int entries = 0;
   for (const auto& entry : fs::directory_iterator(dir_.host())) {
     EXPECT_EQ(entry.path(), host_);
@@ -186,6 +202,8 @@ TEST_F(ProfileTest, WriteCutsAValueAtALineBreak) {
   EXPECT_EQ(ReadBytes(host_), CrLfLines({"[S]", "k=v"}));
 }
 
+// POSIX hosts only: symbolic links.
+#ifndef _WIN32
 TEST_F(ProfileTest, WriteThroughALinkKeepsTheLink) {
   WriteBytes(dir_.hostPath("real.ini"), "[S]\r\nk=1\r\n");
   fs::create_symlink("real.ini", host_);
@@ -193,6 +211,7 @@ TEST_F(ProfileTest, WriteThroughALinkKeepsTheLink) {
   EXPECT_TRUE(fs::is_symlink(host_));
   EXPECT_EQ(ReadBytes(dir_.hostPath("real.ini")), "[S]\r\nk=2\r\n");
 }
+#endif  // _WIN32
 
 TEST_F(ProfileTest, WriteKeepsAUtf16FileUtf16) {
   WriteBytes(host_, Utf16Le(u"[S]\r\nname=caf\u00e9\r\n"));
@@ -211,6 +230,8 @@ TEST_F(ProfileTest, RefusedWritesChangeNothing) {
   EXPECT_FALSE(WriteProfileValue("S", "k", "2", dir_.internal("folder.ini")));
 }
 
+// POSIX hosts only: another user, made in a forked child.
+#ifndef _WIN32
 TEST_F(ProfileTest, UserWithoutPermissionCannotWrite) {
   fs::permissions(dir_.host(), fs::perms::all);
   const fs::path shared = dir_.hostPath("shared");
@@ -234,6 +255,7 @@ TEST_F(ProfileTest, UserWithoutPermissionCannotWrite) {
   EXPECT_FALSE(fs::exists(shared / "new.ini"));
   EXPECT_EQ(ReadBytes(shared / "nobody.ini"), "[S]\r\nk=3\r\n");
 }
+#endif  // _WIN32
 
 }  // namespace
 }  // namespace favpage::platform

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -100,7 +99,10 @@ TEST(PreviewPage, FailureLeavesThePageUnfinishedAndTheViewAsItWas) {
   // stops everything.
   ExeFolder readOnly("top\r\n", "bottom\r\n");
   test::WriteBytes(readOnly.dir.hostPath("sample.html"), "kept\r\n");
-  chmod(readOnly.dir.hostPath("sample.html").c_str(), 0444);
+  std::filesystem::permissions(readOnly.dir.hostPath("sample.html"),
+                               std::filesystem::perms::owner_read |
+                                   std::filesystem::perms::group_read |
+                                   std::filesystem::perms::others_read);
   ExpectIoError(io_code::kAccessDenied, 1, readOnly.internal(), view);
   EXPECT_EQ(readOnly.Page(), "kept\r\n");
 

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -124,7 +123,10 @@ TEST(SettingsFile, RefusedWriteNamesTheFileAsTheUserSeesIt) {
   std::filesystem::create_directory(dir.hostPath("ソフト表示"));
   const std::string before = CrLfLines({"[Setup]", "OutName=old"});
   test::WriteBytes(dir.hostPath("ソフト表示/favpage.INI"), before);
-  chmod(dir.hostPath("ソフト表示/favpage.INI").c_str(), 0444);
+  std::filesystem::permissions(dir.hostPath("ソフト表示/favpage.INI"),
+                               std::filesystem::perms::owner_read |
+                                   std::filesystem::perms::group_read |
+                                   std::filesystem::perms::others_read);
 
   SettingsFile file(dir.internal("ソフト表示\\favpage.INI"));
   SettingsState state;

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#ifndef _WIN32
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <functional>
@@ -167,7 +168,9 @@ TEST(TitleFile, SaveFailuresNameTheFileAndKeepTheStoredOne) {
   }
 
   test::WriteBytes(dir.hostPath("ro.tit"), "Old\r\n");
-  chmod(dir.hostPath("ro.tit").c_str(), 0444);
+  std::filesystem::permissions(dir.hostPath("ro.tit"), std::filesystem::perms::owner_read |
+                                                           std::filesystem::perms::group_read |
+                                                           std::filesystem::perms::others_read);
   try {
     SaveTitleLines(dir.internal("ro.tit"), edit);
     FAIL() << "a read-only title file was replaced";
@@ -193,6 +196,8 @@ TEST(TitleFile, SaveFailuresNameTheFileAndKeepTheStoredOne) {
   EXPECT_EQ(FolderEntries(dir.host()).size(), 2u);  // ro.tit and held.tit, no leftovers
 }
 
+// POSIX hosts only: a full disk is made with a file size limit in a forked child.
+#ifndef _WIN32
 // Runs `body` in a child process whose files may not grow beyond `limit` bytes, as on a
 // full disk; the child's exit status.
 int RunWithFileSizeLimit(rlim_t limit, const std::function<int()>& body) {
@@ -228,6 +233,7 @@ TEST(TitleFile, FailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(test::ReadBytes(dir.hostPath("favpage.tit")), old);
   EXPECT_EQ(FolderEntries(dir.host()), std::vector<std::string>{"favpage.tit"});
 }
+#endif  // _WIN32
 
 TEST(TitleFile, ShutDownKeepsTheStoredFileWhenStartUpNeverLoadedIt) {
   test::TempDir dir;

@@ -34,6 +34,13 @@ class TempDir {
 std::string ReadBytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, std::string_view bytes);
 
+// Gives an existing file or folder whose name begins with "." the host's hidden mark: a
+// POSIX host hides a dot name by itself, Windows needs the hidden attribute.
+void MarkHidden(const std::filesystem::path& path);
+
+// Makes a symbolic link to a folder; false where the host cannot make one (Wine cannot).
+bool LinkFolder(const std::filesystem::path& target, const std::filesystem::path& link);
+
 // Joins lines, each ended by CR LF.
 std::string CrLfLines(std::initializer_list<std::string_view> lines);
 

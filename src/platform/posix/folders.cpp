@@ -70,4 +70,6 @@ bool FavoritesFolder(std::string& path) {
   return true;
 }
 
+std::string FavoritesFolderHint() { return "$HOME/Favorites"; }
+
 }  // namespace favpage::platform

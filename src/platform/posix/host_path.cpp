@@ -1,5 +1,7 @@
 #include "platform/host_path.h"
 
+#include <filesystem>
+
 #include "platform/name_mapping.h"
 #include "text/sjis.h"
 
@@ -143,6 +145,28 @@ std::string ToHostText(std::string_view internalText) { return HostFromInternal(
 std::string FromHostPath(std::string_view hostPath) {
   if (PlainAsciiHostText(hostPath)) return SwapByte(hostPath, '/', '\\');
   return InternalFromCodePoints(DecodeUtf8(hostPath), U'/');
+}
+
+bool AbsoluteUserPath(std::string_view typedUtf8, std::string& internalPath) {
+  std::error_code error;
+  std::string absolute =
+      std::filesystem::absolute(std::string(typedUtf8), error).lexically_normal().string();
+  if (error) return false;
+  while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
+  internalPath = FromHostPath(absolute);
+  return true;
+}
+
+bool UserPathNamesFolder(std::string_view typedUtf8) {
+  const std::size_t slash = typedUtf8.rfind('/');
+  const std::string_view last =
+      slash == std::string_view::npos ? typedUtf8 : typedUtf8.substr(slash + 1);
+  return last.empty() || last == "." || last == "..";
+}
+
+bool UserPathIsFile(std::string_view typedUtf8) {
+  std::error_code ignored;
+  return std::filesystem::is_regular_file(std::string(typedUtf8), ignored);
 }
 
 }  // namespace favpage::platform

@@ -4,14 +4,13 @@
 #include "platform/host_path.h"
 #include "platform/posix/iconv_text.h"
 #include "platform/posix/profile_file_io.h"
-#include "platform/posix/profile_parser.h"
+#include "platform/profile_parser.h"
 
 namespace favpage::platform {
 namespace {
 
 using posix::Convert;
 using posix::Encoding;
-using posix::ProfileEncoding;
 
 constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 
@@ -70,7 +69,7 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
     return CutToLimit(std::string(defaultValue));
   }
   const ProfileText profile = Decode(std::move(bytes));
-  const std::optional<std::string> value = posix::FindProfileValue(
+  const std::optional<std::string> value = FindProfileValue(
       profile.text, profile.encoding(), profile.FromSjis(section), profile.FromSjis(key));
   return CutToLimit(value ? profile.ToSjis(*value) : std::string(defaultValue));
 }
@@ -89,8 +88,8 @@ bool WriteProfileValue(std::string_view section, std::string_view key, std::stri
   value = value.substr(0, value.find_first_of("\r\n"));
   ProfileText profile = Decode(bytes);
   const std::string changed =
-      posix::SetProfileValue(profile.text, profile.encoding(), profile.FromSjis(section),
-                             profile.FromSjis(key), profile.FromSjis(value));
+      SetProfileValue(profile.text, profile.encoding(), profile.FromSjis(section),
+                      profile.FromSjis(key), profile.FromSjis(value));
   if (exists && changed == profile.text) return true;
   profile.text = changed;
   // Nor may a write grow the file past what the next start-up reads whole.

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace favpage::platform::posix {
+namespace favpage::platform {
 
 // How the characters of a profile text are stepped: Shift_JIS, where "]" may be the
 // second byte of a double-byte character, or UTF-8 (the form a UTF-16 file is edited in).
@@ -38,4 +38,4 @@ std::optional<std::string> FindProfileValue(std::string_view text, ProfileEncodi
 std::string SetProfileValue(std::string_view text, ProfileEncoding encoding,
                             std::string_view section, std::string_view key, std::string_view value);
 
-}  // namespace favpage::platform::posix
+}  // namespace favpage::platform

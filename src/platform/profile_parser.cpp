@@ -1,8 +1,8 @@
-#include "platform/posix/profile_parser.h"
+#include "platform/profile_parser.h"
 
 #include "text/sjis.h"
 
-namespace favpage::platform::posix {
+namespace favpage::platform {
 namespace {
 
 using Kind = ProfileLine::Kind;
@@ -160,4 +160,4 @@ std::string SetProfileValue(std::string_view text, ProfileEncoding encoding,
   return result;
 }
 
-}  // namespace favpage::platform::posix
+}  // namespace favpage::platform

@@ -1,0 +1,100 @@
+#include "platform/folders.h"
+
+#include <windows.h>
+// windows.h first: the shell headers build on it.
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include "platform/win32/wide_text.h"
+#include "text/io_error.h"
+
+namespace favpage::platform {
+namespace {
+
+bool WideDirectoryExists(const std::wstring& path) {
+  if (path.empty()) return false;
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// A drive's root ("C:\") keeps its delimiter; every other folder loses it.
+std::wstring WithoutClosingDelimiter(std::wstring path) {
+  while (path.size() > 1 && (path.back() == L'\\' || path.back() == L'/') &&
+         !(path.size() == 3 && path[1] == L':')) {
+    path.pop_back();
+  }
+  return path;
+}
+
+bool ValidPath(const std::string& path) {
+  return !path.empty() && path.find('\0') == std::string::npos;
+}
+
+}  // namespace
+
+bool DirectoryExists(const std::string& path) {
+  return ValidPath(path) && WideDirectoryExists(win32::ToWidePath(path));
+}
+
+bool CreateFolder(const std::string& path) {
+  return ValidPath(path) && CreateDirectoryW(win32::ToWidePath(path).c_str(), nullptr) != 0;
+}
+
+std::string CurrentDirectory() {
+  const DWORD needed = GetCurrentDirectoryW(0, nullptr);
+  if (needed == 0) return {};
+  std::wstring buffer(needed, L'\0');
+  const DWORD length = GetCurrentDirectoryW(needed, buffer.data());
+  if (length == 0 || length >= needed) return {};
+  buffer.resize(length);
+  return win32::FromWidePath(WithoutClosingDelimiter(buffer));
+}
+
+std::string ExecutablePath() {
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length =
+        GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size()) {
+      buffer.resize(length);
+      return win32::FromWidePath(buffer);
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+bool FavoritesFolder(std::string& path) {
+  PWSTR known = nullptr;
+  if (FAILED(SHGetKnownFolderPath(FOLDERID_Favorites, 0, nullptr, &known))) {
+    CoTaskMemFree(known);
+    return false;
+  }
+  const std::wstring favorites = WithoutClosingDelimiter(known);
+  CoTaskMemFree(known);
+  if (!WideDirectoryExists(favorites)) return false;
+  path = win32::FromWidePath(favorites);
+  return true;
+}
+
+std::string FavoritesFolderHint() { return "%USERPROFILE%\\Favorites"; }
+
+std::string SystemErrorText(int code) {
+  PWSTR text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<PWSTR>(&text), 0, nullptr);
+  if (length == 0 || text == nullptr) {
+    LocalFree(text);
+    return IoErrorMessage(code);
+  }
+  std::wstring message(text, length);
+  LocalFree(text);
+  while (!message.empty() &&
+         (message.back() == L'\r' || message.back() == L'\n' || message.back() == L' ')) {
+    message.pop_back();
+  }
+  return win32::WideToSjis(message);
+}
+
+}  // namespace favpage::platform

@@ -1,0 +1,177 @@
+#include "platform/host_file.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/win32/wide_text.h"
+#include "text/io_error.h"
+
+namespace favpage::platform {
+namespace {
+
+// The host enforces the sharing itself. The handle is kept as a C runtime descriptor so
+// the class stays the same on every host.
+constexpr int kInvalidHandle = ERROR_INVALID_HANDLE;
+
+HANDLE HandleOf(int fd) { return reinterpret_cast<HANDLE>(_get_osfhandle(fd)); }
+
+// Win32 codes to the codes the system's texts name; the rest stay the host's own.
+int OpenErrorCode(DWORD error) {
+  switch (error) {
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_DIRECTORY:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+      return io_code::kPathNotFound;
+    case ERROR_WRITE_PROTECT:
+      return io_code::kAccessDenied;
+    case ERROR_LOCK_VIOLATION:
+      return io_code::kSharingViolation;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return io_code::kDiskFull;
+    default:
+      return static_cast<int>(error);
+  }
+}
+
+int TransferErrorCode(DWORD error) {
+  switch (error) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+    case ERROR_FILE_TOO_LARGE:
+      return io_code::kDiskFull;
+    case ERROR_WRITE_PROTECT:
+      return io_code::kAccessDenied;
+    default:
+      return static_cast<int>(error);
+  }
+}
+
+// A name longer than a volume holds (255 UTF-16 units) is an invalid name on Windows;
+// some hosts report it as a missing file instead.
+bool HasOverlongName(std::wstring_view path) {
+  constexpr std::size_t kLongestName = 255;
+  std::size_t length = 0;
+  for (const wchar_t c : path) {
+    length = c == L'\\' || c == L'/' ? 0 : length + 1;
+    if (length > kLongestName) return true;
+  }
+  return false;
+}
+
+// Files on a disk always; a character device (such as NUL) only for writing, since
+// reading one may never end; pipes never.
+int AdmitFile(HANDLE file, FileAccess access) {
+  const DWORD type = GetFileType(file);
+  if (type == FILE_TYPE_DISK) return 0;
+  if (type == FILE_TYPE_CHAR && access != FileAccess::kRead) return 0;
+  return io_code::kAccessDenied;
+}
+
+}  // namespace
+
+HostFile::HostFile(HostFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), registration_(std::exchange(other.registration_, 0)) {}
+
+HostFile& HostFile::operator=(HostFile&& other) noexcept {
+  if (this != &other) {
+    Close();
+    fd_ = std::exchange(other.fd_, -1);
+    registration_ = std::exchange(other.registration_, 0);
+  }
+  return *this;
+}
+
+HostFile::~HostFile() { Close(); }
+
+int HostFile::Open(const std::string& path, FileAccess access, FileShare share) {
+  Close();
+  // A path that ends in a delimiter names a folder, never a file.
+  if (path.empty() || path.find('\0') != std::string::npos) return io_code::kPathNotFound;
+  const std::wstring wide = win32::ToWidePath(path);
+  if (wide.back() == L'\\' || wide.back() == L'/') return io_code::kPathNotFound;
+  if (HasOverlongName(wide)) return io_code::kPathNotFound;
+
+  // Windows refuses to write a read-only file to every user; a host that keeps the
+  // attribute as mode bits would let its superuser write it, so it is checked here too.
+  if (access != FileAccess::kRead) {
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      return io_code::kAccessDenied;
+    }
+  }
+
+  const DWORD desired = access == FileAccess::kRead ? GENERIC_READ : GENERIC_WRITE;
+  const DWORD sharing = share == FileShare::kRead ? FILE_SHARE_READ : 0;
+  // An existing file is emptied only once the open has passed the sharing check; and
+  // OPEN_ALWAYS, unlike CREATE_ALWAYS, does not refuse a hidden file.
+  const DWORD disposition = access == FileAccess::kCreate ? OPEN_ALWAYS : OPEN_EXISTING;
+  HANDLE file = CreateFileW(wide.c_str(), desired, sharing, nullptr, disposition,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return OpenErrorCode(GetLastError());
+
+  int code = AdmitFile(file, access);
+  if (code == 0 && GetFileType(file) == FILE_TYPE_DISK) {
+    if (access == FileAccess::kCreate && !SetEndOfFile(file))
+      code = TransferErrorCode(GetLastError());
+    LARGE_INTEGER end{};
+    if (code == 0 && access == FileAccess::kAppend &&
+        !SetFilePointerEx(file, LARGE_INTEGER{}, &end, FILE_END)) {
+      code = TransferErrorCode(GetLastError());
+    }
+  }
+  if (code == 0) {
+    const int flags = access == FileAccess::kRead ? _O_RDONLY | _O_BINARY : _O_BINARY;
+    fd_ = _open_osfhandle(reinterpret_cast<intptr_t>(file), flags);
+    if (fd_ < 0) code = io_code::kTooManyOpenFiles;
+  }
+  if (code != 0) {
+    CloseHandle(file);
+    fd_ = -1;
+  }
+  return code;
+}
+
+int HostFile::Read(char* buffer, std::size_t capacity, std::size_t& got) {
+  got = 0;
+  if (fd_ < 0) return kInvalidHandle;
+  const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(capacity, 1u << 30));
+  DWORD read = 0;
+  if (!ReadFile(HandleOf(fd_), buffer, wanted, &read, nullptr)) {
+    return TransferErrorCode(GetLastError());
+  }
+  got = read;
+  return 0;
+}
+
+int HostFile::Write(const char* data, std::size_t size) {
+  if (fd_ < 0) return kInvalidHandle;
+  while (size > 0) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(HandleOf(fd_), data, chunk, &written, nullptr)) {
+      return TransferErrorCode(GetLastError());
+    }
+    if (written == 0) return io_code::kDiskFull;
+    data += written;
+    size -= written;
+  }
+  return 0;
+}
+
+int HostFile::Close() {
+  if (fd_ < 0) return 0;
+  registration_ = 0;
+  // _close closes the handle too; it is gone whatever the answer, so never retried.
+  return _close(std::exchange(fd_, -1)) == 0 ? 0 : io_code::kAccessDenied;
+}
+
+}  // namespace favpage::platform
