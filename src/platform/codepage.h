@@ -12,6 +12,10 @@ std::string Utf8ToSjis(std::string_view utf8);
 std::string SjisToUtf8(std::string_view sjis);
 // UTF-16LE bytes (no byte-order mark) to Shift_JIS; "?" for what CP932 cannot hold.
 std::string Utf16LeToSjis(std::string_view utf16le);
+// UTF-16LE bytes (no byte-order mark) and UTF-8, both ways; what is not a character of the
+// source becomes U+FFFD.
+std::string Utf16LeToUtf8(std::string_view utf16le);
+std::string Utf8ToUtf16Le(std::string_view utf8);
 
 // What the name mapping asks of the host, one character at a time (answers are cached,
 // since every name of every folder passes through here).

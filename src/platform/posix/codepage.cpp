@@ -22,6 +22,14 @@ std::string Utf16LeToSjis(std::string_view utf16le) {
   return Convert(utf16le, Encoding::kUtf16Le, Encoding::kCp932);
 }
 
+std::string Utf16LeToUtf8(std::string_view utf16le) {
+  return Convert(utf16le, Encoding::kUtf16Le, Encoding::kUtf8);
+}
+
+std::string Utf8ToUtf16Le(std::string_view utf8) {
+  return Convert(utf8, Encoding::kUtf8, Encoding::kUtf16Le);
+}
+
 namespace {
 
 constexpr std::uint32_t kUnknown = 0;

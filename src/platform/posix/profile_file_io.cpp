@@ -1,4 +1,4 @@
-#include "platform/posix/profile_file_io.h"
+#include "platform/profile_file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,11 +7,14 @@
 #include <algorithm>
 #include <cerrno>
 
-namespace favpage::platform::posix {
+#include "platform/host_path.h"
 
-ProfileRead ReadProfileBytes(const std::string& host, std::size_t limit, bool mustFit,
+namespace favpage::platform {
+
+ProfileRead ReadProfileBytes(const std::string& path, std::size_t limit, bool mustFit,
                              std::string& bytes) {
   bytes.clear();
+  const std::string host = ToHostPath(path);
   // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
   const int fd = open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return errno == ENOENT ? ProfileRead::kMissing : ProfileRead::kRefused;
@@ -43,4 +46,4 @@ ProfileRead ReadProfileBytes(const std::string& host, std::size_t limit, bool mu
   return ProfileRead::kRead;
 }
 
-}  // namespace favpage::platform::posix
+}  // namespace favpage::platform

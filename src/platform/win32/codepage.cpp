@@ -30,6 +30,26 @@ std::string Utf16LeToSjis(std::string_view utf16le) {
   return sjis;
 }
 
+std::string Utf16LeToUtf8(std::string_view utf16le) {
+  std::wstring wide;
+  wide.reserve(utf16le.size() / 2 + 1);
+  for (std::size_t i = 0; i + 1 < utf16le.size(); i += 2) {
+    wide += static_cast<wchar_t>(static_cast<unsigned char>(utf16le[i]) |
+                                 static_cast<unsigned char>(utf16le[i + 1]) << 8);
+  }
+  if (utf16le.size() % 2 != 0) wide += static_cast<wchar_t>(0xFFFD);  // half a code unit
+  return WideToUtf8(wide);
+}
+
+std::string Utf8ToUtf16Le(std::string_view utf8) {
+  std::string bytes;
+  for (const wchar_t unit : Utf8ToWide(utf8)) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>((unit >> 8) & 0xFF);
+  }
+  return bytes;
+}
+
 namespace {
 
 constexpr unsigned kCodePage = 932;

@@ -7,52 +7,21 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/win32/error_codes.h"
 #include "platform/win32/wide_text.h"
 #include "text/io_error.h"
 
 namespace favpage::platform {
 namespace {
 
+using win32::OpenErrorCode;
+using win32::TransferErrorCode;
+
 // The host enforces the sharing itself. The handle is kept as a C runtime descriptor so
 // the class stays the same on every host.
 constexpr int kInvalidHandle = ERROR_INVALID_HANDLE;
 
 HANDLE HandleOf(int fd) { return reinterpret_cast<HANDLE>(_get_osfhandle(fd)); }
-
-// Win32 codes to the codes the system's texts name; the rest stay the host's own.
-int OpenErrorCode(DWORD error) {
-  switch (error) {
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME:
-    case ERROR_FILENAME_EXCED_RANGE:
-    case ERROR_DIRECTORY:
-    case ERROR_BAD_NETPATH:
-    case ERROR_BAD_NET_NAME:
-      return io_code::kPathNotFound;
-    case ERROR_WRITE_PROTECT:
-      return io_code::kAccessDenied;
-    case ERROR_LOCK_VIOLATION:
-      return io_code::kSharingViolation;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-      return io_code::kDiskFull;
-    default:
-      return static_cast<int>(error);
-  }
-}
-
-int TransferErrorCode(DWORD error) {
-  switch (error) {
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-    case ERROR_FILE_TOO_LARGE:
-      return io_code::kDiskFull;
-    case ERROR_WRITE_PROTECT:
-      return io_code::kAccessDenied;
-    default:
-      return static_cast<int>(error);
-  }
-}
 
 // A name longer than a volume holds (255 UTF-16 units) is an invalid name on Windows;
 // some hosts report it as a missing file instead.

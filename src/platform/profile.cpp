@@ -1,16 +1,13 @@
 #include "platform/profile.h"
 
+#include "platform/codepage.h"
 #include "platform/file_ops.h"
-#include "platform/host_path.h"
-#include "platform/posix/iconv_text.h"
-#include "platform/posix/profile_file_io.h"
+#include "platform/profile_file_io.h"
 #include "platform/profile_parser.h"
+#include "text/sjis.h"
 
 namespace favpage::platform {
 namespace {
-
-using posix::Convert;
-using posix::Encoding;
 
 constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 
@@ -24,25 +21,24 @@ struct ProfileText {
     return utf16 ? ProfileEncoding::kUtf8 : ProfileEncoding::kShiftJis;
   }
   std::string FromSjis(std::string_view sjis) const {
-    return utf16 ? Convert(sjis, Encoding::kCp932, Encoding::kUtf8) : std::string(sjis);
+    return utf16 ? SjisToUtf8(sjis) : std::string(sjis);
   }
   std::string ToSjis(std::string_view parsed) const {
-    return utf16 ? Convert(parsed, Encoding::kUtf8, Encoding::kCp932) : std::string(parsed);
+    return utf16 ? Utf8ToSjis(parsed) : std::string(parsed);
   }
 };
 
 ProfileText Decode(std::string bytes) {
   ProfileText decoded;
   decoded.utf16 = bytes.starts_with(kUtf16Bom);
-  decoded.text = decoded.utf16 ? Convert(std::string_view(bytes).substr(kUtf16Bom.size()),
-                                         Encoding::kUtf16Le, Encoding::kUtf8)
+  decoded.text = decoded.utf16 ? Utf16LeToUtf8(std::string_view(bytes).substr(kUtf16Bom.size()))
                                : std::move(bytes);
   return decoded;
 }
 
 std::string Encode(const ProfileText& text) {
   if (!text.utf16) return text.text;
-  return std::string(kUtf16Bom) + Convert(text.text, Encoding::kUtf8, Encoding::kUtf16Le);
+  return std::string(kUtf16Bom) + Utf8ToUtf16Le(text.text);
 }
 
 std::string CutToLimit(std::string text) {
@@ -50,8 +46,12 @@ std::string CutToLimit(std::string text) {
   return text;
 }
 
-bool ValidHostPath(const std::string& host) {
-  return !host.empty() && host.back() != '/' && host.find('\0') == std::string::npos;
+// A path that ends in a delimiter names a folder, never a profile file.
+bool NamesAFile(const std::string& file) {
+  std::size_t last = std::string::npos;
+  for (std::size_t i = 0; i < file.size(); i += CharLength(file, i)) last = i;
+  return last != std::string::npos && !(CharLength(file, last) == 1 && file[last] == '\\') &&
+         file.find('\0') == std::string::npos;
 }
 
 }  // namespace
@@ -62,10 +62,9 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
   std::string_view defaultValue = fallback;
   while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
 
-  const std::string host = ToHostPath(file);
   std::string bytes;
-  if (!ValidHostPath(host) ||
-      posix::ReadProfileBytes(host, kProfileFileLimit, false, bytes) != posix::ProfileRead::kRead) {
+  if (!NamesAFile(file) ||
+      ReadProfileBytes(file, kProfileFileLimit, false, bytes) != ProfileRead::kRead) {
     return CutToLimit(std::string(defaultValue));
   }
   const ProfileText profile = Decode(std::move(bytes));
@@ -76,13 +75,12 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 
 bool WriteProfileValue(std::string_view section, std::string_view key, std::string_view value,
                        const std::string& file) {
-  const std::string host = ToHostPath(file);
-  if (!ValidHostPath(host) || CheckFileReplaceable(file) != 0) return false;
+  if (!NamesAFile(file) || CheckFileReplaceable(file) != 0) return false;
   // A file the reader cannot take in whole would lose what lies past the limit.
   std::string bytes;
-  const posix::ProfileRead read = posix::ReadProfileBytes(host, kProfileFileLimit, true, bytes);
-  if (read == posix::ProfileRead::kRefused) return false;
-  const bool exists = read == posix::ProfileRead::kRead;
+  const ProfileRead read = ReadProfileBytes(file, kProfileFileLimit, true, bytes);
+  if (read == ProfileRead::kRefused) return false;
+  const bool exists = read == ProfileRead::kRead;
 
   // A line break in the value would end its line and start others in the file.
   value = value.substr(0, value.find_first_of("\r\n"));
