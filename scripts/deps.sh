@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev
-  qt6-base-dev qt6-webengine-dev
+  qt6-base-dev qt6-webengine-dev qt6-translations-l10n
   fonts-ipafont-gothic
 )
 [ "${FAVPAGE_WITH_QT:-ON}" = "OFF" ] && packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev)

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "ui/placement.h"
+
 namespace favpage::ui {
 namespace {
 
@@ -70,7 +72,7 @@ void TAboutDialog::Execute() {
   box->setWindowTitle(FCaption);
   box->setFont(FFont);
   box->winId();  // the native window knows its frame, which the outer size includes
-  box->move(Position(box));
+  KeepPlaced(box, [this, box] { return Position(box); });
 
   const int cw = box->width();
   const int ch = box->height();

@@ -1,8 +1,10 @@
 #include "ui/dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <utility>
 
+#include "ui/placement.h"
 #include "ui/ui_strings.h"
 
 namespace favpage::ui {
@@ -19,12 +21,18 @@ QString lastFolder;
 
 void MessageBoxes::Show(const QString& caption, const QString& text, QMessageBox::Icon icon) {
   if (recordMessages) {
-    recordedMessages.push_back({caption, text, icon});
+    QStringList visible;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->isVisible()) visible.append(window->objectName());
+    }
+    recordedMessages.push_back({caption, text, icon, visible});
     return;
   }
   QMessageBox box(icon, caption, text, QMessageBox::Ok);
   box.setDefaultButton(QMessageBox::Ok);
   box.setEscapeButton(QMessageBox::Ok);
+  box.winId();  // the native window knows its frame, which the centring includes
+  KeepCentredOnScreen(&box);
   box.exec();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -15,6 +16,8 @@ struct ShownMessage {
   QString caption;
   QString text;
   QMessageBox::Icon icon;
+  // The object names of the top-level windows on the screen beside the box.
+  QStringList visibleWindows;
 };
 
 // Modal message boxes with one "OK" button (default and Escape button), centred on the

@@ -1,11 +1,19 @@
 #include "ui/fonts.h"
 
+#include <QApplication>
+
 #include "ui/ui_strings.h"
 
 namespace favpage::ui {
 
 void RegisterFontSubstitutes() {
   QFont::insertSubstitution(Str(str::kLayoutFace), Str(str::kSubstituteFace));
+}
+
+void UseLayoutFaceEverywhere() {
+  QFont font = QApplication::font();
+  font.setFamilies({Str(str::kLayoutFace)});
+  QApplication::setFont(font);
 }
 
 QFont LayoutFont(int pixelHeight, bool bold, bool underline) {

@@ -9,6 +9,11 @@ namespace favpage::ui {
 // Lets the layout's face name stand for the installed Japanese face.
 void RegisterFontSubstitutes();
 
+// Makes the layout's face the application's, at the application's size: the standard
+// dialogs and message boxes and the progress window then show the same proportional
+// Japanese face as the main window instead of the system's default face.
+void UseLayoutFaceEverywhere();
+
 // The layout's face at a character height in pixels.
 QFont LayoutFont(int pixelHeight, bool bold = false, bool underline = false);
 

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -281,6 +282,14 @@ void TPlatform::closeEvent(QCloseEvent* event) {
   FormClose();
   event->accept();
   closed_ = true;
+  TakeOffScreen();
+}
+
+// The browser engine and the rest take a second or more to tear down after the last
+// window has closed: the window leaves the screen first, so the close answers at once.
+void TPlatform::TakeOffScreen() {
+  hide();
+  QGuiApplication::sync();
 }
 
 void TPlatform::keyPressEvent(QKeyEvent* event) {
@@ -332,7 +341,7 @@ void TPlatform::SetProgressText(const std::string& text) {
 void TPlatform::ProcessMessages() { QCoreApplication::processEvents(); }
 
 void TPlatform::RunEnded() {
-  if (WorkForm != nullptr) WorkForm->deleteLater();
+  ReleaseProgressWindow(WorkForm);
   WorkForm = nullptr;
   WorkLabel = nullptr;
 }

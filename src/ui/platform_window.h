@@ -110,6 +110,7 @@ class TPlatform : public QWidget,
   std::string ExeFolder() const;
   void LocateFavorites();
   void SetRunControlsEnabled(bool enabled);
+  void TakeOffScreen();
 
   std::string exePath_;
   SettingsState state_;

@@ -8,11 +8,18 @@
 #include "ui/application.h"
 #include "ui/fonts.h"
 #include "ui/platform_window.h"
+#include "ui/translations.h"
 
 namespace favpage::ui {
 
 void AllowBrowserEngineAsRoot() {
   if (geteuid() == 0) setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+}
+
+void PrepareInterface(QApplication& app) {
+  RegisterFontSubstitutes();
+  UseLayoutFaceEverywhere();
+  InstallToolkitTranslations(app);
 }
 
 int RunProgram(int argc, char** argv) {
@@ -21,7 +28,7 @@ int RunProgram(int argc, char** argv) {
   TApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("favpage"));
   QGuiApplication::setDesktopFileName(QStringLiteral("favpage"));
-  RegisterFontSubstitutes();
+  PrepareInterface(app);
 
   TPlatform Platform;
   if (!Platform.Start()) return 0;

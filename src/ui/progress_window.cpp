@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "ui/placement.h"
 #include "ui/ui_strings.h"
 
 namespace favpage::ui {
@@ -24,11 +25,17 @@ ProgressWindow ShowProgressWindow(const QWidget* mainWindow) {
   label->adjustSize();
 
   form->winId();  // the native window knows its frame, which the centring includes
-  const QRect over = mainWindow->frameGeometry();
-  const QSize outer = form->frameGeometry().size();
-  form->move(over.center() - QPoint(outer.width() / 2, outer.height() / 2));
+  KeepPlaced(form, [mainWindow, form] {
+    return CentredIn(mainWindow->frameGeometry(), form->frameGeometry().size());
+  });
   form->show();
   return {form, label};
+}
+
+void ReleaseProgressWindow(QWidget* workForm) {
+  if (workForm == nullptr) return;
+  workForm->hide();
+  workForm->deleteLater();
 }
 
 }  // namespace favpage::ui

@@ -15,4 +15,10 @@ struct ProgressWindow {
 // Creates the window and its label and shows it centred over `mainWindow`.
 ProgressWindow ShowProgressWindow(const QWidget* mainWindow);
 
+// Takes the window off the screen at once and destroys it once the pending events have
+// been handled. A run that fails shows its error box next, in a modal loop of its own
+// that does not destroy windows released outside it: hiding first keeps the finished run's
+// window from standing beside the error until the box is dismissed.
+void ReleaseProgressWindow(QWidget* workForm);
+
 }  // namespace favpage::ui

@@ -24,6 +24,8 @@ class GenerationWindowTest : public QObject {
   void pagesAsTheCoreWritesThem();
   void progressWindowDuringTheRun();
   void missingStyleSheetIsShownAfterThePages();
+  void failedRunIsOffTheScreenBeforeItsError_data();
+  void failedRunIsOffTheScreenBeforeItsError();
   void secondStartDuringARunIsIgnored();
   void closeDuringARunWaitsForItsEnd();
 };
@@ -143,7 +145,10 @@ void GenerationWindowTest::progressWindowDuringTheRun() {
   QTest::mouseClick(window->Button3, Qt::LeftButton);
   QVERIFY(seen);
   QVERIFY(window->WorkForm == nullptr);
-  QCOMPARE(CountTopLevel("WorkForm"), 1);  // released once pending events are handled
+  QCOMPARE(CountTopLevel("WorkForm"), 1);  // destroyed once pending events are handled,
+  for (QWidget* widget : QApplication::topLevelWidgets()) {  // but off the screen at once
+    if (widget->objectName() == U("WorkForm")) QVERIFY(!widget->isVisible());
+  }
   Settle();
   QCOMPARE(CountTopLevel("WorkForm"), 0);
 }
@@ -165,6 +170,33 @@ void GenerationWindowTest::missingStyleSheetIsShownAfterThePages() {
   QCOMPARE(CountTopLevel("WorkForm"), 0);
   QVERIFY(window->Button3->isEnabled());
   QVERIFY(window->HTTP1->isEnabled());
+}
+
+void GenerationWindowTest::failedRunIsOffTheScreenBeforeItsError_data() {
+  QTest::addColumn<QString>("cause");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("style sheet missing") << U("style") << U("ファイルが見つかりません.");
+  QTest::newRow("page cannot be written") << U("page") << QString();
+}
+
+void GenerationWindowTest::failedRunIsOffTheScreenBeforeItsError() {
+  QFETCH(QString, cause);
+  QFETCH(QString, message);
+  ProgramFolder folder;
+  auto window = StartWindow(folder);
+  PrepareRun(*window, folder, 0);
+  if (cause == U("style")) std::filesystem::remove(folder.Host("mirelstyle1.css"));
+  // A folder where the page should go: creating the page fails, whoever runs the test.
+  if (cause == U("page")) std::filesystem::create_directories(folder.Host("out/links.html"));
+  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  const auto messages = TakeMessages();
+  QCOMPARE(messages.size(), std::size_t(1));
+  QCOMPARE(messages[0].icon, QMessageBox::Critical);
+  if (!message.isEmpty()) QCOMPARE(messages[0].text, message);
+  QVERIFY(messages[0].visibleWindows.contains(U("Platform")));
+  QVERIFY(!messages[0].visibleWindows.contains(U("WorkForm")));
+  Settle();
+  QCOMPARE(CountTopLevel("WorkForm"), 0);
 }
 
 void GenerationWindowTest::secondStartDuringARunIsIgnored() {

@@ -71,13 +71,13 @@ QString U(const char* utf8);
 }  // namespace favpage::uitest
 
 // main() of a widget test: the real application object (with the default error display),
-// the font substitution, and message boxes recorded instead of shown.
+// the program's fonts and translations, and message boxes recorded instead of shown.
 #define FAVPAGE_UI_TEST_MAIN(TestClass)                         \
   int main(int argc, char** argv) {                             \
     favpage::ui::AllowBrowserEngineAsRoot();                    \
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); \
     favpage::ui::TApplication app(argc, argv);                  \
-    favpage::ui::RegisterFontSubstitutes();                     \
+    favpage::ui::PrepareInterface(app);                         \
     favpage::ui::MessageBoxes::RecordInstead();                 \
     TestClass test;                                             \
     return QTest::qExec(&test, argc, argv);                     \

@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Drives the real window under a virtual X server with a window manager (openbox) and
+# prints what a user would notice: how long until the window is on the screen, where the
+# confirmation box and the About box sit against the screen's centre (whole frame,
+# caption bar included), and how long the window stays on the screen after Ctrl+Q.
+# Keys go through XTEST to the focused window, as a keyboard's would.
+# Usage: scripts/window_timing.sh [path/to/favpage] [openbox|none]
+# Needs: Xvfb (xvfb), xdotool, xwininfo and xprop (x11-utils), openbox.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh" xvfb xdotool x11-utils openbox
+program=${1:-$root/build/bin/favpage}
+manager=${2:-openbox}
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+mkdir -p "$work/app" "$work/home/Favorites"
+cp "$program" "$work/app/favpage"
+cp "$(dirname "$program")"/*.html "$(dirname "$program")"/*.css "$work/app/"
+# No output name: the create command answers with its confirmation box.
+printf '[Setup]\r\nOutType=0\r\nStyleType=1\r\n' >"$work/app/favpage.INI"
+printf '[InternetShortcut]\r\nURL=https://www.debian.org/\r\n' >"$work/home/Favorites/Debian.url"
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")"
+if [ "$manager" != none ]; then
+  "$manager" >/dev/null 2>&1 &
+  pids+=($!)
+  sleep 1
+fi
+
+now() { date +%s.%N; }
+elapsed() { python3 -c "import sys; print(f'{(float(sys.argv[2]) - float(sys.argv[1])) * 1000:.0f} ms')" "$1" "$2"; }
+visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+wait_visible() {
+  for _ in $(seq 400); do
+    id=$(visible "$1")
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.025
+  done
+  echo "no window '$1'" >&2
+  return 1
+}
+# The frame's offset from the screen's centre: client geometry widened by the frame
+# extents that the window manager announces.
+offset() {
+  sleep 0.5
+  local id=$1 x y w h l r t b
+  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "x=" $NF} /Absolute upper-left Y/{print "y=" $NF} /Width:/{print "w=" $NF} /Height:/{print "h=" $NF}')"
+  read -r l r t b < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g; s/.*not found.*/0 0 0 0/')
+  echo "frame $((w + l + r))x$((h + t + b)) at $((x - l)),$((y - t)):" \
+    "centre off by $(((x - l) + (w + l + r) / 2 - 512)),$(((y - t) + (h + t + b) / 2 - 384)) px"
+}
+
+start=$(now)
+HOME=$work/home QT_QPA_PLATFORM=xcb "$work/app/favpage" >"$work/favpage.log" 2>&1 &
+app=$!
+pids+=($app)
+main=$(wait_visible "Mirel-Favorite Manager")
+echo "start-up: main window mapped after $(elapsed "$start" "$(now)")"
+sleep 2
+
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+xdotool key ctrl+r
+box=$(wait_visible "確認")
+echo "confirmation box: $(offset "$box")"
+xdotool windowfocus --sync "$box" key Escape
+sleep 0.5
+
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+xdotool key alt+h
+sleep 0.3
+xdotool key v
+box=$(wait_visible "ﾊﾞｰｼﾞｮﾝ情報")
+echo "About box: $(offset "$box")"
+xdotool windowfocus --sync "$box" key Escape
+sleep 0.5
+
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+# What the user sees go is the window manager's frame around the window, when there is one.
+shown=$main
+parent=$(xwininfo -tree -id "$main" | grep 'Parent window id')
+case "$parent" in *"root window"*) ;; *) shown=$(echo "$parent" | awk '{print $4}') ;; esac
+pressed=$(now)
+xdotool key ctrl+q
+while xwininfo -id "$shown" 2>/dev/null | grep -q IsViewable; do sleep 0.002; done
+echo "close: window gone $(elapsed "$pressed" "$(now)") after Ctrl+Q"
+wait "$app" || true
+echo "close: program ended $(elapsed "$pressed" "$(now)") after Ctrl+Q"
