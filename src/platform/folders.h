@@ -8,6 +8,17 @@ namespace favpage::platform {
 bool DirectoryExists(const std::string& path);
 // Creates one folder; false when it cannot be created.
 bool CreateFolder(const std::string& path);
+// Whether this user may create and replace files in the folder: the host grants it, and
+// the folder's owner has not taken its write bit away. The write bit counts for root
+// too, as the read-only attribute of a file does, so a folder marked read-only is never
+// written into by anyone.
+bool FolderWritable(const std::string& path);
+// Creates the folder and every missing folder above it; true when it exists afterwards.
+bool CreateFolderTree(const std::string& path);
+// The current user's configuration folder, without a trailing ""; empty when there is
+// none. On POSIX: $XDG_CONFIG_HOME when it is an absolute path, else $HOME/.config (home
+// from the password database when HOME is unset).
+std::string UserConfigFolder();
 // The process's current folder, without a trailing "\" (except a root).
 std::string CurrentDirectory();
 // The full path of the running executable.

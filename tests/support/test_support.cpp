@@ -32,6 +32,26 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+EnvOverride::EnvOverride(const char* name, const char* value) : name_(name) {
+  if (const char* old = std::getenv(name)) {
+    hadValue_ = true;
+    old_ = old;
+  }
+  if (value != nullptr) {
+    setenv(name, value, 1);
+  } else {
+    unsetenv(name);
+  }
+}
+
+EnvOverride::~EnvOverride() {
+  if (hadValue_) {
+    setenv(name_.c_str(), old_.c_str(), 1);
+  } else {
+    unsetenv(name_.c_str());
+  }
+}
+
 std::string TempDir::internal() const { return platform::FromHostPath(path_.string()); }
 
 std::string TempDir::internal(std::string_view relativeUtf8) const {
