@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-webengine-dev qt6-translations-l10n
   fonts-ipafont-gothic
+  dpkg-dev
 )
 [ "${FAVPAGE_WITH_QT:-ON}" = "OFF" ] && packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev)
 [ $# -gt 0 ] && packages+=("$@")

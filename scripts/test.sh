@@ -18,4 +18,7 @@ FAVPAGE_BUILD_DIR=build-asan scripts/build.sh -DFAVPAGE_WERROR=$werror -DFAVPAGE
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j2
 
+# The Debian package, installed and removed for real (FAVPAGE_SKIP_PACKAGE_TEST=1 skips).
+scripts/package_test.sh
+
 scripts/test-windows.sh

@@ -50,10 +50,14 @@ std::string UsageText() {
              "                   [--quiet] [--help] [--version]\n"
              "\n"
              "Writes the link pages of a favorites folder, as the favpage window's create\n"
-             "button does. Settings not given here come from favpage.INI and favpage.tit\n"
-             "beside this program (or --settings FILE), else from the defaults.\n"
-             "\n"
-             "  --favorites DIR        the favorites folder (default: ") +
+             "button does. Settings not given here come from the window's favpage.INI and\n"
+             "favpage.tit (or --settings FILE), else from the defaults. They lie beside this\n"
+             "program, or in ") +
+         platform::UserConfigFolderHint() +
+         " when you may not\n"
+         "write its folder.\n"
+         "\n"
+         "  --favorites DIR        the favorites folder (default: " +
          platform::FavoritesFolderHint() +
          ")\n"
          "  --out FILE             the output page; relative to the current folder\n"

@@ -18,7 +18,7 @@
 namespace favpage::cli {
 namespace {
 
-// The window program's files, which the CLI shares when they lie beside it.
+// The window program's files, which the CLI shares where the window keeps them.
 constexpr char kWindowSettingsName[] = "favpage.INI";
 constexpr char kWindowTitleName[] = "favpage.tit";
 
@@ -98,7 +98,7 @@ void LocateFavorites(const CliOptions& options, SettingsState& state) {
 }
 
 // The title lines: those of --title, else the named title file (which must load), else
-// the window's title file beside the program (or the fallback title).
+// the window's title file (or the fallback title).
 void LoadTitles(const CliOptions& options, const std::string& exeFolder, MemoryTitleText& titles) {
   if (!options.titles.empty()) {
     std::string text;
@@ -107,7 +107,7 @@ void LoadTitles(const CliOptions& options, const std::string& exeFolder, MemoryT
     return;
   }
   if (!options.titleFile) {
-    LoadTitleLines(exeFolder + kWindowTitleName, titles);
+    LoadTitleLines(StoredFilesFolder(exeFolder) + kWindowTitleName, titles);
     return;
   }
   // A file the user named is one they expect on the page: publishing the fallback
@@ -147,8 +147,9 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
   const auto started = std::chrono::steady_clock::now();
   const std::string exeFolder = ExtractFilePath(exePath);
   try {
-    const SettingsFile settings(options.settingsFile ? InternalPath(*options.settingsFile)
-                                                     : exeFolder + kWindowSettingsName);
+    const SettingsFile settings(options.settingsFile
+                                    ? InternalPath(*options.settingsFile)
+                                    : StoredFilesFolder(exeFolder) + kWindowSettingsName);
     SettingsState state = ReadStoredSettings(settings);
     ApplyOptions(options, state);
     LocateFavorites(options, state);

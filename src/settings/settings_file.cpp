@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/folders.h"
 #include "platform/host_path.h"
 #include "platform/profile.h"
 #include "text/io_error.h"
@@ -13,6 +14,39 @@ namespace favpage {
 std::string SettingsFilePath(const std::string& exePath) { return ChangeFileExt(exePath, ".INI"); }
 
 std::string TitleFilePath(const std::string& exePath) { return ChangeFileExt(exePath, ".tit"); }
+
+namespace {
+
+// The folder "favpage" in the user's configuration folder; empty when there is none.
+std::string ConfigFilesFolder() {
+  std::string config = platform::UserConfigFolder();
+  if (config.empty()) return {};
+  if (config.back() == '\\') config.pop_back();
+  return config + "\\favpage\\";
+}
+
+}  // namespace
+
+std::string StoredFilesFolder(const std::string& exeFolder) {
+  if (platform::FolderWritable(exeFolder)) return exeFolder;
+  // Without a configuration folder there is nowhere better: a write beside the program
+  // then fails with the message that names the file.
+  const std::string config = ConfigFilesFolder();
+  return config.empty() ? exeFolder : config;
+}
+
+void PrepareStoredFilesFolder(const std::string& filePath) {
+  const std::string folder = ExtractFilePath(filePath);
+  if (!folder.empty() && folder == ConfigFilesFolder()) platform::CreateFolderTree(folder);
+}
+
+std::string StoredSettingsPath(const std::string& exePath) {
+  return SettingsFilePath(StoredFilesFolder(ExtractFilePath(exePath)) + ExtractFileName(exePath));
+}
+
+std::string StoredTitlePath(const std::string& exePath) {
+  return TitleFilePath(StoredFilesFolder(ExtractFilePath(exePath)) + ExtractFileName(exePath));
+}
 
 SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {}
 
@@ -32,6 +66,7 @@ bool SettingsFile::ReadBool(std::string_view section, std::string_view key, bool
 
 void SettingsFile::WriteString(std::string_view section, std::string_view key,
                                std::string_view value) {
+  PrepareStoredFilesFolder(path_);
   if (!platform::WriteProfileValue(section, key, value, path_)) {
     throw Error(FormatText(msg::kCannotWriteFormat, platform::DisplayPath(path_)));
   }

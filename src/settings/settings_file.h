@@ -35,6 +35,24 @@ inline constexpr char kDefaultReturnURL[] = "https://favpage.example.org/";
 std::string SettingsFilePath(const std::string& exePath);
 std::string TitleFilePath(const std::string& exePath);
 
+// The folder (with its closing "\") that keeps the settings and title files of the
+// program in `exeFolder`: that folder itself when this user may write it, so a portable
+// copy keeps its files beside it; otherwise, as for a copy installed in a system folder,
+// the folder "favpage" in the user's configuration folder, which the first write creates.
+// Decided anew for every use, as the files' paths are.
+std::string StoredFilesFolder(const std::string& exeFolder);
+
+// SettingsFilePath / TitleFilePath of the program at `exePath`, in its StoredFilesFolder:
+// where the window reads and writes its settings and title lines.
+std::string StoredSettingsPath(const std::string& exePath);
+std::string StoredTitlePath(const std::string& exePath);
+
+// Creates the user's configuration folder for favpage (and the folders above it) when
+// `filePath` lies in it and it is missing, so the first write of a setting or the title
+// lines finds it. Any other folder is left alone: a write into a missing folder is
+// refused as before.
+void PrepareStoredFilesFolder(const std::string& filePath);
+
 // The number rules of the settings file: blanks, sign, decimal or "$"/"x"/"0x"
 // hexadecimal, 32-bit range; nothing when the text is not such a number.
 std::optional<std::int32_t> ParseInteger(std::string_view text);
@@ -52,6 +70,7 @@ class SettingsFile {
   bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
 
   // Each raises Error("<path> に書き込めません", path as the user sees it) when refused.
+  // A file in the user's configuration folder for favpage creates that folder first.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
   void WriteBool(std::string_view section, std::string_view key, bool value);

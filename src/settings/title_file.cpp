@@ -7,6 +7,7 @@
 #include "platform/folders.h"
 #include "platform/host_file.h"
 #include "platform/host_path.h"
+#include "settings/settings_file.h"
 #include "text/io_error.h"
 #include "text/messages.h"
 #include "text/sjis.h"
@@ -121,6 +122,7 @@ bool LoadTitleLines(const std::string& path, TitleText& edit) {
 }
 
 void SaveTitleLines(const std::string& path, const TitleText& edit) {
+  PrepareStoredFilesFolder(path);
   const int code = platform::ReplaceFileContents(path, edit.Text());
   // A full disk shows as a short write; every other failure as the file not created.
   if (code == io_code::kDiskFull) throw Error(msg::kStreamWriteError);

@@ -193,14 +193,14 @@ void TPlatform::ComboBox1Change() {
 void TPlatform::Button2Click() {
   std::string folder;
   {
-    const SettingsFile settings(SettingsFilePath(exePath_));
+    const SettingsFile settings(StoredSettingsPath(exePath_));
     folder = ReadOutputDir(settings);
   }
   const std::optional<QString> chosen = SaveDialogs::Choose(this, HostPath(folder));
   if (!chosen) return;
   const std::string path = InternalPath(*chosen);
   SetOutName(path);
-  SettingsFile settings(SettingsFilePath(exePath_));
+  SettingsFile settings(StoredSettingsPath(exePath_));
   WriteOutputDir(settings, path);
 }
 
@@ -238,7 +238,7 @@ void TPlatform::About1Click() { AboutDialog1->Execute(); }
 void TPlatform::FormCreate() {
   QCoreApplication::processEvents();
   state_.FavoritePath = kFavoritePathPlaceholder;
-  const SettingsFile settings(SettingsFilePath(exePath_));
+  const SettingsFile settings(StoredSettingsPath(exePath_));
   const SettingsState stored = ReadStoredSettings(settings);
   SetOutName(stored.OutName);
   SetOutType(stored.OutType);
@@ -249,7 +249,7 @@ void TPlatform::FormCreate() {
   SetBlankTarget(stored.SetBlank);
   ComboBox1Change();
   loadingTitle_ = true;
-  titleGuard_.Load(TitleFilePath(exePath_), *this);
+  titleGuard_.Load(StoredTitlePath(exePath_), *this);
   loadingTitle_ = false;
   LocateFavorites();
   FavoriteDir->setText(HostPath(state_.FavoritePath));
@@ -266,9 +266,9 @@ void TPlatform::LocateFavorites() {
 }
 
 void TPlatform::FormClose() {
-  SettingsFile settings(SettingsFilePath(exePath_));
+  SettingsFile settings(StoredSettingsPath(exePath_));
   WriteStoredSettings(settings, state_);
-  titleGuard_.Save(TitleFilePath(exePath_), *this);
+  titleGuard_.Save(StoredTitlePath(exePath_), *this);
 }
 
 void TPlatform::closeEvent(QCloseEvent* event) {

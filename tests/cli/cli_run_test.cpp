@@ -114,6 +114,24 @@ TEST_F(CliRun, TakesItsDefaultsFromTheWindowsFilesBesideIt) {
   EXPECT_EQ(Page("web/mirelstyle2.css"), WithCrLf(Page("app/mirelstyle2.css")));
 }
 
+// Installed where the user may not write, the program shares the window's files in the
+// user's configuration folder; what lies beside it is not read.
+TEST_F(CliRun, InstalledReadOnlyItTakesTheWindowsFilesFromTheConfigurationFolder) {
+  WriteBytes(dir_.hostPath("app/favpage.INI"), CrLfLines({"[Setup]", "SetBlank=1"}));
+  WriteBytes(dir_.hostPath("app/favpage.tit"), Sjis("脇のタイトル\r\n"));
+  WriteBytes(dir_.hostPath("cfg/favpage/favpage.INI"),
+             CrLfLines({"[Setup]", "OutName=" + dir_.internal("web\\links.html"), "OutType=1"}));
+  WriteBytes(dir_.hostPath("cfg/favpage/favpage.tit"), Sjis("設定のタイトル\r\n"));
+  fs::permissions(dir_.hostPath("app"), fs::perms::owner_write, fs::perm_options::remove);
+  test::EnvOverride config("XDG_CONFIG_HOME", dir_.hostPath("cfg").c_str());
+
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--quiet"}), kExitSuccess) << err_.str();
+  const std::string top = Page("web/links.html");
+  EXPECT_NE(top.find(Sjis("<TITLE>設定のタイトル</TITLE>")), std::string::npos);
+  EXPECT_EQ(top.find("_blank"), std::string::npos);
+  EXPECT_TRUE(fs::exists(dir_.hostPath("web/links_0.html")));
+}
+
 TEST_F(CliRun, CommandLineWinsOverTheSettingsFile) {
   WriteBytes(dir_.hostPath("app/favpage.INI"),
              CrLfLines({"[Setup]", "OutName=" + dir_.internal("web\\links.html"), "OutType=1",

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/child_process.h"
 #include "platform/host_path.h"
 #include "support/test_support.h"
 
@@ -99,6 +100,62 @@ TEST(FoldersTest, FavoritesFolderFromThePasswordDatabaseWithoutHome) {
   EXPECT_EQ(foundWithout, foundEmpty);
   if (foundWithout) {
     EXPECT_EQ(withoutHome, emptyHome);
+  }
+}
+
+// Writability follows the folder's write bit for every user, root included, and the
+// host's permission for everyone else.
+TEST(FoldersTest, FolderWritableByTheWriteBitAndTheHostsPermission) {
+  test::TempDir dir;
+  fs::create_directory(dir.hostPath("open"));
+  fs::create_directory(dir.hostPath("marked"));
+  fs::permissions(dir.hostPath("marked"), fs::perms::owner_write, fs::perm_options::remove);
+  test::WriteBytes(dir.hostPath("file"), "");
+  const struct {
+    const char* name;
+    bool writable;
+  } cases[] = {
+      {"open", true}, {"open\\", true}, {"marked", false}, {"file", false}, {"missing", false}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(FolderWritable(dir.internal(c.name)), c.writable) << c.name;
+  }
+  EXPECT_FALSE(FolderWritable(""));
+
+  // A folder of another user's, 0755: open to its owner, not to this user.
+  fs::permissions(dir.host(), fs::perms::all);  // others may enter the temporary folder
+  const std::string open = dir.internal("open");
+  const int result = test::RunAsNobody([&] { return FolderWritable(open) ? 1 : 0; });
+  if (result == test::kChildCannotDropPrivileges) GTEST_SKIP() << "cannot become nobody";
+  EXPECT_EQ(result, 0);
+}
+
+TEST(FoldersTest, CreateFolderTreeMakesEveryMissingFolder) {
+  test::TempDir dir;
+  EXPECT_TRUE(CreateFolderTree(dir.internal("a\\b\\設定\\")));
+  EXPECT_TRUE(fs::is_directory(dir.hostPath("a/b/設定")));
+  EXPECT_TRUE(CreateFolderTree(dir.internal("a\\b")));  // already there
+  test::WriteBytes(dir.hostPath("file"), "");
+  EXPECT_FALSE(CreateFolderTree(dir.internal("file\\sub")));
+  EXPECT_FALSE(CreateFolderTree(""));
+}
+
+// $XDG_CONFIG_HOME when it is absolute, else .config in the home folder.
+TEST(FoldersTest, UserConfigFolderFromXdgOrHome) {
+  test::TempDir dir;
+  const std::string home = dir.host().string();
+  const std::string xdg = (dir.host() / "xdg").string();
+  const std::string xdgSlash = xdg + "/";
+  const struct {
+    const char* xdg;
+    const char* relativeResult;
+  } cases[] = {
+      {nullptr, ".config"}, {"", ".config"},           {"relative/cfg", ".config"},
+      {xdg.c_str(), "xdg"}, {xdgSlash.c_str(), "xdg"},
+  };
+  HomeOverride homeOverride(home.c_str());
+  for (const auto& c : cases) {
+    test::EnvOverride config("XDG_CONFIG_HOME", c.xdg);
+    EXPECT_EQ(UserConfigFolder(), dir.internal(c.relativeResult)) << (c.xdg ? c.xdg : "(unset)");
   }
 }
 

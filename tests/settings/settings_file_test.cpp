@@ -5,8 +5,10 @@
 
 #include "platform/folders.h"
 #include "settings/settings_file.h"
+#include "settings/title_file.h"
 #include "support/test_support.h"
 #include "text/io_error.h"
+#include "text/path_rules.h"
 
 namespace favpage {
 namespace {
@@ -20,6 +22,70 @@ TEST(SettingsFile, LiesBesideTheExecutable) {
   EXPECT_EQ(SettingsFilePath("\\usr\\bin\\favpage"), "\\usr\\bin\\favpage.INI");
   EXPECT_EQ(TitleFilePath("\\opt\\x.y\\favpage"), "\\opt\\x.y\\favpage.tit");
   EXPECT_EQ(SettingsFilePath("\\opt\\favpage.1.0.exe"), "\\opt\\favpage.1.0.INI");
+}
+
+// Beside the program while its folder may be written (a portable copy); in the user's
+// configuration folder otherwise (a copy installed in a system folder).
+TEST(SettingsFile, StoredBesideTheProgramOrInTheUsersConfigurationFolder) {
+  test::TempDir dir;
+  namespace fs = std::filesystem;
+  fs::create_directories(dir.hostPath("portable"));
+  fs::create_directories(dir.hostPath("system"));
+  fs::permissions(dir.hostPath("system"), fs::perms::owner_write, fs::perm_options::remove);
+  const std::string xdg = dir.hostPath("xdg").string();
+  const std::string home = dir.hostPath("home").string();
+  const struct {
+    const char* exe;
+    const char* xdg;
+    const char* folder;
+  } cases[] = {
+      {"portable\\favpage", xdg.c_str(), "portable\\"},
+      {"portable\\favpage-cli", nullptr, "portable\\"},
+      {"system\\favpage", xdg.c_str(), "xdg\\favpage\\"},
+      {"system\\favpage", nullptr, "home\\.config\\favpage\\"},
+      {"missing\\favpage", xdg.c_str(), "xdg\\favpage\\"},
+  };
+  test::EnvOverride homeOverride("HOME", home.c_str());
+  for (const auto& c : cases) {
+    test::EnvOverride config("XDG_CONFIG_HOME", c.xdg);
+    const std::string exe = dir.internal(c.exe);
+    const std::string folder = dir.internal(c.folder);
+    SCOPED_TRACE(std::string(c.exe) + (c.xdg ? " with XDG_CONFIG_HOME" : ""));
+    EXPECT_EQ(StoredFilesFolder(ExtractFilePath(exe)), folder);
+    EXPECT_EQ(StoredSettingsPath(exe), folder + ExtractFileName(exe) + ".INI");
+    EXPECT_EQ(StoredTitlePath(exe), folder + ExtractFileName(exe) + ".tit");
+  }
+  // Deciding where the files go creates nothing.
+  EXPECT_FALSE(fs::exists(dir.hostPath("xdg")));
+  EXPECT_FALSE(fs::exists(dir.hostPath("home/.config")));
+}
+
+// The configuration folder appears with the first setting or title text written to it.
+TEST(SettingsFile, FirstWriteCreatesTheConfigurationFolder) {
+  test::TempDir dir;
+  namespace fs = std::filesystem;
+  fs::create_directories(dir.hostPath("system"));
+  fs::permissions(dir.hostPath("system"), fs::perms::owner_write, fs::perm_options::remove);
+  test::EnvOverride config("XDG_CONFIG_HOME", dir.hostPath("cfg/nested").c_str());
+  const std::string exe = dir.internal("system\\favpage");
+
+  SettingsFile settings(StoredSettingsPath(exe));
+  settings.WriteInteger(kSetupSection, setup_key::kOutType, 1);
+  EXPECT_EQ(test::ReadBytes(dir.hostPath("cfg/nested/favpage/favpage.INI")),
+            CrLfLines({"[Setup]", "OutType=1"}));
+  EXPECT_EQ(ReadStoredSettings(SettingsFile(StoredSettingsPath(exe))).OutType, 1);
+  fs::remove_all(dir.hostPath("cfg"));
+
+  MemoryTitleText title;
+  title.SetText("A\r\n");
+  SaveTitleLines(StoredTitlePath(exe), title);
+  EXPECT_EQ(test::ReadBytes(dir.hostPath("cfg/nested/favpage/favpage.tit")), "A\r\n");
+  EXPECT_EQ(fs::directory_iterator(dir.hostPath("system")), fs::directory_iterator());
+
+  // A configuration folder that cannot be made is the usual refusal, naming the file.
+  fs::remove_all(dir.hostPath("cfg"));
+  test::WriteBytes(dir.hostPath("cfg"), "");
+  EXPECT_THROW(settings.WriteInteger(kSetupSection, setup_key::kOutType, 1), Error);
 }
 
 TEST(SettingsFile, MissingFileReadsAsAllDefaults) {

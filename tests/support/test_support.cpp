@@ -59,6 +59,28 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+EnvOverride::EnvOverride(const char* name, const char* value) : name_(name) {
+  if (const char* old = std::getenv(name)) {
+    hadValue_ = true;
+    old_ = old;
+  }
+  Set(name, value);
+}
+
+EnvOverride::~EnvOverride() { Set(name_.c_str(), hadValue_ ? old_.c_str() : nullptr); }
+
+void EnvOverride::Set(const char* name, const char* value) {
+#ifdef _WIN32
+  _putenv_s(name, value != nullptr ? value : "");  // an empty value removes the variable
+#else
+  if (value != nullptr) {
+    setenv(name, value, 1);
+  } else {
+    unsetenv(name);
+  }
+#endif
+}
+
 std::string TempDir::internal() const { return platform::FromHostPath(Utf8OfPath(path_)); }
 
 std::string TempDir::internal(std::string_view relativeUtf8) const {

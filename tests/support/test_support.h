@@ -30,6 +30,23 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// Sets (or, given nullptr, removes) one environment variable for the life of the object
+// and puts the old value back.
+class EnvOverride {
+ public:
+  EnvOverride(const char* name, const char* value);
+  ~EnvOverride();
+  EnvOverride(const EnvOverride&) = delete;
+  EnvOverride& operator=(const EnvOverride&) = delete;
+
+ private:
+  static void Set(const char* name, const char* value);  // null removes the variable
+
+  std::string name_;
+  bool hadValue_ = false;
+  std::string old_;
+};
+
 // Whole-file helpers on host paths; bytes as they are.
 std::string ReadBytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, std::string_view bytes);

@@ -1,5 +1,6 @@
 #include "platform/folders.h"
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,6 +29,21 @@ std::string HomeFolder() {
   return user != nullptr && user->pw_dir != nullptr ? user->pw_dir : "";
 }
 
+std::string WithoutClosingSlashes(std::string host) {
+  while (host.size() > 1 && host.back() == '/') host.pop_back();
+  return host;
+}
+
+bool CreateHostFolderTree(const std::string& host) {
+  if (HostDirectoryExists(host)) return true;
+  const std::size_t slash = host.rfind('/');
+  if (slash != std::string::npos && slash > 0 && !CreateHostFolderTree(host.substr(0, slash))) {
+    return false;
+  }
+  // Another process may create it in the meantime; what counts is that it is there.
+  return mkdir(host.c_str(), 0777) == 0 || HostDirectoryExists(host);
+}
+
 }  // namespace
 
 bool DirectoryExists(const std::string& path) { return HostDirectoryExists(ToHostPath(path)); }
@@ -35,6 +51,29 @@ bool DirectoryExists(const std::string& path) { return HostDirectoryExists(ToHos
 bool CreateFolder(const std::string& path) {
   const std::string host = ToHostPath(path);
   return ValidHostPath(host) && mkdir(host.c_str(), 0777) == 0;
+}
+
+bool FolderWritable(const std::string& path) {
+  const std::string host = ToHostPath(path);
+  struct stat info {};
+  return ValidHostPath(host) && stat(host.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+         (info.st_mode & S_IWUSR) != 0 &&
+         faccessat(AT_FDCWD, host.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+bool CreateFolderTree(const std::string& path) {
+  const std::string host = WithoutClosingSlashes(ToHostPath(path));
+  return ValidHostPath(host) && CreateHostFolderTree(host);
+}
+
+std::string UserConfigFolder() {
+  // A relative XDG_CONFIG_HOME would move with the current folder: it is ignored, as the
+  // base-directory convention asks.
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  if (config != nullptr && config[0] == '/') return FromHostPath(WithoutClosingSlashes(config));
+  const std::string home = WithoutClosingSlashes(HomeFolder());
+  if (home.empty()) return {};
+  return FromHostPath((home == "/" ? "" : home) + "/.config");
 }
 
 std::string CurrentDirectory() {
@@ -61,9 +100,8 @@ std::string ExecutablePath() {
 }
 
 bool FavoritesFolder(std::string& path) {
-  std::string home = HomeFolder();
+  const std::string home = WithoutClosingSlashes(HomeFolder());
   if (home.empty()) return false;
-  while (home.size() > 1 && home.back() == '/') home.pop_back();
   const std::string favorites = (home == "/" ? "" : home) + "/Favorites";
   if (!HostDirectoryExists(favorites)) return false;
   path = FromHostPath(favorites);
@@ -71,5 +109,7 @@ bool FavoritesFolder(std::string& path) {
 }
 
 std::string FavoritesFolderHint() { return "$HOME/Favorites"; }
+
+std::string UserConfigFolderHint() { return "$XDG_CONFIG_HOME/favpage/ (~/.config/favpage/)"; }
 
 }  // namespace favpage::platform

@@ -40,6 +40,44 @@ bool CreateFolder(const std::string& path) {
   return ValidPath(path) && CreateDirectoryW(win32::ToWidePath(path).c_str(), nullptr) != 0;
 }
 
+// Windows grants writing through access lists, not a mark on the folder: the one honest
+// answer is to create a file there, which the system removes as it is closed.
+bool FolderWritable(const std::string& path) {
+  if (!DirectoryExists(path)) return false;
+  const std::wstring probe = WithoutClosingDelimiter(win32::ToWidePath(path)) +
+                             L"\\.favpage-write-probe-" + std::to_wstring(GetCurrentProcessId());
+  HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
+bool CreateFolderTree(const std::string& path) {
+  if (!ValidPath(path)) return false;
+  const std::wstring wide = WithoutClosingDelimiter(win32::ToWidePath(path));
+  if (WideDirectoryExists(wide)) return true;
+  const std::size_t cut = wide.find_last_of(L"\\/");
+  if (cut != std::wstring::npos && cut > 0 && !(cut == 2 && wide[1] == L':')) {
+    CreateFolderTree(win32::FromWidePath(wide.substr(0, cut)));
+  }
+  return CreateDirectoryW(wide.c_str(), nullptr) != 0 || WideDirectoryExists(wide);
+}
+
+// The roaming application-data folder, where Windows programs keep a user's settings.
+std::string UserConfigFolder() {
+  PWSTR known = nullptr;
+  if (FAILED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &known))) {
+    CoTaskMemFree(known);
+    return {};
+  }
+  const std::wstring folder = WithoutClosingDelimiter(known);
+  CoTaskMemFree(known);
+  return win32::FromWidePath(folder);
+}
+
+std::string UserConfigFolderHint() { return "%APPDATA%\\favpage"; }
+
 std::string CurrentDirectory() {
   const DWORD needed = GetCurrentDirectoryW(0, nullptr);
   if (needed == 0) return {};
