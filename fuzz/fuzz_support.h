@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/sjis.h"
 #include "platform/host_path.h"
-#include "text/sjis.h"
 
 namespace favpage::fuzz {
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fuzz_support.h"
+#include "generate/memory_title_text.h"
 #include "settings/title_file.h"
 
 namespace favpage {

@@ -3,16 +3,17 @@
 #include <chrono>
 #include <cstdio>
 
+#include "base/io_error.h"
+#include "base/messages.h"
 #include "cli/terminal_host.h"
 #include "generate/generation_command.h"
+#include "generate/memory_title_text.h"
 #include "platform/codepage.h"
 #include "platform/dir_search.h"
 #include "platform/folders.h"
 #include "platform/host_path.h"
 #include "settings/settings_file.h"
 #include "settings/title_file.h"
-#include "text/io_error.h"
-#include "text/messages.h"
 #include "text/path_rules.h"
 
 namespace favpage::cli {

@@ -1,8 +1,8 @@
 #include "generate/folder_scan.h"
 
+#include "base/sjis.h"
 #include "platform/dir_search.h"
 #include "platform/profile.h"
-#include "text/sjis.h"
 
 namespace favpage {
 namespace {

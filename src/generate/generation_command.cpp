@@ -2,10 +2,10 @@
 // host's Progress and MessageSink stand in for.
 #include "generate/generation_command.h"
 
+#include "base/io_error.h"
+#include "base/messages.h"
 #include "platform/output_claim.h"
 #include "preview/style_sheet.h"
-#include "text/io_error.h"
-#include "text/messages.h"
 #include "text/path_rules.h"
 #include "text/text_file.h"
 

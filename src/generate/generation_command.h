@@ -6,7 +6,7 @@
 
 #include "generate/host_seams.h"
 #include "generate/page_generator.h"
-#include "generate/settings_state.h"
+#include "settings/settings_state.h"
 
 namespace favpage {
 

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
+#include "base/sjis.h"
 #include "generate/page_markup.h"
 #include "text/path_rules.h"
-#include "text/sjis.h"
 
 namespace favpage {
 

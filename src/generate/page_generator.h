@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "generate/host_seams.h"
-#include "generate/settings_state.h"
+#include "settings/settings_state.h"
 
 namespace favpage {
 

@@ -4,6 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/io_error.h"
+#include "base/messages.h"
+#include "base/sjis.h"
 #include "generate/folder_scan.h"
 #include "generate/heading_text.h"
 #include "generate/page_generator.h"
@@ -11,10 +14,7 @@
 #include "platform/folders.h"
 #include "platform/name_mapping.h"
 #include "preview/style_sheet.h"
-#include "text/io_error.h"
-#include "text/messages.h"
 #include "text/path_rules.h"
-#include "text/sjis.h"
 #include "text/text_file.h"
 
 namespace favpage {

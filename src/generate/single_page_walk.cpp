@@ -1,8 +1,8 @@
 // The single-page walk: every folder of the favorites tree, depth-first, as sections of
 // one page whose head the generation command has already written.
+#include "base/sjis.h"
 #include "generate/folder_scan.h"
 #include "generate/page_generator.h"
-#include "text/sjis.h"
 
 namespace favpage {
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace favpage::platform {
@@ -35,7 +36,7 @@ class HostFile {
   ~HostFile();  // closes quietly
 
   int Open(const std::string& path, FileAccess access, FileShare share);
-  bool IsOpen() const { return fd_ >= 0; }
+  bool IsOpen() const { return handle_ != kNoHandle; }
   // Reads up to `capacity` bytes; `got` is 0 at the end of the file.
   int Read(char* buffer, std::size_t capacity, std::size_t& got);
   // Writes all `size` bytes or fails (101 when the disk is full).
@@ -43,7 +44,12 @@ class HostFile {
   int Close();
 
  private:
-  int fd_ = -1;
+  // The host's own handle of the open file (a descriptor on POSIX, a HANDLE on Windows),
+  // held as a number so that this header names no host type.
+  using NativeHandle = std::intptr_t;
+  static constexpr NativeHandle kNoHandle = -1;
+
+  NativeHandle handle_ = kNoHandle;
   unsigned long long registration_ = 0;
 };
 

@@ -1,7 +1,7 @@
 #include "platform/name_mapping.h"
 
+#include "base/sjis.h"
 #include "platform/codepage.h"
-#include "text/sjis.h"
 
 namespace favpage::platform {
 namespace {

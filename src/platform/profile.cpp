@@ -1,10 +1,10 @@
 #include "platform/profile.h"
 
+#include "base/sjis.h"
 #include "platform/codepage.h"
 #include "platform/file_ops.h"
 #include "platform/profile_file_io.h"
 #include "platform/profile_parser.h"
-#include "text/sjis.h"
 
 namespace favpage::platform {
 namespace {

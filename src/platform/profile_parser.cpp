@@ -1,6 +1,6 @@
 #include "platform/profile_parser.h"
 
-#include "text/sjis.h"
+#include "base/sjis.h"
 
 namespace favpage::platform {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <utility>
 
+#include "base/io_error.h"
+#include "base/messages.h"
 #include "platform/folders.h"
 #include "platform/host_path.h"
 #include "platform/profile.h"
-#include "text/io_error.h"
-#include "text/messages.h"
 #include "text/path_rules.h"
 
 namespace favpage {

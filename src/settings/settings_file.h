@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "generate/settings_state.h"
+#include "settings/settings_state.h"
 
 namespace favpage {
 

@@ -3,14 +3,14 @@
 #include <optional>
 #include <string_view>
 
+#include "base/io_error.h"
+#include "base/messages.h"
+#include "base/sjis.h"
 #include "platform/file_ops.h"
 #include "platform/folders.h"
 #include "platform/host_file.h"
 #include "platform/host_path.h"
 #include "settings/settings_file.h"
-#include "text/io_error.h"
-#include "text/messages.h"
-#include "text/sjis.h"
 
 namespace favpage {
 namespace {

@@ -4,8 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "generate/host_seams.h"
-
 namespace favpage {
 
 // The title text as the window's title edit holds it (Shift_JIS, lines ended by CR LF).
@@ -71,19 +69,6 @@ class TitleFileGuard {
  private:
   bool edited_ = false;
   std::optional<std::string> loaded_;
-};
-
-// A title text held in memory (the CLI, tests); its lines are split at CR LF, a last
-// empty line not counted, each line cut to 4096 bytes as the window reads its lines.
-class MemoryTitleText : public TitleText, public TitleLines {
- public:
-  std::string Text() const override { return text_; }
-  bool SetText(const std::string& text) override;
-  int LineCount() const override;
-  std::string Line(int index) const override;
-
- private:
-  std::string text_;
 };
 
 }  // namespace favpage

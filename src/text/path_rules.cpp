@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "text/sjis.h"
+#include "base/sjis.h"
 
 namespace favpage {
 namespace {

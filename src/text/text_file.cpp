@@ -1,6 +1,6 @@
 #include "text/text_file.h"
 
-#include "text/io_error.h"
+#include "base/io_error.h"
 
 namespace favpage {
 namespace {

@@ -1,7 +1,7 @@
 #include "ui/application.h"
 
+#include "base/io_error.h"
 #include "platform/host_path.h"
-#include "text/io_error.h"
 #include "ui/dialogs.h"
 #include "ui/ui_strings.h"
 

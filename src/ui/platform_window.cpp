@@ -13,14 +13,14 @@
 #include <QRadioButton>
 #include <QWebEngineView>
 
+#include "base/messages.h"
+#include "base/sjis.h"
 #include "generate/generation_command.h"
 #include "platform/codepage.h"
 #include "platform/folders.h"
 #include "platform/host_path.h"
 #include "settings/settings_file.h"
-#include "text/messages.h"
 #include "text/path_rules.h"
-#include "text/sjis.h"
 #include "ui/about_dialog.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "generate/host_seams.h"
-#include "generate/settings_state.h"
 #include "preview/preview_page.h"
+#include "settings/settings_state.h"
 #include "settings/title_file.h"
 #include "ui/progress_window.h"
 

@@ -1,10 +1,9 @@
 #include "ui/program.h"
 
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <cstdlib>
 
+#include "platform/process.h"
 #include "ui/application.h"
 #include "ui/fonts.h"
 #include "ui/platform_window.h"
@@ -13,7 +12,9 @@
 namespace favpage::ui {
 
 void AllowBrowserEngineAsRoot() {
-  if (geteuid() == 0) setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+  if (platform::RunningAsSuperuser()) {
+    platform::SetProcessEnvironment("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  }
 }
 
 void PrepareInterface(QApplication& app) {

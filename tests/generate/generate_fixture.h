@@ -12,7 +12,7 @@
 
 #include "generate/host_seams.h"
 #include "generate/page_generator.h"
-#include "generate/settings_state.h"
+#include "settings/settings_state.h"
 #include "support/test_support.h"
 
 namespace favpage::test {

@@ -2,8 +2,8 @@
 // how errors leave the run.
 #include "generate/generation_command.h"
 
+#include "base/io_error.h"
 #include "generate_fixture.h"
-#include "text/io_error.h"
 
 namespace favpage::test {
 namespace {

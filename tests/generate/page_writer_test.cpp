@@ -3,10 +3,10 @@
 
 #include <functional>
 
+#include "base/io_error.h"
 #include "generate/folder_scan.h"
 #include "generate_fixture.h"
 #include "platform/host_path.h"
-#include "text/io_error.h"
 
 namespace favpage::test {
 namespace {

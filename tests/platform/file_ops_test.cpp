@@ -11,10 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include "base/io_error.h"
 #include "platform/child_process.h"
 #include "platform/host_file.h"
 #include "support/test_support.h"
-#include "text/io_error.h"
 
 namespace favpage::platform {
 namespace {

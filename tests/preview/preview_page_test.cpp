@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "base/io_error.h"
 #include "platform/codepage.h"
 #include "preview/preview_page.h"
 #include "support/test_support.h"
-#include "text/io_error.h"
 
 namespace favpage {
 namespace {

@@ -3,11 +3,12 @@
 #include <filesystem>
 #include <string>
 
+#include "base/io_error.h"
+#include "generate/memory_title_text.h"
 #include "platform/folders.h"
 #include "settings/settings_file.h"
 #include "settings/title_file.h"
 #include "support/test_support.h"
-#include "text/io_error.h"
 #include "text/path_rules.h"
 
 namespace favpage {
@@ -24,6 +25,7 @@ TEST(SettingsFile, LiesBesideTheExecutable) {
   EXPECT_EQ(SettingsFilePath("\\opt\\favpage.1.0.exe"), "\\opt\\favpage.1.0.INI");
 }
 
+#ifndef _WIN32  // the configuration folder is found through XDG on POSIX
 // Beside the program while its folder may be written (a portable copy); in the user's
 // configuration folder otherwise (a copy installed in a system folder).
 TEST(SettingsFile, StoredBesideTheProgramOrInTheUsersConfigurationFolder) {
@@ -59,7 +61,9 @@ TEST(SettingsFile, StoredBesideTheProgramOrInTheUsersConfigurationFolder) {
   EXPECT_FALSE(fs::exists(dir.hostPath("xdg")));
   EXPECT_FALSE(fs::exists(dir.hostPath("home/.config")));
 }
+#endif
 
+#ifndef _WIN32  // the configuration folder is found through XDG on POSIX
 // The configuration folder appears with the first setting or title text written to it.
 TEST(SettingsFile, FirstWriteCreatesTheConfigurationFolder) {
   test::TempDir dir;
@@ -87,6 +91,7 @@ TEST(SettingsFile, FirstWriteCreatesTheConfigurationFolder) {
   test::WriteBytes(dir.hostPath("cfg"), "");
   EXPECT_THROW(settings.WriteInteger(kSetupSection, setup_key::kOutType, 1), Error);
 }
+#endif
 
 TEST(SettingsFile, MissingFileReadsAsAllDefaults) {
   test::TempDir dir;

@@ -12,13 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "base/io_error.h"
+#include "base/messages.h"
+#include "generate/memory_title_text.h"
 #include "platform/codepage.h"
 #include "platform/folders.h"
 #include "platform/host_file.h"
 #include "settings/title_file.h"
 #include "support/test_support.h"
-#include "text/io_error.h"
-#include "text/messages.h"
 
 namespace favpage {
 namespace {

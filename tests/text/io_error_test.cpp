@@ -1,10 +1,10 @@
 // The input/output error's message table and the default error display's "." rule.
-#include "text/io_error.h"
+#include "base/io_error.h"
 
 #include <gtest/gtest.h>
 
+#include "base/messages.h"
 #include "support/test_support.h"
-#include "text/messages.h"
 
 namespace favpage {
 namespace {

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/io_error.h"
 #include "support/test_support.h"
-#include "text/io_error.h"
 
 namespace favpage {
 namespace {

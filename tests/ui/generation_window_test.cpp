@@ -8,6 +8,7 @@
 #include <map>
 
 #include "generate/generation_command.h"
+#include "generate/memory_title_text.h"
 #include "settings/title_file.h"
 #include "ui_test_support.h"
 

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
+#include "base/sjis.h"
 #include "platform/host_path.h"
 #include "platform/posix/ntfs_order.h"
-#include "text/sjis.h"
 
 namespace favpage::platform {
 namespace {

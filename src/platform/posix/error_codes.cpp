@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "text/io_error.h"
+#include "base/io_error.h"
 
 namespace favpage::platform::posix {
 

@@ -6,11 +6,11 @@
 
 #include <cerrno>
 
+#include "base/io_error.h"
 #include "platform/host_file.h"
 #include "platform/host_path.h"
 #include "platform/posix/error_codes.h"
 #include "platform/posix/open_file_registry.h"
-#include "text/io_error.h"
 
 namespace favpage::platform {
 namespace {

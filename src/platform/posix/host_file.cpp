@@ -7,10 +7,10 @@
 #include <cerrno>
 #include <utility>
 
+#include "base/io_error.h"
 #include "platform/host_path.h"
 #include "platform/posix/error_codes.h"
 #include "platform/posix/open_file_registry.h"
-#include "text/io_error.h"
 
 namespace favpage::platform {
 namespace {
@@ -54,12 +54,13 @@ int OpenDescriptor(const std::string& host, FileAccess access, bool& created) {
 }  // namespace
 
 HostFile::HostFile(HostFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), registration_(std::exchange(other.registration_, 0)) {}
+    : handle_(std::exchange(other.handle_, kNoHandle)),
+      registration_(std::exchange(other.registration_, 0)) {}
 
 HostFile& HostFile::operator=(HostFile&& other) noexcept {
   if (this != &other) {
     Close();
-    fd_ = std::exchange(other.fd_, -1);
+    handle_ = std::exchange(other.handle_, kNoHandle);
     registration_ = std::exchange(other.registration_, 0);
   }
   return *this;
@@ -96,16 +97,16 @@ int HostFile::Open(const std::string& path, FileAccess access, FileShare share) 
     close(fd);
     return code;
   }
-  fd_ = fd;
+  handle_ = fd;
   registration_ = posix::RegisterOpenFile(identity, access, share);
   return 0;
 }
 
 int HostFile::Read(char* buffer, std::size_t capacity, std::size_t& got) {
   got = 0;
-  if (fd_ < 0) return kInvalidHandle;
+  if (!IsOpen()) return kInvalidHandle;
   for (;;) {
-    const ssize_t n = read(fd_, buffer, capacity);
+    const ssize_t n = read(static_cast<int>(handle_), buffer, capacity);
     if (n >= 0) {
       got = static_cast<std::size_t>(n);
       return 0;
@@ -115,9 +116,9 @@ int HostFile::Read(char* buffer, std::size_t capacity, std::size_t& got) {
 }
 
 int HostFile::Write(const char* data, std::size_t size) {
-  if (fd_ < 0) return kInvalidHandle;
+  if (!IsOpen()) return kInvalidHandle;
   while (size > 0) {
-    const ssize_t n = write(fd_, data, size);
+    const ssize_t n = write(static_cast<int>(handle_), data, size);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return TransferErrorCode(errno);
     if (n == 0) return io_code::kDiskFull;
@@ -128,10 +129,10 @@ int HostFile::Write(const char* data, std::size_t size) {
 }
 
 int HostFile::Close() {
-  if (fd_ < 0) return 0;
+  if (!IsOpen()) return 0;
   posix::UnregisterOpenFile(std::exchange(registration_, 0));
   // The descriptor is gone after close whatever it answers, so it is never retried.
-  const int result = close(std::exchange(fd_, -1));
+  const int result = close(static_cast<int>(std::exchange(handle_, kNoHandle)));
   return result == 0 || errno == EINTR ? 0 : TransferErrorCode(errno);
 }
 

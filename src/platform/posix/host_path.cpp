@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
+#include "base/sjis.h"
 #include "platform/name_mapping.h"
-#include "text/sjis.h"
 
 namespace favpage::platform {
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "text/sjis.h"
+#include "base/sjis.h"
 
 namespace favpage::platform::posix {
 namespace {

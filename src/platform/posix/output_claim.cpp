@@ -8,9 +8,9 @@
 #include <cerrno>
 #include <utility>
 
+#include "base/io_error.h"
 #include "platform/host_path.h"
 #include "platform/posix/error_codes.h"
-#include "text/io_error.h"
 
 namespace favpage::platform {
 namespace {

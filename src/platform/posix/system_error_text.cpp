@@ -1,6 +1,6 @@
 #include "platform/folders.h"
 
-#include "text/io_error.h"
+#include "base/io_error.h"
 
 namespace favpage::platform {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "text/io_error.h"
+#include "base/io_error.h"
 
 namespace favpage::platform::win32 {
 

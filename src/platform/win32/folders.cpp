@@ -5,8 +5,8 @@
 #include <knownfolders.h>
 #include <shlobj.h>
 
+#include "base/io_error.h"
 #include "platform/win32/wide_text.h"
-#include "text/io_error.h"
 
 namespace favpage::platform {
 namespace {

@@ -1,15 +1,13 @@
 #include "platform/host_file.h"
 
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <utility>
 
+#include "base/io_error.h"
 #include "platform/win32/error_codes.h"
 #include "platform/win32/wide_text.h"
-#include "text/io_error.h"
 
 namespace favpage::platform {
 namespace {
@@ -17,11 +15,10 @@ namespace {
 using win32::OpenErrorCode;
 using win32::TransferErrorCode;
 
-// The host enforces the sharing itself. The handle is kept as a C runtime descriptor so
-// the class stays the same on every host.
+// The host enforces the sharing itself; the class keeps the HANDLE as a number.
 constexpr int kInvalidHandle = ERROR_INVALID_HANDLE;
 
-HANDLE HandleOf(int fd) { return reinterpret_cast<HANDLE>(_get_osfhandle(fd)); }
+HANDLE HandleOf(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
 // A name longer than a volume holds (255 UTF-16 units) is an invalid name on Windows;
 // some hosts report it as a missing file instead.
@@ -47,12 +44,13 @@ int AdmitFile(HANDLE file, FileAccess access) {
 }  // namespace
 
 HostFile::HostFile(HostFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), registration_(std::exchange(other.registration_, 0)) {}
+    : handle_(std::exchange(other.handle_, kNoHandle)),
+      registration_(std::exchange(other.registration_, 0)) {}
 
 HostFile& HostFile::operator=(HostFile&& other) noexcept {
   if (this != &other) {
     Close();
-    fd_ = std::exchange(other.fd_, -1);
+    handle_ = std::exchange(other.handle_, kNoHandle);
     registration_ = std::exchange(other.registration_, 0);
   }
   return *this;
@@ -97,24 +95,20 @@ int HostFile::Open(const std::string& path, FileAccess access, FileShare share) 
       code = TransferErrorCode(GetLastError());
     }
   }
-  if (code == 0) {
-    const int flags = access == FileAccess::kRead ? _O_RDONLY | _O_BINARY : _O_BINARY;
-    fd_ = _open_osfhandle(reinterpret_cast<intptr_t>(file), flags);
-    if (fd_ < 0) code = io_code::kTooManyOpenFiles;
-  }
   if (code != 0) {
     CloseHandle(file);
-    fd_ = -1;
+    return code;
   }
-  return code;
+  handle_ = reinterpret_cast<NativeHandle>(file);
+  return 0;
 }
 
 int HostFile::Read(char* buffer, std::size_t capacity, std::size_t& got) {
   got = 0;
-  if (fd_ < 0) return kInvalidHandle;
+  if (!IsOpen()) return kInvalidHandle;
   const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(capacity, 1u << 30));
   DWORD read = 0;
-  if (!ReadFile(HandleOf(fd_), buffer, wanted, &read, nullptr)) {
+  if (!ReadFile(HandleOf(handle_), buffer, wanted, &read, nullptr)) {
     return TransferErrorCode(GetLastError());
   }
   got = read;
@@ -122,11 +116,11 @@ int HostFile::Read(char* buffer, std::size_t capacity, std::size_t& got) {
 }
 
 int HostFile::Write(const char* data, std::size_t size) {
-  if (fd_ < 0) return kInvalidHandle;
+  if (!IsOpen()) return kInvalidHandle;
   while (size > 0) {
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
     DWORD written = 0;
-    if (!WriteFile(HandleOf(fd_), data, chunk, &written, nullptr)) {
+    if (!WriteFile(HandleOf(handle_), data, chunk, &written, nullptr)) {
       return TransferErrorCode(GetLastError());
     }
     if (written == 0) return io_code::kDiskFull;
@@ -137,10 +131,10 @@ int HostFile::Write(const char* data, std::size_t size) {
 }
 
 int HostFile::Close() {
-  if (fd_ < 0) return 0;
+  if (!IsOpen()) return 0;
   registration_ = 0;
   // _close closes the handle too; it is gone whatever the answer, so never retried.
-  return _close(std::exchange(fd_, -1)) == 0 ? 0 : io_code::kAccessDenied;
+  return CloseHandle(HandleOf(std::exchange(handle_, kNoHandle))) ? 0 : io_code::kAccessDenied;
 }
 
 }  // namespace favpage::platform

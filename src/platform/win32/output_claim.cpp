@@ -6,9 +6,9 @@
 
 #include <utility>
 
+#include "base/io_error.h"
 #include "platform/win32/error_codes.h"
 #include "platform/win32/wide_text.h"
-#include "text/io_error.h"
 
 namespace favpage::platform {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "base/sjis.h"
 #include "platform/name_mapping.h"
-#include "text/sjis.h"
 
 namespace favpage::platform::win32 {
 namespace {

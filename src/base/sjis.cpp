@@ -1,4 +1,4 @@
-#include "text/sjis.h"
+#include "base/sjis.h"
 
 namespace favpage {
 

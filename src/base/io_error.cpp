@@ -1,7 +1,7 @@
-#include "text/io_error.h"
+#include "base/io_error.h"
 
-#include "text/messages.h"
-#include "text/sjis.h"
+#include "base/messages.h"
+#include "base/sjis.h"
 
 namespace favpage {
 

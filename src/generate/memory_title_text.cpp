@@ -1,5 +1,6 @@
-#include "settings/title_file.h"
-#include "text/sjis.h"
+#include "generate/memory_title_text.h"
+
+#include "base/sjis.h"
 
 namespace favpage {
 namespace {
