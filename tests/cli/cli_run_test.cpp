@@ -114,6 +114,7 @@ TEST_F(CliRun, TakesItsDefaultsFromTheWindowsFilesBesideIt) {
   EXPECT_EQ(Page("web/mirelstyle2.css"), WithCrLf(Page("app/mirelstyle2.css")));
 }
 
+#ifndef _WIN32  // $XDG_CONFIG_HOME and the mode bits are POSIX host rules
 // Installed where the user may not write, the program shares the window's files in the
 // user's configuration folder; what lies beside it is not read.
 TEST_F(CliRun, InstalledReadOnlyItTakesTheWindowsFilesFromTheConfigurationFolder) {
@@ -131,6 +132,8 @@ TEST_F(CliRun, InstalledReadOnlyItTakesTheWindowsFilesFromTheConfigurationFolder
   EXPECT_EQ(top.find("_blank"), std::string::npos);
   EXPECT_TRUE(fs::exists(dir_.hostPath("web/links_0.html")));
 }
+
+#endif  // _WIN32
 
 TEST_F(CliRun, CommandLineWinsOverTheSettingsFile) {
   WriteBytes(dir_.hostPath("app/favpage.INI"),

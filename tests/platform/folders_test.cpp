@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include "platform/child_process.h"
+#endif
 #include "platform/host_path.h"
 #include "support/test_support.h"
 

@@ -24,6 +24,7 @@ TEST(SettingsFile, LiesBesideTheExecutable) {
   EXPECT_EQ(SettingsFilePath("\\opt\\favpage.1.0.exe"), "\\opt\\favpage.1.0.INI");
 }
 
+#ifndef _WIN32  // $XDG_CONFIG_HOME, ~/.config and the mode bits are POSIX host rules
 // Beside the program while its folder may be written (a portable copy); in the user's
 // configuration folder otherwise (a copy installed in a system folder).
 TEST(SettingsFile, StoredBesideTheProgramOrInTheUsersConfigurationFolder) {
@@ -87,6 +88,8 @@ TEST(SettingsFile, FirstWriteCreatesTheConfigurationFolder) {
   test::WriteBytes(dir.hostPath("cfg"), "");
   EXPECT_THROW(settings.WriteInteger(kSetupSection, setup_key::kOutType, 1), Error);
 }
+
+#endif  // _WIN32
 
 TEST(SettingsFile, MissingFileReadsAsAllDefaults) {
   test::TempDir dir;
