@@ -10,6 +10,10 @@ namespace favpage {
 // FavoritePath until the favorites folder has been located.
 inline constexpr char kFavoritePathPlaceholder[] = "*** Disable to find ***";
 
+// The encoding of the pages a run writes. Shift_JIS is the pages' own; UTF-8 shows every
+// character of a name as itself instead of as a reference.
+enum class PageCharset { kShiftJis, kUtf8 };
+
 struct SettingsState {
   std::string OutName;         // full path of the output page; empty: none named
   std::uint8_t OutType = 0;    // 0 one page, 1 one page per folder, other: no page
@@ -19,6 +23,10 @@ struct SettingsState {
   std::int32_t StyleType = 0;  // >0: style sheet StyleType-1; 0 or -1: none
   bool SetBlank = false;       // links open in a new window
   std::string FavoritePath = kFavoritePathPlaceholder;  // no trailing "\"
+  // Where the links come from: empty for the favorites folder, else a bookmarks file
+  // (internal path) or a browser's name, as LinkSource takes it.
+  std::string Source;
+  PageCharset Charset = PageCharset::kShiftJis;
 };
 
 }  // namespace favpage
