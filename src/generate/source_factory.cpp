@@ -1,0 +1,103 @@
+#include "generate/source_factory.h"
+
+#include <algorithm>
+
+#include "generate/bookmark_readers.h"
+#include "generate/favorites_source.h"
+#include "platform/bookmark_files.h"
+#include "platform/folders.h"
+#include "platform/host_path.h"
+#include "text/path_rules.h"
+
+namespace favpage {
+namespace {
+
+constexpr std::string_view kSqliteHeader("SQLite format 3\0", 16);
+// A bookmarks file of 50,000 links is a few MiB; a larger file than this is no export.
+constexpr std::size_t kBookmarkFileLimit = 256u * 1024 * 1024;
+
+// The favorites source of a folder named by the choice itself, not by FavoritePath.
+class FolderSource : public FavoritesSource {
+ public:
+  explicit FolderSource(std::string folder)
+      : FavoritesSource(folder_), folder_(std::move(folder)) {}
+
+ private:
+  // Bound by reference in the base, which only reads it after construction.
+  std::string folder_;
+};
+
+std::unique_ptr<LinkSource> OpenBookmarksFile(const std::string& path) {
+  std::string bytes;
+  if (const int code = platform::ReadFileBytes(path, kSqliteHeader.size(), bytes); code != 0) {
+    throw IoError(code).AboutPath(path);
+  }
+  if (!BookmarkReadersBuilt()) {
+    throw SourceError("bookmark files cannot be read by this build", path);
+  }
+  auto tree = std::make_unique<BookmarkTree>();
+  if (bytes == kSqliteHeader) {
+    // Firefox holds its database locked and keeps recent changes in the -wal file: the
+    // copy is read instead, with both, and removed at once.
+    platform::PrivateCopy copy;
+    if (const int code = copy.Make(path, {"-wal"}); code != 0) throw IoError(code).AboutPath(path);
+    if (!ReadFirefoxPlaces(copy.hostPath(), *tree)) throw SourceError(kNotBookmarksFile, path);
+    return tree;
+  }
+  if (const int code = platform::ReadFileBytes(path, kBookmarkFileLimit, bytes); code != 0) {
+    throw IoError(code).AboutPath(path);
+  }
+  if (bytes.size() < kBookmarkFileLimit &&
+      (ReadChromiumBookmarks(bytes, *tree) || ReadNetscapeBookmarks(bytes, *tree))) {
+    return tree;
+  }
+  throw SourceError(kNotBookmarksFile, path);
+}
+
+std::string WithoutClosingBackslash(std::string path) {
+  if (path.size() > 1 && path.back() == '\\' && ExtractFilePath(path) == path) path.pop_back();
+  return path;
+}
+
+}  // namespace
+
+bool IsBrowserName(std::string_view name) {
+  const auto& known = platform::KnownBrowsers();
+  return std::find(known.begin(), known.end(), name) != known.end();
+}
+
+std::vector<std::string> InstalledBrowsers() {
+  std::vector<std::string> installed;
+  for (const std::string& browser : platform::KnownBrowsers()) {
+    if (!platform::FindBrowserProfiles(browser).empty()) installed.push_back(browser);
+  }
+  return installed;
+}
+
+std::string BrowserBookmarksFile(std::string_view browser, std::string_view profile) {
+  const std::vector<platform::BrowserProfile> profiles = platform::FindBrowserProfiles(browser);
+  for (const platform::BrowserProfile& found : profiles) {
+    if (profile.empty() || found.profile == profile) return found.bookmarks;
+  }
+  std::string message = "no bookmarks of " + std::string(browser);
+  if (!profile.empty()) message += " profile '" + std::string(profile) + "'";
+  throw SourceError(message + " found for this user", "");
+}
+
+std::unique_ptr<LinkSource> OpenLinkSource(const SettingsState& state) {
+  const std::string& choice = state.Source;
+  if (choice.empty()) return std::make_unique<FavoritesSource>(state.FavoritePath);
+  const std::size_t colon = choice.find(':');
+  const std::string browser = choice.substr(0, colon);
+  if (IsBrowserName(browser)) {
+    const std::string profile =
+        colon == std::string::npos ? "" : platform::ToHostText(choice.substr(colon + 1));
+    return OpenBookmarksFile(BrowserBookmarksFile(browser, profile));
+  }
+  if (platform::DirectoryExists(choice)) {
+    return std::make_unique<FolderSource>(WithoutClosingBackslash(choice));
+  }
+  return OpenBookmarksFile(choice);
+}
+
+}  // namespace favpage
