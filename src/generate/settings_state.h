@@ -5,14 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "text/page_charset.h"
+
 namespace favpage {
 
 // FavoritePath until the favorites folder has been located.
 inline constexpr char kFavoritePathPlaceholder[] = "*** Disable to find ***";
-
-// The encoding of the pages a run writes. Shift_JIS is the pages' own; UTF-8 shows every
-// character of a name as itself instead of as a reference.
-enum class PageCharset { kShiftJis, kUtf8 };
 
 struct SettingsState {
   std::string OutName;         // full path of the output page; empty: none named
