@@ -5,6 +5,8 @@
 #include <gumbo.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "generate/bookmark_readers.h"
 #include "text/sjis.h"
@@ -38,18 +40,46 @@ std::string Text(const GumboNode* node) {
   return text.substr(first, last + 1 - first);
 }
 
+// A large export is parsed a piece at a time, so the parser's tree of one piece is in
+// memory, not the whole file's. A piece ends before a line that starts an item ("<DT"),
+// with a marker item appended: where the parser puts the marker shows which lists are
+// still open there, and the next piece begins by opening as many, each standing for the
+// folder it stood for before. Every byte of the file still goes through the parser.
+constexpr std::size_t kPieceSize = 512 * 1024;
+constexpr std::string_view kMarkerUrl = "favpage:piece-end";
+constexpr std::string_view kMarker = "\n<DT><A HREF=\"favpage:piece-end\"></A>";
+
+// Where the next piece begins: the first line after `from` + kPieceSize whose first
+// non-blank text is "<DT" in any letter case; the end when there is none.
+std::size_t PieceEnd(std::string_view bytes, std::size_t from) {
+  if (bytes.size() - from <= kPieceSize) return bytes.size();
+  for (std::size_t at = bytes.find('\n', from + kPieceSize); at != std::string_view::npos;
+       at = bytes.find('\n', at + 1)) {
+    std::size_t i = at + 1;
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t')) ++i;
+    if (UpperAscii(bytes.substr(i, 3)) == "<DT") return at + 1;
+  }
+  return bytes.size();
+}
+
 class Reader {
  public:
   explicit Reader(BookmarkTree& tree) : tree_(tree) {}
 
+  // Reads one piece. `open` holds the folders of the lists open where the piece begins
+  // (the piece opens that many lists first) and receives those open at its marker.
   // Iterative: a hostile file nests elements as deep as it likes.
-  void Walk(const GumboNode* root) {
+  void Walk(const GumboNode* root, std::vector<BookmarkTree::Node>& open) {
     struct Frame {
       const GumboNode* node;
       unsigned next;
       BookmarkTree::Node folder;  // the folder whose items this element holds
+      bool list;                  // a <DL>
     };
-    std::vector<Frame> stack{{root, 0, BookmarkTree::kTop}};
+    std::size_t carried = 0;  // the lists the piece opened for those left open before
+    const std::vector<BookmarkTree::Node> before = std::move(open);
+    open.clear();
+    std::vector<Frame> stack{{root, 0, BookmarkTree::kTop, false}};
     while (!stack.empty()) {
       Frame& frame = stack.back();
       const GumboVector& children = frame.node->v.element.children;
@@ -67,23 +97,34 @@ class Reader {
           continue;
         case GUMBO_TAG_A: {
           const GumboAttribute* href = gumbo_get_attribute(&child->v.element.attributes, "href");
-          hasPending_ = false;
           const std::string url = href != nullptr ? href->value : "";
+          if (url == kMarkerUrl) {
+            for (const Frame& outer : stack) {
+              if (outer.list) open.push_back(outer.folder);
+            }
+            continue;
+          }
+          hasPending_ = false;
           if (url.rfind("place:", 0) != 0) tree_.AddLink(folder, Text(child), url);
           continue;
         }
         case GUMBO_TAG_DL:
-          // The list after a folder's title holds that folder's items.
-          if (hasPending_) folder = pending_;
-          hasPending_ = false;
-          break;
+          if (carried < before.size()) {
+            folder = before[carried++];
+          } else if (hasPending_) {
+            // The list after a folder's title holds that folder's items.
+            folder = pending_;
+            hasPending_ = false;
+          }
+          stack.push_back({child, 0, folder, true});
+          continue;
         case GUMBO_TAG_H1:
         case GUMBO_TAG_TITLE:
           continue;  // the file's own title
         default:
           break;
       }
-      stack.push_back({child, 0, folder});
+      stack.push_back({child, 0, folder, false});
     }
   }
 
@@ -99,9 +140,24 @@ bool ReadNetscapeBookmarks(std::string_view bytes, BookmarkTree& tree) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
   const std::string head = UpperAscii(bytes.substr(0, kDoctypeWindow));
   if (head.find(UpperAscii(kDoctype)) == std::string::npos) return false;
-  GumboOutput* output = gumbo_parse_with_options(&kGumboDefaultOptions, bytes.data(), bytes.size());
-  Reader(tree).Walk(output->root);
-  gumbo_destroy_output(&kGumboDefaultOptions, output);
+  // Exports are loose on purpose (every <DT> and <p> is left open): recording each parse
+  // error would cost memory for nothing.
+  GumboOptions options = kGumboDefaultOptions;
+  options.max_errors = 0;
+  Reader reader(tree);
+  std::vector<BookmarkTree::Node> open;
+  std::string piece;
+  for (std::size_t from = 0; from < bytes.size();) {
+    const std::size_t end = PieceEnd(bytes, from);
+    piece.clear();
+    for (std::size_t i = 0; i < open.size(); ++i) piece += "<DL>";
+    piece.append(bytes.substr(from, end - from));
+    if (end < bytes.size()) piece += kMarker;
+    GumboOutput* output = gumbo_parse_with_options(&options, piece.data(), piece.size());
+    reader.Walk(output->root, open);
+    gumbo_destroy_output(&options, output);
+    from = end;
+  }
   return true;
 }
 

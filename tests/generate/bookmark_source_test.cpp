@@ -334,6 +334,46 @@ TEST_F(BookmarkSourceTest, SourcesThatCannotBeReadNameThemselves) {
   EXPECT_EQ(Read("out/links.html"), before);
 }
 
+// A large export is read a piece at a time: folders open across the pieces' ends, and
+// empty folders without a list, must come out as the same tree as the Bookmarks file
+// that holds it.
+TEST_F(BookmarkSourceTest, LargeExportsReadAsOneDocument) {
+  std::string html = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<H1>Bookmarks</H1>\n<DL><p>\n";
+  std::string json =
+      "{\"roots\": {\"bookmark_bar\": {\"type\": \"folder\", \"name\": \"Top\", "
+      "\"children\": [";
+  html += "<DT><H3>Top</H3>\n<DL><p>\n";
+  for (int f = 0; f < 120; ++f) {
+    const std::string name = "Folder " + std::to_string(f);
+    html += "  <DT><H3>" + name + "</H3>\n";
+    json += std::string(f > 0 ? "," : "") + "{\"type\": \"folder\", \"name\": \"" + name +
+            "\", \"children\": [";
+    if (f % 7 == 6) {  // an empty folder written without its list
+      json += "]}";
+      continue;
+    }
+    html += "  <DL><p>\n    <DT><H3>Inner</H3>\n    <DL><p>\n";
+    json += "{\"type\": \"folder\", \"name\": \"Inner\", \"children\": [";
+    for (int i = 0; i < 250; ++i) {
+      const std::string url = "https://example.org/" + std::to_string(f) + "/" + std::to_string(i);
+      html +=
+          "      <DT><A HREF=\"" + url + "\" ADD_DATE=\"1\">Link " + std::to_string(i) + "</A>\n";
+      json += std::string(i > 0 ? "," : "") + "{\"type\": \"url\", \"name\": \"Link " +
+              std::to_string(i) + "\", \"url\": \"" + url + "\"}";
+    }
+    html += "    </DL><p>\n    <DT><A HREF=\"https://after.example/\">After</A>\n  </DL><p>\n";
+    json += "]}, {\"type\": \"url\", \"name\": \"After\", \"url\": \"https://after.example/\"}]}";
+  }
+  html += "</DL><p>\n</DL><p>\n";
+  json += "]}}}";
+  ASSERT_GT(html.size(), 3u * 512 * 1024);
+  WriteBytes(dir.hostPath("bookmarks.html"), html);
+  WriteBytes(dir.hostPath("Bookmarks"), json);
+  const std::string fromJson = Publish("Bookmarks", 0);
+  EXPECT_EQ(Publish("bookmarks.html", 0), fromJson);
+  EXPECT_NE(fromJson.find("<H2>Top > Folder 117 > Inner</H2>"), std::string::npos);
+}
+
 // A page in UTF-8 names its charset and writes every character as itself; only what
 // would be markup, a delimiter or no character stays a reference.
 TEST_F(BookmarkSourceTest, Utf8PagesWriteNamesAsTheirCharacters) {
