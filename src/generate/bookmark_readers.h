@@ -2,6 +2,7 @@
 // browser's own order; separators are skipped and descriptions ignored.
 #pragma once
 
+#include <istream>
 #include <string>
 #include <string_view>
 
@@ -17,9 +18,9 @@ bool BookmarkReadersBuilt();
 // Safari write it; loose HTML in UTF-8. False when `bytes` is not such a file.
 bool ReadNetscapeBookmarks(std::string_view bytes, BookmarkTree& tree);
 
-// A Chromium-family "Bookmarks" file (JSON): the roots bookmark_bar, other and synced
-// become the top folders. False when `bytes` is not such a file.
-bool ReadChromiumBookmarks(std::string_view bytes, BookmarkTree& tree);
+// A Chromium-family "Bookmarks" file (JSON), read as a stream: the roots bookmark_bar,
+// other and synced become the top folders. False when `in` is not such a file.
+bool ReadChromiumBookmarks(std::istream& in, BookmarkTree& tree);
 
 // Firefox's places.sqlite, read from `hostPath` (a private copy: the reader opens it
 // read-only). The menu, toolbar, unfiled and mobile roots become the top folders; tags

@@ -1,11 +1,15 @@
 #include "generate/source_factory.h"
 
 #include <algorithm>
+#include <array>
+#include <istream>
+#include <streambuf>
 
 #include "generate/bookmark_readers.h"
 #include "generate/favorites_source.h"
 #include "platform/bookmark_files.h"
 #include "platform/folders.h"
+#include "platform/host_file.h"
 #include "platform/host_path.h"
 #include "text/path_rules.h"
 
@@ -13,7 +17,9 @@ namespace favpage {
 namespace {
 
 constexpr std::string_view kSqliteHeader("SQLite format 3\0", 16);
-// A bookmarks file of 50,000 links is a few MiB; a larger file than this is no export.
+// Enough of a file's start to tell the kinds apart.
+constexpr std::size_t kHeadSize = 256;
+// An HTML export of 50,000 links is a few MiB; a larger file than this is no export.
 constexpr std::size_t kBookmarkFileLimit = 256u * 1024 * 1024;
 
 // The favorites source of a folder named by the choice itself, not by FavoritePath.
@@ -27,16 +33,47 @@ class FolderSource : public FavoritesSource {
   std::string folder_;
 };
 
+// A file read as a stream, a block at a time; a failed read ends the stream and is kept
+// for the caller to report.
+class FileStreamBuffer : public std::streambuf {
+ public:
+  int Open(const std::string& path) {
+    return file_.Open(path, platform::FileAccess::kRead, platform::FileShare::kRead);
+  }
+  int error() const { return error_; }
+
+ protected:
+  int_type underflow() override {
+    std::size_t got = 0;
+    if (error_ == 0) error_ = file_.Read(buffer_.data(), buffer_.size(), got);
+    if (error_ != 0 || got == 0) return traits_type::eof();
+    setg(buffer_.data(), buffer_.data(), buffer_.data() + got);
+    return traits_type::to_int_type(buffer_[0]);
+  }
+
+ private:
+  platform::HostFile file_;
+  std::array<char, 64 * 1024> buffer_{};
+  int error_ = 0;
+};
+
+// A JSON file begins with "{", after blanks and perhaps a byte-order mark.
+bool LooksLikeJson(std::string_view head) {
+  if (head.substr(0, 3) == "\xEF\xBB\xBF") head.remove_prefix(3);
+  const std::size_t first = head.find_first_not_of(" \t\r\n");
+  return first != std::string_view::npos && head[first] == '{';
+}
+
 std::unique_ptr<LinkSource> OpenBookmarksFile(const std::string& path) {
   std::string bytes;
-  if (const int code = platform::ReadFileBytes(path, kSqliteHeader.size(), bytes); code != 0) {
+  if (const int code = platform::ReadFileBytes(path, kHeadSize, bytes); code != 0) {
     throw IoError(code).AboutPath(path);
   }
   if (!BookmarkReadersBuilt()) {
     throw SourceError("bookmark files cannot be read by this build", path);
   }
   auto tree = std::make_unique<BookmarkTree>();
-  if (bytes == kSqliteHeader) {
+  if (bytes.substr(0, kSqliteHeader.size()) == kSqliteHeader) {
     // Firefox holds its database locked and keeps recent changes in the -wal file: the
     // copy is read instead, with both, and removed at once.
     platform::PrivateCopy copy;
@@ -44,13 +81,19 @@ std::unique_ptr<LinkSource> OpenBookmarksFile(const std::string& path) {
     if (!ReadFirefoxPlaces(copy.hostPath(), *tree)) throw SourceError(kNotBookmarksFile, path);
     return tree;
   }
+  if (LooksLikeJson(bytes)) {
+    FileStreamBuffer buffer;
+    if (const int code = buffer.Open(path); code != 0) throw IoError(code).AboutPath(path);
+    std::istream in(&buffer);
+    const bool read = ReadChromiumBookmarks(in, *tree);
+    if (buffer.error() != 0) throw IoError(buffer.error()).AboutPath(path);
+    if (!read) throw SourceError(kNotBookmarksFile, path);
+    return tree;
+  }
   if (const int code = platform::ReadFileBytes(path, kBookmarkFileLimit, bytes); code != 0) {
     throw IoError(code).AboutPath(path);
   }
-  if (bytes.size() < kBookmarkFileLimit &&
-      (ReadChromiumBookmarks(bytes, *tree) || ReadNetscapeBookmarks(bytes, *tree))) {
-    return tree;
-  }
+  if (bytes.size() < kBookmarkFileLimit && ReadNetscapeBookmarks(bytes, *tree)) return tree;
   throw SourceError(kNotBookmarksFile, path);
 }
 
