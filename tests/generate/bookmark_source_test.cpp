@@ -374,6 +374,29 @@ TEST_F(BookmarkSourceTest, LargeExportsReadAsOneDocument) {
   EXPECT_NE(fromJson.find("<H2>Top > Folder 117 > Inner</H2>"), std::string::npos);
 }
 
+// The browsers a menu offers are those with a profile below this user's home folder; a
+// browser's own folder without any profile in it does not count.
+TEST_F(BookmarkSourceTest, InstalledBrowsersAreThoseWithAProfile) {
+  const char* old = std::getenv("HOME");
+  const std::string oldHome = old != nullptr ? old : "";
+  setenv("HOME", dir.host().c_str(), 1);
+  WriteBytes(dir.hostPath(".config/chromium/Default/Bookmarks"), "{}");
+  std::filesystem::create_directories(dir.hostPath(".config/vivaldi/Default"));
+  WriteBytes(dir.hostPath(".mozilla/firefox/profiles.ini"),
+             "[Profile1]\nName=second\nPath=/elsewhere\n[Profile0]\nName=main\nIsRelative=1\n"
+             "Path=Profiles/main\n");
+  WriteBytes(dir.hostPath(".mozilla/firefox/Profiles/main/places.sqlite"), "");
+  const std::vector<std::string> installed = InstalledBrowsers();
+  const std::string firefox = BrowserBookmarksFile("firefox", "");
+  if (old != nullptr) {
+    setenv("HOME", oldHome.c_str(), 1);
+  } else {
+    unsetenv("HOME");
+  }
+  EXPECT_EQ(installed, (std::vector<std::string>{"chromium", "firefox"}));
+  EXPECT_EQ(firefox, dir.internal(".mozilla/firefox/Profiles/main/places.sqlite"));
+}
+
 // A page in UTF-8 names its charset and writes every character as itself; only what
 // would be markup, a delimiter or no character stays a reference.
 TEST_F(BookmarkSourceTest, Utf8PagesWriteNamesAsTheirCharacters) {
