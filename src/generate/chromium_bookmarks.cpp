@@ -67,6 +67,7 @@ class Collector : public nlohmann::json_sax<Json> {
   bool end_object() override { return Pop(); }
   bool end_array() override { return Pop(); }
   bool string(string_t& value) override {
+    if (frames_.empty()) return true;  // a document that is one string
     const Frame& frame = frames_.back();
     if (frame.array || frame.node < 0) return true;
     Item& item = items[static_cast<std::size_t>(frame.node)];

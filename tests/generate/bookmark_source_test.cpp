@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 
+#include "generate/bookmark_readers.h"
 #include "generate/generation_command.h"
 #include "generate/source_factory.h"
 #include "generate_fixture.h"
@@ -332,6 +334,16 @@ TEST_F(BookmarkSourceTest, SourcesThatCannotBeReadNameThemselves) {
     EXPECT_EQ(error.path(), dir.internal("missing.html"));
   }
   EXPECT_EQ(Read("out/links.html"), before);
+}
+
+// A file that is JSON but no Bookmarks file is refused, whatever its first value is.
+TEST(ChromiumBookmarks, OtherJsonIsNoBookmarksFile) {
+  for (const char* text : {"\"a string\"", "42", "[1, {\"roots\": {}}]", "{\"roots\": 1}", "{}",
+                           "{\"roots\": {\"other\": {", "\":{\"name\":\"x\"}"}) {
+    BookmarkTree tree;
+    std::istringstream in(text);
+    EXPECT_FALSE(ReadChromiumBookmarks(in, tree)) << text;
+  }
 }
 
 // A large export is read a piece at a time: folders open across the pieces' ends, and
