@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace favpage;
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   BookmarkTree html;
-  (void)ReadNetscapeBookmarks("<!DOCTYPE NETSCAPE-Bookmark-file-1>" + bytes, html);
+  std::istringstream export_("<!DOCTYPE NETSCAPE-Bookmark-file-1>" + bytes);
+  (void)ReadNetscapeBookmarks(export_, html);
   ListEverything(html);
   BookmarkTree json;
   std::istringstream in(bytes);

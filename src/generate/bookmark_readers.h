@@ -15,8 +15,9 @@ namespace favpage {
 bool BookmarkReadersBuilt();
 
 // The Netscape bookmark file format (an HTML export) as Firefox, the Chromium family and
-// Safari write it; loose HTML in UTF-8. False when `bytes` is not such a file.
-bool ReadNetscapeBookmarks(std::string_view bytes, BookmarkTree& tree);
+// Safari write it; loose HTML in UTF-8, read a piece at a time. False when `in` is not
+// such a file.
+bool ReadNetscapeBookmarks(std::istream& in, BookmarkTree& tree);
 
 // A Chromium-family "Bookmarks" file (JSON), read as a stream: the roots bookmark_bar,
 // other and synced become the top folders. False when `in` is not such a file.

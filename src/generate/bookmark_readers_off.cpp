@@ -4,7 +4,7 @@
 namespace favpage {
 
 bool BookmarkReadersBuilt() { return false; }
-bool ReadNetscapeBookmarks(std::string_view, BookmarkTree&) { return false; }
+bool ReadNetscapeBookmarks(std::istream&, BookmarkTree&) { return false; }
 bool ReadChromiumBookmarks(std::istream&, BookmarkTree&) { return false; }
 bool ReadFirefoxPlaces(const std::string&, BookmarkTree&) { return false; }
 

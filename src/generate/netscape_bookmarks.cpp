@@ -49,17 +49,22 @@ constexpr std::size_t kPieceSize = 512 * 1024;
 constexpr std::string_view kMarkerUrl = "favpage:piece-end";
 constexpr std::string_view kMarker = "\n<DT><A HREF=\"favpage:piece-end\"></A>";
 
-// Where the next piece begins: the first line after `from` + kPieceSize whose first
-// non-blank text is "<DT" in any letter case; the end when there is none.
-std::size_t PieceEnd(std::string_view bytes, std::size_t from) {
-  if (bytes.size() - from <= kPieceSize) return bytes.size();
-  for (std::size_t at = bytes.find('\n', from + kPieceSize); at != std::string_view::npos;
+// The end of the first line after `from` whose first non-blank text is "<DT" in any
+// letter case: where the next piece begins. npos when `bytes` holds none; `resume` is
+// then where a search with more bytes must start again.
+std::size_t NextItemLine(std::string_view bytes, std::size_t from, std::size_t& resume) {
+  for (std::size_t at = bytes.find('\n', from); at != std::string_view::npos;
        at = bytes.find('\n', at + 1)) {
     std::size_t i = at + 1;
     while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t')) ++i;
+    if (i + 3 > bytes.size()) {
+      resume = at;
+      return std::string_view::npos;
+    }
     if (UpperAscii(bytes.substr(i, 3)) == "<DT") return at + 1;
   }
-  return bytes.size();
+  resume = bytes.size();
+  return std::string_view::npos;
 }
 
 class Reader {
@@ -136,10 +141,22 @@ class Reader {
 
 }  // namespace
 
-bool ReadNetscapeBookmarks(std::string_view bytes, BookmarkTree& tree) {
-  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  const std::string head = UpperAscii(bytes.substr(0, kDoctypeWindow));
+bool ReadNetscapeBookmarks(std::istream& in, BookmarkTree& tree) {
+  // Only a piece and the block after it are held: an export with every site's icon
+  // inline can be far larger than the tree it describes.
+  std::string buffer;
+  bool ended = false;
+  const auto readMore = [&] {
+    char block[64 * 1024];
+    in.read(block, sizeof block);
+    buffer.append(block, static_cast<std::size_t>(in.gcount()));
+    ended = !in;
+  };
+  while (!ended && buffer.size() < kDoctypeWindow) readMore();
+  if (buffer.compare(0, 3, "\xEF\xBB\xBF") == 0) buffer.erase(0, 3);
+  const std::string head = UpperAscii(std::string_view(buffer).substr(0, kDoctypeWindow));
   if (head.find(UpperAscii(kDoctype)) == std::string::npos) return false;
+
   // Exports are loose on purpose (every <DT> and <p> is left open): recording each parse
   // error would cost memory for nothing.
   GumboOptions options = kGumboDefaultOptions;
@@ -147,16 +164,27 @@ bool ReadNetscapeBookmarks(std::string_view bytes, BookmarkTree& tree) {
   Reader reader(tree);
   std::vector<BookmarkTree::Node> open;
   std::string piece;
-  for (std::size_t from = 0; from < bytes.size();) {
-    const std::size_t end = PieceEnd(bytes, from);
+  while (!buffer.empty() || !ended) {
+    while (!ended && buffer.size() <= kPieceSize) readMore();
+    std::size_t end = buffer.size();
+    if (buffer.size() > kPieceSize) {
+      std::size_t from = kPieceSize;
+      std::size_t resume = 0;
+      while ((end = NextItemLine(buffer, from, resume)) == std::string::npos && !ended) {
+        from = resume;
+        readMore();
+      }
+      if (end == std::string::npos) end = buffer.size();
+    }
+    const bool last = ended && end == buffer.size();
     piece.clear();
     for (std::size_t i = 0; i < open.size(); ++i) piece += "<DL>";
-    piece.append(bytes.substr(from, end - from));
-    if (end < bytes.size()) piece += kMarker;
+    piece.append(buffer, 0, end);
+    if (!last) piece += kMarker;
+    buffer.erase(0, end);
     GumboOutput* output = gumbo_parse_with_options(&options, piece.data(), piece.size());
     reader.Walk(output->root, open);
     gumbo_destroy_output(&options, output);
-    from = end;
   }
   return true;
 }

@@ -19,8 +19,6 @@ namespace {
 constexpr std::string_view kSqliteHeader("SQLite format 3\0", 16);
 // Enough of a file's start to tell the kinds apart.
 constexpr std::size_t kHeadSize = 256;
-// An HTML export of 50,000 links is a few MiB; a larger file than this is no export.
-constexpr std::size_t kBookmarkFileLimit = 256u * 1024 * 1024;
 
 // The favorites source of a folder named by the choice itself, not by FavoritePath.
 class FolderSource : public FavoritesSource {
@@ -81,19 +79,13 @@ std::unique_ptr<LinkSource> OpenBookmarksFile(const std::string& path) {
     if (!ReadFirefoxPlaces(copy.hostPath(), *tree)) throw SourceError(kNotBookmarksFile, path);
     return tree;
   }
-  if (LooksLikeJson(bytes)) {
-    FileStreamBuffer buffer;
-    if (const int code = buffer.Open(path); code != 0) throw IoError(code).AboutPath(path);
-    std::istream in(&buffer);
-    const bool read = ReadChromiumBookmarks(in, *tree);
-    if (buffer.error() != 0) throw IoError(buffer.error()).AboutPath(path);
-    if (!read) throw SourceError(kNotBookmarksFile, path);
-    return tree;
-  }
-  if (const int code = platform::ReadFileBytes(path, kBookmarkFileLimit, bytes); code != 0) {
-    throw IoError(code).AboutPath(path);
-  }
-  if (bytes.size() < kBookmarkFileLimit && ReadNetscapeBookmarks(bytes, *tree)) return tree;
+  FileStreamBuffer buffer;
+  if (const int code = buffer.Open(path); code != 0) throw IoError(code).AboutPath(path);
+  std::istream in(&buffer);
+  const bool read =
+      LooksLikeJson(bytes) ? ReadChromiumBookmarks(in, *tree) : ReadNetscapeBookmarks(in, *tree);
+  if (buffer.error() != 0) throw IoError(buffer.error()).AboutPath(path);
+  if (read) return tree;
   throw SourceError(kNotBookmarksFile, path);
 }
 
