@@ -7,16 +7,16 @@
 #include <vector>
 
 #include "fuzz_support.h"
-#include "platform/posix/profile_parser.h"
+#include "platform/profile_parser.h"
 
 namespace favpage {
 namespace {
 
-using platform::posix::FindProfileValue;
-using platform::posix::ProfileEncoding;
-using platform::posix::ProfileLine;
-using platform::posix::SetProfileValue;
-using platform::posix::SplitProfileLines;
+using platform::FindProfileValue;
+using platform::ProfileEncoding;
+using platform::ProfileLine;
+using platform::SetProfileValue;
+using platform::SplitProfileLines;
 
 constexpr std::size_t kMostKeysCompared = 64;
 
@@ -127,8 +127,8 @@ void Check(const std::string& text, ProfileEncoding encoding, const std::string&
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // Section, key and value, then the profile text (which may hold NUL bytes).
   const auto fields = favpage::fuzz::Fields(data, size, 4);
-  for (const auto encoding : {favpage::platform::posix::ProfileEncoding::kShiftJis,
-                              favpage::platform::posix::ProfileEncoding::kUtf8}) {
+  for (const auto encoding :
+       {favpage::platform::ProfileEncoding::kShiftJis, favpage::platform::ProfileEncoding::kUtf8}) {
     favpage::Check(fields[3], encoding, fields[0], fields[1], fields[2]);
   }
   return 0;

@@ -6,8 +6,8 @@
 
 #include "fuzz_support.h"
 #include "generate/folder_scan.h"
-#include "platform/posix/profile_parser.h"
 #include "platform/profile.h"
+#include "platform/profile_parser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace favpage;
@@ -24,10 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(url.size() <= platform::kProfileValueLimit);
   // A UTF-16 file is read through a conversion; any other is read as it is stored.
   if (!bytes.starts_with("\xFF\xFE")) {
-    std::string expected =
-        platform::posix::FindProfileValue(bytes, platform::posix::ProfileEncoding::kShiftJis,
-                                          "InternetShortcut", "URL")
-            .value_or("");
+    std::string expected = platform::FindProfileValue(bytes, platform::ProfileEncoding::kShiftJis,
+                                                      "InternetShortcut", "URL")
+                               .value_or("");
     if (expected.size() > platform::kProfileValueLimit) {
       expected.resize(platform::kProfileValueLimit);
     }

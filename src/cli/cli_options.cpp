@@ -43,23 +43,30 @@ const std::string& OneLine(const std::string& option, const std::string& value) 
 
 std::string UsageText() {
   return std::string(
-             "usage: favpage-cli [--favorites DIR] [--out FILE] [--type single|tree]\n"
+             "usage: favpage-cli [--favorites DIR | --source SOURCE [--profile NAME]]\n"
+             "                   [--out FILE] [--type single|tree] [--charset shift_jis|utf-8]\n"
              "                   [--style none|0|1|2] [--blank | --no-blank]\n"
              "                   [--return-caption TEXT --return-url URL | --no-return]\n"
              "                   [--title TEXT]... [--title-file FILE] [--settings FILE]\n"
              "                   [--quiet] [--help] [--version]\n"
              "\n"
-             "Writes the link pages of a favorites folder, as the favpage window's create\n"
-             "button does. Settings not given here come from the window's favpage.INI and\n"
-             "favpage.tit (or --settings FILE), else from the defaults. They lie beside this\n"
-             "program, or in ") +
+             "Writes the link pages of a favorites folder or of a browser's bookmarks, as the\n"
+             "favpage window's create button does. Settings not given here come from the\n"
+             "window's favpage.INI and favpage.tit (or --settings FILE), else from the\n"
+             "defaults. They lie beside this program, or in ") +
          platform::UserConfigFolderHint() +
-         " when you may not\n"
-         "write its folder.\n"
+         " when you\n"
+         "may not write its folder.\n"
          "\n"
          "  --favorites DIR        the favorites folder (default: " +
          platform::FavoritesFolderHint() +
          ")\n"
+         "  --source SOURCE        where the links come from: a favorites folder, a bookmarks\n"
+         "                         file (HTML export, Chromium Bookmarks, Firefox\n"
+         "                         places.sqlite) or a browser: chrome, chromium, edge,\n"
+         "                         brave, vivaldi, firefox (its most recently used profile)\n"
+         "  --profile NAME         the browser profile to read instead (\"Profile 1\")\n"
+         "  --charset shift_jis|utf-8  the pages' encoding (default: shift_jis)\n"
          "  --out FILE             the output page; relative to the current folder\n"
          "  --type single|tree     one page, or one page per folder\n"
          "  --style none|0|1|2     no style sheet, or mirelstyle0.css to mirelstyle2.css\n"
@@ -80,6 +87,12 @@ CliOptions ParseCliArguments(const std::vector<std::string>& args) {
   using ValueHandler = std::function<void(const std::string& option, const std::string& value)>;
   const std::map<std::string, ValueHandler> valued = {
       {"--favorites", [&](auto&, auto& v) { options.favorites = v; }},
+      {"--source", [&](auto&, auto& v) { options.source = v; }},
+      {"--profile", [&](auto&, auto& v) { options.profile = v; }},
+      {"--charset",
+       [&](auto& o, auto& v) {
+         options.charset = ChoiceIndex(o, v, {"shift_jis", "utf-8"});
+       }},
       {"--out", [&](auto&, auto& v) { options.out = v; }},
       {"--type",
        [&](auto& o, auto& v) {
@@ -132,6 +145,9 @@ CliOptions ParseCliArguments(const std::vector<std::string>& args) {
     if (!inlineValue && i + 1 >= args.size()) throw UsageError(option + " needs a value");
     handler->second(option, inlineValue ? *inlineValue : args[++i]);
     sawReturnText |= option == "--return-caption" || option == "--return-url";
+  }
+  if (options.favorites && options.source) {
+    throw UsageError("--favorites and --source name the same thing: give one");
   }
   if (sawNoReturn && sawReturnText) {
     throw UsageError("--no-return cannot be combined with --return-caption or --return-url");

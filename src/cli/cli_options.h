@@ -12,6 +12,9 @@ namespace favpage::cli {
 // Texts are as given (UTF-8, host paths).
 struct CliOptions {
   std::optional<std::string> favorites;
+  std::optional<std::string> source;   // a folder, a bookmarks file or a browser's name
+  std::optional<std::string> profile;  // the browser profile to read
+  std::optional<int> charset;          // 0 Shift_JIS, 1 UTF-8
   std::optional<std::string> out;
   std::optional<int> outType;    // 0 single, 1 tree
   std::optional<int> styleType;  // 0 none, 1 to 3 the style sheets 0 to 2

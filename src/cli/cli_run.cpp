@@ -8,6 +8,7 @@
 #include "cli/terminal_host.h"
 #include "generate/generation_command.h"
 #include "generate/memory_title_text.h"
+#include "generate/source_factory.h"
 #include "platform/codepage.h"
 #include "platform/dir_search.h"
 #include "platform/folders.h"
@@ -71,6 +72,8 @@ void ApplyOptions(const CliOptions& options, SettingsState& state) {
   if (options.returnLink) state.ReturnFlag = *options.returnLink;
   if (options.returnCaption) state.ReturnLine = platform::Utf8ToSjis(*options.returnCaption);
   if (options.returnUrl) state.ReturnURL = platform::Utf8ToSjis(*options.returnUrl);
+  if (options.charset)
+    state.Charset = *options.charset == 1 ? PageCharset::kUtf8 : PageCharset::kShiftJis;
 }
 
 // Whether the walks can search the folder: it exists and the host lets this user list it.
@@ -83,10 +86,36 @@ bool Searchable(const std::string& folder) {
                       found);
 }
 
+// The source the command line names, or the stored one. A folder is a favorites folder,
+// checked as --favorites is; a browser keeps its name (and the profile), found at the
+// run; anything else is a bookmarks file, read at the run.
+void ChooseSource(const CliOptions& options, SettingsState& state) {
+  if (options.favorites) state.Source.clear();
+  if (options.source) {
+    state.Source.clear();
+    if (IsBrowserName(*options.source)) {
+      state.Source = *options.source;
+    } else if (const std::string path = InternalPath(*options.source);
+               platform::DirectoryExists(path)) {
+      state.FavoritePath = path;
+      if (!Searchable(state.FavoritePath)) throw Failure{*options.source, msg::kFavoritesNotFound};
+    } else {
+      state.Source = path;
+    }
+  }
+  if (options.profile) {
+    const std::string browser = state.Source.substr(0, state.Source.find(':'));
+    if (!IsBrowserName(browser)) throw Failure{"", "--profile needs a browser as the source"};
+    state.Source = browser + ":" + platform::FromHostPath(*options.profile);
+  }
+}
+
 // The favorites folder named on the command line, or the user's. A folder that is
 // missing or cannot be searched would give a page without links (or no page) while
 // reporting success, so it is an error.
 void LocateFavorites(const CliOptions& options, SettingsState& state) {
+  if (!state.Source.empty()) return;  // the links come from elsewhere
+  if (options.source) return;         // a folder, checked as it was chosen
   if (!options.favorites) {
     if (!platform::FavoritesFolder(state.FavoritePath)) throw Failure{"", msg::kFavoritesNotFound};
     if (!Searchable(state.FavoritePath)) {
@@ -153,6 +182,7 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
                                     : StoredFilesFolder(exeFolder) + kWindowSettingsName);
     SettingsState state = ReadStoredSettings(settings);
     ApplyOptions(options, state);
+    ChooseSource(options, state);
     LocateFavorites(options, state);
     MemoryTitleText titles;
     LoadTitles(options, exeFolder, titles);
@@ -165,6 +195,9 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
     if (!options.quiet) PrintSummary(out, stats, elapsed.count());
     return kExitSuccess;
+  } catch (const SourceError& error) {
+    PrintFailure(err, {error.path().empty() ? "" : platform::ToHostPath(error.path()),
+                       DisplayMessage(error.what())});
   } catch (const IoError& error) {
     PrintFailure(err, {error.path().empty() ? "" : platform::ToHostPath(error.path()),
                        DisplayMessage(error.what())});

@@ -2,7 +2,6 @@
 // unfinished, while the pages of its sub-folders are written.
 #include <string>
 
-#include "generate/folder_scan.h"
 #include "generate/page_generator.h"
 #include "generate/page_markup.h"
 #include "text/path_rules.h"
@@ -11,14 +10,14 @@ namespace favpage {
 
 void PageGenerator::WriteFolderPage(const std::string& page, const std::string& folder, int depth,
                                     const std::string& parentPage) {
-  const ScanResult scan = ScanFolder(folder);
-  if (!scan.found) return;  // no page for an unsearchable folder, nor for its sub-tree
+  const FolderListing listing = source_->ListFolder(folder);
+  if (!listing.found) return;  // no page for an unreadable folder, nor for its sub-tree
   ++stats_.folders;
   WritePageHead(page);
-  if (depth > 0) WriteBackLink(page, parentPage);
+  if (depth > 0) WriteBackLink(page, parentPage, state_.Charset);
   WriteFolderHeading(page, folder);
-  if (!scan.subfolders.empty()) WriteSubfolderLinks(page, depth, scan.subfolders);
-  if (!scan.shortcuts.empty()) WriteLinkList(page, scan.shortcuts);
+  if (!listing.subfolders.empty()) WriteSubfolderLinks(page, depth, listing.subfolders);
+  if (!listing.links.empty()) WriteLinkList(page, listing.links);
   WritePageEnd(page);
 }
 
@@ -28,7 +27,7 @@ void PageGenerator::WriteSubfolderLinks(const std::string& page, int depth,
   // The sub-page names repeat the links just written: base name, "_", index, ".html".
   for (std::size_t i = 0; i < subfolders.size(); ++i) {
     WriteFolderPage(ChangeFileExt(page, "_" + std::to_string(i) + markup::kSubPageSuffix),
-                    subfolders[i] + "\\", depth + 1, page);
+                    subfolders[i], depth + 1, page);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "base/io_error.h"
 #include "base/messages.h"
+#include "generate/source_factory.h"
 #include "platform/output_claim.h"
 #include "preview/style_sheet.h"
 #include "text/path_rules.h"
@@ -52,17 +53,20 @@ GenerationStats RunGenerationCommand(const SettingsState& state, const TitleLine
   // processed. The walk keeps the page it began with; a new output name or style takes
   // effect at the style sheet, which reads both after the walk.
   const std::string page = state.OutName;
+  // Read before any page is touched: a source that cannot be read leaves every page as
+  // it was.
+  const std::unique_ptr<LinkSource> source = OpenLinkSource(state);
   // Held until the style sheet is in place: the run's output is the pages and the sheet.
   platform::OutputClaim claim;
   if (state.OutType == 0 || state.OutType == 1) ClaimOutput(claim, page);
-  PageGenerator generator(state, titles, progress);
+  PageGenerator generator(state, titles, progress, *source);
   switch (state.OutType) {
     case 0:
       generator.WritePageHead(page);
-      generator.WalkSinglePage(page, state.FavoritePath + "\\");
+      generator.WalkSinglePage(page, source->TopFolder());
       break;
     case 1:
-      generator.WriteFolderPage(page, state.FavoritePath + "\\", 0, "");
+      generator.WriteFolderPage(page, source->TopFolder(), 0, "");
       break;
     default:
       break;  // no page; the style sheet is still installed

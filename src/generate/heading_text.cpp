@@ -17,16 +17,25 @@ std::string HeadingText(const std::string& favoritePath, const std::string& fold
   std::string_view names(relative);
   // The closing "\" goes; a folder given without one keeps its last character whole.
   if (IncludeTrailingBackslash(names).size() == names.size()) names.remove_suffix(1);
-  std::string heading;
+  std::vector<std::string_view> parts;
   std::size_t start = 0;
   for (std::size_t i = 0; i <= names.size();) {
     if (i == names.size() || (CharLength(names, i) == 1 && names[i] == '\\')) {
-      if (start > 0) heading += markup::kHeadingJoin;
-      heading.append(names.substr(start, i - start));
+      parts.push_back(names.substr(start, i - start));
       start = ++i;
       continue;
     }
     i += CharLength(names, i);
+  }
+  return HeadingFromNames(parts);
+}
+
+std::string HeadingFromNames(const std::vector<std::string_view>& names) {
+  if (names.empty()) return markup::kTopPage;
+  std::string heading;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) heading += markup::kHeadingJoin;
+    heading.append(names[i]);
   }
   return heading;
 }

@@ -3,10 +3,12 @@
 // pages on disk while it writes another. Every failure raises IoError.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "generate/host_seams.h"
+#include "generate/link_source.h"
 #include "settings/settings_state.h"
 
 namespace favpage {
@@ -20,24 +22,31 @@ struct GenerationStats {
 class PageGenerator {
  public:
   // The generator reads `state` anew at every operation; the caller keeps it alive.
+  // Without a source it reads the favorites folder of state.FavoritePath.
   PageGenerator(const SettingsState& state, const TitleLines& titles, Progress& progress);
+  PageGenerator(const SettingsState& state, const TitleLines& titles, Progress& progress,
+                const LinkSource& source);
 
-  // Page writer.
+  // Page writer. Folders and links are the source's keys (for the favorites folder: a
+  // folder path ending in "\", a shortcut's path).
   // Creates the missing folders of `page`; raises IoError when the path names no folder.
   // A folder that cannot be created is left for the page's creation to report.
   static void CreatePageFolders(const std::string& page);
   void WritePageHead(const std::string& page);
   void WriteFolderHeading(const std::string& page, const std::string& folder);
-  void WriteLinkList(const std::string& page, const std::vector<std::string>& shortcuts);
+  void WriteLinkList(const std::string& page, const std::vector<std::string>& links);
   void WriteSubfolderLinkList(const std::string& page, const std::vector<std::string>& subfolders);
   static void WriteSeparator(const std::string& page);
-  static void WriteBackLink(const std::string& page, const std::string& parentPage);
+  static void WriteBackLink(const std::string& page, const std::string& parentPage,
+                            PageCharset charset = PageCharset::kShiftJis);
   static void WritePageEnd(const std::string& page);
+
+  const LinkSource& source() const { return *source_; }
 
   // Single-page walk: appends the sections of `folder` and every folder below it.
   void WalkSinglePage(const std::string& page, const std::string& folder);
   void WriteFolderSection(const std::string& page, const std::string& folder,
-                          const std::vector<std::string>& shortcuts);
+                          const std::vector<std::string>& links);
 
   // Folder-tree walk: writes the complete page of `folder` and the pages below it.
   void WriteFolderPage(const std::string& page, const std::string& folder, int depth,
@@ -51,6 +60,8 @@ class PageGenerator {
   const SettingsState& state_;
   const TitleLines& titles_;
   Progress& progress_;
+  std::unique_ptr<LinkSource> favorites_;  // the default source, when none is given
+  const LinkSource* source_;
   GenerationStats stats_;
 };
 

@@ -11,6 +11,8 @@ inline constexpr char kHtmlOpen[] = "<HTML lang=\"ja-JP\">";
 inline constexpr char kHeadOpen[] = "<HEAD>";
 inline constexpr char kContentType[] =
     "<META http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">";
+inline constexpr char kContentTypeUtf8[] =
+    "<META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">";
 inline constexpr char kGenerator[] =
     "<META NAME=\"GENERATOR\" CONTENT=\"Mirel Favorites Manager - Programmed by Ordan\">";
 inline constexpr char kTitleOpen[] = "<TITLE>";

@@ -1,5 +1,6 @@
 // The page writer: each operation opens its page file, writes its lines and closes it
 // again, so nothing of a page is held between operations.
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,10 +8,12 @@
 #include "base/io_error.h"
 #include "base/messages.h"
 #include "base/sjis.h"
+#include "generate/favorites_source.h"
 #include "generate/folder_scan.h"
 #include "generate/heading_text.h"
 #include "generate/page_generator.h"
 #include "generate/page_markup.h"
+#include "generate/page_text.h"
 #include "platform/folders.h"
 #include "platform/name_mapping.h"
 #include "preview/style_sheet.h"
@@ -77,23 +80,6 @@ std::string NameHref(std::string_view name) {
   return href;
 }
 
-// A shortcut's URL goes into the page as stored, except that no valid URL holds a '"':
-// one would end the attribute and let the rest of the URL write markup.
-std::string UrlHref(std::string_view url) {
-  std::string href;
-  href.reserve(url.size());
-  // Every byte is looked at: a '"' is never the second byte of a Shift_JIS character, so
-  // one that follows a stray lead byte still ends the attribute in a browser.
-  for (const char c : url) {
-    if (c == '"') {
-      href += "%22";
-    } else {
-      href += c;
-    }
-  }
-  return href;
-}
-
 std::string ListItem(const std::string& href, const std::string& text) {
   return std::string(markup::kItemOpen) + markup::kAnchorOpen + href + markup::kAnchorMiddle +
          text + markup::kAnchorClose + markup::kItemClose;
@@ -103,7 +89,15 @@ std::string ListItem(const std::string& href, const std::string& text) {
 
 PageGenerator::PageGenerator(const SettingsState& state, const TitleLines& titles,
                              Progress& progress)
-    : state_(state), titles_(titles), progress_(progress) {}
+    : state_(state),
+      titles_(titles),
+      progress_(progress),
+      favorites_(std::make_unique<FavoritesSource>(state.FavoritePath)),
+      source_(favorites_.get()) {}
+
+PageGenerator::PageGenerator(const SettingsState& state, const TitleLines& titles,
+                             Progress& progress, const LinkSource& source)
+    : state_(state), titles_(titles), progress_(progress), source_(&source) {}
 
 void PageGenerator::CreatePageFolders(const std::string& page) {
   const std::string folder = ExtractFileDir(page);
@@ -122,13 +116,15 @@ void PageGenerator::WritePageHead(const std::string& page) {
 
   CreatePageFolders(path);
   TextFile file(path, TextMode::kCreate);
+  const PageCharset charset = state_.Charset;
+  const auto text = [charset](std::string_view sjis) { return PageFixedText(sjis, charset); };
   const int lineCount = titles_.LineCount();
   file.WriteLine(markup::kDoctype);
   file.WriteLine(markup::kHtmlOpen);
   file.WriteLine(markup::kHeadOpen);
-  file.WriteLine(markup::kContentType);
+  file.WriteLine(charset == PageCharset::kUtf8 ? markup::kContentTypeUtf8 : markup::kContentType);
   file.WriteLine(markup::kGenerator);
-  file.WriteLine(markup::kTitleOpen + (lineCount > 0 ? titles_.Line(0) : std::string()) +
+  file.WriteLine(markup::kTitleOpen + (lineCount > 0 ? text(titles_.Line(0)) : std::string()) +
                  markup::kTitleClose);
   if (state_.StyleType > 0) file.WriteLine(StyleSheetLinkLine(state_.StyleType));
   if (state_.SetBlank) file.WriteLine(markup::kBaseBlank);
@@ -136,12 +132,12 @@ void PageGenerator::WritePageHead(const std::string& page) {
   file.WriteLine("");
   file.WriteLine(markup::kBodyOpen);
   file.WriteLine(markup::kH1Open);
-  for (int i = 0; i < lineCount; ++i) file.WriteLine(titles_.Line(i) + markup::kLineBreak);
+  for (int i = 0; i < lineCount; ++i) file.WriteLine(text(titles_.Line(i)) + markup::kLineBreak);
   file.WriteLine(markup::kH1Close);
   file.WriteLine("");
   if (state_.ReturnFlag) {
-    file.WriteLine(markup::kReturnOpen + state_.ReturnURL + markup::kAnchorMiddle +
-                   state_.ReturnLine + markup::kReturnClose);
+    file.WriteLine(markup::kReturnOpen + text(state_.ReturnURL) + markup::kAnchorMiddle +
+                   text(state_.ReturnLine) + markup::kReturnClose);
   }
   file.WriteLine("");
   file.Close();
@@ -150,18 +146,19 @@ void PageGenerator::WritePageHead(const std::string& page) {
 
 void PageGenerator::WriteFolderHeading(const std::string& page, const std::string& folder) {
   TextFile file(page, TextMode::kAppend);
-  file.WriteLine(markup::kHeadingOpen + HeadingText(state_.FavoritePath, folder) +
+  file.WriteLine(markup::kHeadingOpen +
+                 PageNameText(source_->FolderHeading(folder), state_.Charset) +
                  markup::kHeadingClose);
   file.Close();
 }
 
-void PageGenerator::WriteLinkList(const std::string& page,
-                                  const std::vector<std::string>& shortcuts) {
+void PageGenerator::WriteLinkList(const std::string& page, const std::vector<std::string>& links) {
   TextFile file(page, TextMode::kAppend);
   file.WriteLine(markup::kListOpen);
-  for (const std::string& shortcut : shortcuts) {
-    file.WriteLine(
-        ListItem(UrlHref(ReadShortcutURL(shortcut)), RemoveFileExt(ExtractFileName(shortcut))));
+  const PageCharset charset = state_.Charset;
+  for (const std::string& link : links) {
+    file.WriteLine(ListItem(PageUrlText(source_->LinkUrl(link), source_->UrlsAreUtf8(), charset),
+                            PageNameText(source_->LinkName(link), charset)));
     ++stats_.links;
   }
   file.WriteLine(markup::kListClose);
@@ -174,10 +171,13 @@ void PageGenerator::WriteSubfolderLinkList(const std::string& page,
   const std::string pageBase = RemoveFileExt(ExtractFileName(page));
   TextFile file(page, TextMode::kAppend);
   file.WriteLine(markup::kListOpen);
+  const PageCharset charset = state_.Charset;
+  const std::string href = PageNameText(NameHref(pageBase), charset);
   for (std::size_t i = 0; i < subfolders.size(); ++i) {
-    file.WriteLine(
-        ListItem(NameHref(pageBase) + "_" + std::to_string(i) + markup::kSubPageSuffix,
-                 markup::kWideOpen + ExtractFileName(subfolders[i]) + markup::kWideClose));
+    file.WriteLine(ListItem(
+        href + "_" + std::to_string(i) + markup::kSubPageSuffix,
+        PageNameText(markup::kWideOpen + source_->FolderName(subfolders[i]) + markup::kWideClose,
+                     charset)));
   }
   file.WriteLine(markup::kListClose);
   file.WriteLine("");
@@ -192,9 +192,11 @@ void PageGenerator::WriteSeparator(const std::string& page) {
 
 // The link names the parent page's own file, whatever its extension: a top page named
 // "links.htm" or "links" is then still reached from the pages below it.
-void PageGenerator::WriteBackLink(const std::string& page, const std::string& parentPage) {
+void PageGenerator::WriteBackLink(const std::string& page, const std::string& parentPage,
+                                  PageCharset charset) {
   TextFile file(page, TextMode::kAppend);
-  file.WriteLine(ListItem(NameHref(ExtractFileName(parentPage)), markup::kBackUp));
+  file.WriteLine(ListItem(PageNameText(NameHref(ExtractFileName(parentPage)), charset),
+                          PageFixedText(markup::kBackUp, charset)));
   file.Close();
 }
 

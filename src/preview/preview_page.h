@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "text/page_charset.h"
+
 namespace favpage {
 
 // The window's embedded HTML view (a recorder in tests, nothing in the CLI).
@@ -17,8 +19,10 @@ class HtmlView {
 
 // Writes exeFolder + "sample.html" from "sample-top.html", the link line of `styleType`
 // when it is greater than 0, and "sample-bottom.html", then asks `view` to show it.
-// `exeFolder` ends in "\". Raises IoError after closing what it opened; the view is
-// then not asked to navigate.
-void BuildPreviewPage(std::int32_t styleType, const std::string& exeFolder, HtmlView& view);
+// `exeFolder` ends in "\". A UTF-8 page converts the Shift_JIS templates and names its
+// charset in their content-type line. Raises IoError after closing what it opened; the
+// view is then not asked to navigate.
+void BuildPreviewPage(std::int32_t styleType, const std::string& exeFolder, HtmlView& view,
+                      PageCharset charset = PageCharset::kShiftJis);
 
 }  // namespace favpage

@@ -24,6 +24,10 @@ inline constexpr char kReturnURL[] = "ReturnURL";
 inline constexpr char kStyleType[] = "StyleType";
 inline constexpr char kSetBlank[] = "SetBlank";
 inline constexpr char kOutputDir[] = "OutputDir";
+// Written only when they differ from the favorites folder and Shift_JIS pages (or to
+// undo an earlier choice), so a file that never chose them stays as it was.
+inline constexpr char kSource[] = "Source";
+inline constexpr char kCharset[] = "Charset";
 }  // namespace setup_key
 
 inline constexpr char kDefaultReturnLine[] =
@@ -81,11 +85,19 @@ class SettingsFile {
   std::string path_;
 };
 
-// The seven stored settings as start-up reads them, defaults for missing keys, OutType
-// cut to its low 8 bits. FavoritePath is not stored and keeps the placeholder.
+// The stored settings as start-up reads them, defaults for missing keys (and for an
+// unknown Charset), OutType cut to its low 8 bits. FavoritePath is not stored and keeps the
+// placeholder.
 SettingsState ReadStoredSettings(const SettingsFile& file);
 
-// Shut-down: writes the seven keys in their order; the first refused write raises.
+// The stored values of Charset.
+inline constexpr char kCharsetShiftJis[] = "shift_jis";
+inline constexpr char kCharsetUtf8[] = "utf-8";
+// The charset a stored (or typed) name stands for; nothing for an unknown name.
+std::optional<PageCharset> ParseCharset(std::string_view name);
+
+// Shut-down: writes the seven keys in their order, then Source and Charset when they are
+// chosen or were stored before; the first refused write raises.
 void WriteStoredSettings(SettingsFile& file, const SettingsState& state);
 
 // The browse command's folder: OutputDir, or the current folder when it is missing.

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "text/page_charset.h"
+
 namespace favpage {
 
 // FavoritePath until the favorites folder has been located.
@@ -19,6 +21,10 @@ struct SettingsState {
   std::int32_t StyleType = 0;  // >0: style sheet StyleType-1; 0 or -1: none
   bool SetBlank = false;       // links open in a new window
   std::string FavoritePath = kFavoritePathPlaceholder;  // no trailing "\"
+  // Where the links come from: empty for the favorites folder, else a bookmarks file
+  // (internal path) or a browser's name, as LinkSource takes it.
+  std::string Source;
+  PageCharset Charset = PageCharset::kShiftJis;
 };
 
 }  // namespace favpage

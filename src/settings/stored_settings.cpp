@@ -1,8 +1,22 @@
+#include "base/sjis.h"
 #include "platform/folders.h"
 #include "settings/settings_file.h"
 #include "text/path_rules.h"
 
 namespace favpage {
+namespace {
+
+// A key of a later choice: written when the choice is made, or to replace a value an
+// earlier run stored, never added to a file that does not need it.
+void WriteChosenKey(SettingsFile& file, const char* key, std::string_view value, bool chosen) {
+  // A value no text file holds tells a missing key from an empty one.
+  constexpr char kMissing[] = "\n";
+  if (chosen || file.ReadString(kSetupSection, key, kMissing) != kMissing) {
+    file.WriteString(kSetupSection, key, value);
+  }
+}
+
+}  // namespace
 
 SettingsState ReadStoredSettings(const SettingsFile& file) {
   SettingsState state;
@@ -15,6 +29,10 @@ SettingsState ReadStoredSettings(const SettingsFile& file) {
   state.ReturnURL = file.ReadString(kSetupSection, setup_key::kReturnURL, kDefaultReturnURL);
   state.StyleType = file.ReadInteger(kSetupSection, setup_key::kStyleType, 0);
   state.SetBlank = file.ReadBool(kSetupSection, setup_key::kSetBlank, false);
+  state.Source = file.ReadString(kSetupSection, setup_key::kSource, "");
+  state.Charset =
+      ParseCharset(file.ReadString(kSetupSection, setup_key::kCharset, kCharsetShiftJis))
+          .value_or(PageCharset::kShiftJis);
   return state;
 }
 
@@ -26,6 +44,17 @@ void WriteStoredSettings(SettingsFile& file, const SettingsState& state) {
   file.WriteString(kSetupSection, setup_key::kReturnURL, state.ReturnURL);
   file.WriteInteger(kSetupSection, setup_key::kStyleType, state.StyleType);
   file.WriteBool(kSetupSection, setup_key::kSetBlank, state.SetBlank);
+  WriteChosenKey(file, setup_key::kSource, state.Source, !state.Source.empty());
+  WriteChosenKey(file, setup_key::kCharset,
+                 state.Charset == PageCharset::kUtf8 ? kCharsetUtf8 : kCharsetShiftJis,
+                 state.Charset != PageCharset::kShiftJis);
+}
+
+std::optional<PageCharset> ParseCharset(std::string_view name) {
+  const std::string upper = UpperAscii(name);
+  if (upper == "SHIFT_JIS" || upper == "SJIS" || upper == "CP932") return PageCharset::kShiftJis;
+  if (upper == "UTF-8" || upper == "UTF8") return PageCharset::kUtf8;
+  return std::nullopt;
 }
 
 std::string ReadOutputDir(const SettingsFile& file) {

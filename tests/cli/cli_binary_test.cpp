@@ -13,6 +13,7 @@
 #include <regex>
 #include <set>
 
+#include "cli/run_binary.h"
 #include "platform/child_process.h"
 #include "platform/codepage.h"
 #include "platform/host_path.h"
@@ -22,47 +23,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-constexpr int kCannotBecomeNobody = 126;
-
-// Runs the real binary with `args`, HOME set to `home`, in the folder `cwd`; as the user
-// "nobody" when `asNobody` (exit code kCannotBecomeNobody when that is refused).
-Outcome RunBinary(const std::vector<std::string>& args, const fs::path& home, const fs::path& cwd,
-                  bool asNobody = false) {
-  const fs::path outFile = cwd / "stdout.txt";
-  const fs::path errFile = cwd / "stderr.txt";
-  const pid_t child = fork();
-  if (child == 0) {
-    if (chdir(cwd.c_str()) != 0 || !freopen(outFile.c_str(), "w", stdout) ||
-        !freopen(errFile.c_str(), "w", stderr)) {
-      _exit(127);
-    }
-    setenv("HOME", home.c_str(), 1);
-    if (asNobody && (setgid(favpage::test::kNobody) != 0 || setuid(favpage::test::kNobody) != 0)) {
-      _exit(kCannotBecomeNobody);
-    }
-    std::vector<char*> argv{const_cast<char*>(FAVPAGE_CLI_BINARY)};
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    execv(FAVPAGE_CLI_BINARY, argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  Outcome outcome;
-  outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  outcome.out = favpage::test::ReadBytes(outFile);
-  outcome.err = favpage::test::ReadBytes(errFile);
-  fs::remove(outFile);
-  fs::remove(errFile);
-  return outcome;
-}
+using favpage::test::kCannotBecomeNobody;
+using favpage::test::Outcome;
+using favpage::test::RunBinary;
 
 TEST(CliBinary, HelpAndVersionGoToStandardOutput) {
   favpage::test::TempDir dir;

@@ -233,3 +233,28 @@ TEST_F(GenerationCommandTest, SecondRunOnTheSamePageStopsAtOnceWithTheSharingErr
 
 }  // namespace
 }  // namespace favpage::test
+
+namespace favpage::test {
+namespace {
+
+// A folder chosen as the source is published as the favorites folder would be, in
+// either walk, whatever FavoritePath holds.
+TEST_F(GenerationCommandTest, AFolderSourceIsPublishedAsTheFavoritesFolder) {
+  Shortcut("Fav/News.url", "news.html");
+  Shortcut("Fav/Tools/Editor.url", "tools/editor.html");
+  for (const std::uint8_t outType : {0, 1}) {
+    SCOPED_TRACE(outType);
+    state.OutType = outType;
+    state.Source.clear();
+    Run();
+    const std::string favorites = Read("web/links.html");
+    state.Source = dir.internal("Fav") + "\\";
+    state.FavoritePath = kFavoritePathPlaceholder;
+    Run();
+    EXPECT_EQ(Read("web/links.html"), favorites);
+    state.FavoritePath = dir.internal("Fav");
+  }
+}
+
+}  // namespace
+}  // namespace favpage::test

@@ -154,3 +154,23 @@ TEST(PreviewPage, ShippedTemplatesMakeAPageInTheGeneratedMarkup) {
 
 }  // namespace
 }  // namespace favpage
+
+namespace favpage {
+namespace {
+
+TEST(PreviewPage, Utf8PreviewConvertsTheTemplatesAndNamesItsCharset) {
+  ExeFolder exe(CrLfLines({"<META http-equiv=\"Content-Type\" content=\"text/html; "
+                           "charset=Shift_JIS\">",
+                           Sjis("<TITLE>見本</TITLE>")}),
+                CrLfLines({Sjis("<P>ＨＰに戻る</P>")}));
+  RecordingView view;
+  BuildPreviewPage(1, exe.internal(), view, PageCharset::kUtf8);
+  EXPECT_EQ(exe.Page(),
+            CrLfLines({"<META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">",
+                       "<TITLE>見本</TITLE>",
+                       "<link href=\"mirelstyle0.css\" rel=\"stylesheet\" type=\"text/css\">",
+                       "<P>ＨＰに戻る</P>"}));
+}
+
+}  // namespace
+}  // namespace favpage

@@ -235,3 +235,69 @@ TEST(SettingsFile, OutputDirIsTheChosenFilesFolder) {
 
 }  // namespace
 }  // namespace favpage
+
+namespace favpage {
+namespace {
+
+// Source and Charset are later keys: a file that never chose them gets neither, so an
+// older program reads it as it always did; a choice is stored, and undoing it is stored
+// too rather than left behind.
+TEST(SettingsFile, SourceAndCharsetAreWrittenOnlyOnceChosen) {
+  const std::string seven = "[Setup]\r\nOutName=\r\nOutType=0\r\nReturnFlag=0\r\nReturnLine=" +
+                            std::string(kDefaultReturnLine) + "\r\nReturnURL=" + kDefaultReturnURL +
+                            "\r\nStyleType=0\r\nSetBlank=0\r\n";
+  const struct {
+    const char* source;
+    PageCharset charset;
+    std::string tail;  // after the seven keys of the first write
+  } cases[] = {
+      {"", PageCharset::kShiftJis, ""},
+      {"firefox", PageCharset::kShiftJis, "Source=firefox\r\n"},
+      {"", PageCharset::kUtf8, "Charset=utf-8\r\n"},
+      {"\\home\\me\\Bookmarks", PageCharset::kUtf8,
+       "Source=\\home\\me\\Bookmarks\r\nCharset=utf-8\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source);
+    test::TempDir dir;
+    SettingsFile file(dir.internal("favpage.INI"));
+    SettingsState state = ReadStoredSettings(file);
+    EXPECT_EQ(state.Source, "");
+    EXPECT_EQ(state.Charset, PageCharset::kShiftJis);
+    state.Source = c.source;
+    state.Charset = c.charset;
+    WriteStoredSettings(file, state);
+    EXPECT_EQ(test::ReadBytes(dir.hostPath("favpage.INI")), seven + c.tail);
+    const SettingsState back = ReadStoredSettings(file);
+    EXPECT_EQ(back.Source, c.source);
+    EXPECT_EQ(back.Charset, c.charset);
+
+    // Back to the favorites folder and Shift_JIS: the keys stay, emptied or reset.
+    state.Source.clear();
+    state.Charset = PageCharset::kShiftJis;
+    WriteStoredSettings(file, state);
+    const SettingsState undone = ReadStoredSettings(file);
+    EXPECT_EQ(undone.Source, "");
+    EXPECT_EQ(undone.Charset, PageCharset::kShiftJis);
+  }
+}
+
+TEST(SettingsFile, CharsetNamesReadInAnyLetterCase) {
+  const struct {
+    const char* stored;
+    PageCharset charset;
+  } cases[] = {{"utf-8", PageCharset::kUtf8},
+               {"UTF8", PageCharset::kUtf8},
+               {"Shift_JIS", PageCharset::kShiftJis},
+               {"latin1", PageCharset::kShiftJis},
+               {"", PageCharset::kShiftJis}};
+  for (const auto& c : cases) {
+    test::TempDir dir;
+    test::WriteBytes(dir.hostPath("s.INI"), std::string("[Setup]\r\nCharset=") + c.stored + "\r\n");
+    EXPECT_EQ(ReadStoredSettings(SettingsFile(dir.internal("s.INI"))).Charset, c.charset)
+        << c.stored;
+  }
+}
+
+}  // namespace
+}  // namespace favpage

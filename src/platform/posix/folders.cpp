@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "platform/host_path.h"
+#include "platform/posix/home_folder.h"
 
 namespace favpage::platform {
 namespace {
@@ -22,12 +23,16 @@ bool HostDirectoryExists(const std::string& host) {
   return ValidHostPath(host) && stat(host.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+}  // namespace
+
 std::string HomeFolder() {
   const char* home = std::getenv("HOME");
   if (home != nullptr && *home != '\0') return home;
   const passwd* user = getpwuid(getuid());
   return user != nullptr && user->pw_dir != nullptr ? user->pw_dir : "";
 }
+
+namespace {
 
 std::string WithoutClosingSlashes(std::string host) {
   while (host.size() > 1 && host.back() == '/') host.pop_back();

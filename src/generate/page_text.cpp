@@ -1,0 +1,102 @@
+#include "generate/page_text.h"
+
+#include "base/sjis.h"
+#include "platform/codepage.h"
+#include "platform/name_mapping.h"
+#include "text/utf8.h"
+
+namespace favpage {
+namespace {
+
+void AppendPercent(std::string& out, unsigned char byte) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  out += '%';
+  out += kDigits[byte >> 4];
+  out += kDigits[byte & 0xF];
+}
+
+// What a UTF-8 page still writes as a reference: text that would be markup or a line end,
+// the internal delimiters, and the stand-ins for bytes that were no character.
+bool KeptAsReference(char32_t cp) {
+  return cp < 0x20 || cp == 0x7F || cp == '\\' || cp == ':' || cp == '<' || cp == '>' ||
+         cp == '"' || cp == '&' || (cp >= 0xD800 && cp <= 0xDFFF);
+}
+
+// Every byte is looked at: a '"' is never the second byte of a Shift_JIS character, so
+// one that follows a stray lead byte still ends the attribute in a browser.
+std::string QuoteFreeUrl(std::string_view url) {
+  std::string href;
+  href.reserve(url.size());
+  for (const char c : url) {
+    if (c == '"') {
+      href += "%22";
+    } else {
+      href += c;
+    }
+  }
+  return href;
+}
+
+std::string UnicodeUrl(std::string_view utf8, PageCharset charset) {
+  std::string href;
+  href.reserve(utf8.size());
+  for (const char32_t cp : Utf8ToCodePoints(utf8)) {
+    if (cp >= kUtf8ByteBase + 0x80 && cp <= kUtf8ByteBase + 0xFF) {
+      AppendPercent(href, static_cast<unsigned char>(cp - kUtf8ByteBase));
+    } else if (cp < 0x20 || cp == 0x7F || cp == '"') {
+      AppendPercent(href, static_cast<unsigned char>(cp));
+    } else if (cp < 0x80 || charset == PageCharset::kUtf8) {
+      AppendUtf8(href, cp);
+    } else if (const std::string bytes = platform::Cp932Encode(cp);
+               !bytes.empty() && platform::Cp932Decode(bytes) == cp) {
+      href += bytes;
+    } else {
+      std::string encoded;
+      AppendUtf8(encoded, cp);
+      for (const char byte : encoded) AppendPercent(href, static_cast<unsigned char>(byte));
+    }
+  }
+  return href;
+}
+
+}  // namespace
+
+std::string PageFixedText(std::string_view sjis, PageCharset charset) {
+  if (charset == PageCharset::kShiftJis) return std::string(sjis);
+  return platform::SjisToUtf8(sjis);
+}
+
+std::string PageNameText(std::string_view internal, PageCharset charset) {
+  if (charset == PageCharset::kShiftJis) return std::string(internal);
+  std::string out;
+  out.reserve(internal.size() + internal.size() / 2);
+  for (std::size_t i = 0; i < internal.size();) {
+    char32_t cp = 0;
+    if (const std::size_t length = platform::ParseNameReference(internal, i, cp)) {
+      if (KeptAsReference(cp)) {
+        out.append(internal.substr(i, length));
+      } else {
+        AppendUtf8(out, cp);
+      }
+      i += length;
+      continue;
+    }
+    const std::size_t length = CharLength(internal, i);
+    if (length == 1 && static_cast<unsigned char>(internal[i]) < 0x80) {
+      out += internal[i];
+    } else {
+      const char32_t decoded = platform::Cp932Decode(internal.substr(i, length));
+      AppendUtf8(out, decoded == platform::kNotCp932 ? 0xFFFD : decoded);
+    }
+    i += length;
+  }
+  return out;
+}
+
+std::string PageUrlText(std::string_view url, bool utf8, PageCharset charset) {
+  if (utf8) return UnicodeUrl(url, charset);
+  if (charset == PageCharset::kShiftJis) return QuoteFreeUrl(url);
+  return QuoteFreeUrl(platform::SjisToUtf8(url));
+}
+
+}  // namespace favpage

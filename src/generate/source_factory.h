@@ -1,0 +1,48 @@
+// Choosing a run's link source: the favorites folder, a bookmarks file of any kind the
+// readers know, or a browser's own bookmarks found on this machine.
+//
+// The choice is one text (SettingsState::Source, the settings key Source): empty for the
+// favorites folder; a browser's name ("firefox"), optionally with ":" and one of its
+// profiles ("chrome:Profile 1"); or the path of a folder or bookmarks file.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/io_error.h"
+#include "generate/link_source.h"
+#include "settings/settings_state.h"
+
+namespace favpage {
+
+// A source that is there but that no reader knows, or that names a browser profile this
+// machine does not have. `path` (internal) is what it is about; empty for none.
+class SourceError : public Error {
+ public:
+  SourceError(const std::string& message, std::string path)
+      : Error(message), path_(std::move(path)) {}
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+inline constexpr char kNotBookmarksFile[] = "not a bookmarks file";
+
+bool IsBrowserName(std::string_view name);
+
+// The browsers with at least one profile for this user here, in the menu's order.
+std::vector<std::string> InstalledBrowsers();
+
+// The bookmarks file of `browser`'s profile `profile` (host text; empty: the most
+// recently used profile). Raises SourceError when there is none.
+std::string BrowserBookmarksFile(std::string_view browser, std::string_view profile);
+
+// The source that state.Source names; the favorites folder reads state.FavoritePath, and
+// the state must outlive the source. A missing or unreadable file raises IoError about
+// it; a file that is none of the kinds raises SourceError with kNotBookmarksFile.
+std::unique_ptr<LinkSource> OpenLinkSource(const SettingsState& state);
+
+}  // namespace favpage

@@ -1,0 +1,83 @@
+// Names and addresses as each page charset writes them.
+#include <gtest/gtest.h>
+
+#include "generate/bookmark_tree.h"
+#include "generate/page_text.h"
+#include "platform/host_path.h"
+#include "support/test_support.h"
+
+namespace favpage::test {
+namespace {
+
+// A host name (UTF-8) as the favorites folder's pages show it in each charset.
+TEST(PageText, HostNamesOnEachCharset) {
+  const struct {
+    const char* host;
+    std::string shiftJis;
+    std::string utf8;
+  } cases[] = {
+      {"Weather", "Weather", "Weather"},
+      {"天気", Sjis("天気"), "天気"},
+      {"😀 波〜", "&#x1F600; " + Sjis("波") + "&#x301C;", "😀 波〜"},
+      {"a<b>\"c\"", "a&#x3C;b&#x3E;&#x22;c&#x22;", "a&#x3C;b&#x3E;&#x22;c&#x22;"},
+      {"R&D &#x41;", "R&D &#x26;#x41;", "R&D &#x26;#x41;"},
+      {"tab\there", "tab&#x9;here", "tab&#x9;here"},
+      {"caf\xE9", "caf&#xDCE9;", "caf&#xDCE9;"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.host);
+    const std::string internal = platform::FromHostPath(c.host);
+    EXPECT_EQ(PageNameText(internal, PageCharset::kShiftJis), c.shiftJis);
+    EXPECT_EQ(PageNameText(internal, PageCharset::kUtf8), c.utf8);
+  }
+}
+
+// A bookmark title is text: "&" is a reference too, on both charsets.
+TEST(PageText, BookmarkTitlesOnEachCharset) {
+  const struct {
+    const char* title;
+    std::string shiftJis;
+    std::string utf8;
+  } cases[] = {
+      {"R&D", "R&#x26;D", "R&#x26;D"},
+      {"&amp; &#x41;", "&#x26;amp; &#x26;#x41;", "&#x26;amp; &#x26;#x41;"},
+      {"<script>", "&#x3C;script&#x3E;", "&#x3C;script&#x3E;"},
+      {"ニュース 😀", Sjis("ニュース") + " &#x1F600;", "ニュース 😀"},
+      {"bad \xFF byte", "bad &#xDCFF; byte", "bad &#xDCFF; byte"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    const std::string internal = BookmarkNameInternal(c.title);
+    EXPECT_EQ(PageNameText(internal, PageCharset::kShiftJis), c.shiftJis);
+    EXPECT_EQ(PageNameText(internal, PageCharset::kUtf8), c.utf8);
+  }
+}
+
+// No address leaves its attribute or its line, and each still leads where it did.
+TEST(PageText, AddressesOnEachCharset) {
+  const struct {
+    std::string url;
+    bool utf8;
+    std::string shiftJis;
+    std::string utf8Page;
+  } cases[] = {
+      {"https://a.example/?q=\"x\"", true, "https://a.example/?q=%22x%22",
+       "https://a.example/?q=%22x%22"},
+      {"https://日本.example/", true, Sjis("https://日本.example/"), "https://日本.example/"},
+      {"https://x.example/😀〜", true, "https://x.example/%F0%9F%98%80%E3%80%9C",
+       "https://x.example/😀〜"},
+      {"javascript:a()\r\n\"", true, "javascript:a()%0D%0A%22", "javascript:a()%0D%0A%22"},
+      {"https://x.example/\xFF", true, "https://x.example/%FF", "https://x.example/%FF"},
+      {"", true, "", ""},
+      // A shortcut's address: stored Shift_JIS, only '"' changes.
+      {Sjis("http://例.jp/a b\""), false, Sjis("http://例.jp/a b%22"), "http://例.jp/a b%22"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.url);
+    EXPECT_EQ(PageUrlText(c.url, c.utf8, PageCharset::kShiftJis), c.shiftJis);
+    EXPECT_EQ(PageUrlText(c.url, c.utf8, PageCharset::kUtf8), c.utf8Page);
+  }
+}
+
+}  // namespace
+}  // namespace favpage::test
