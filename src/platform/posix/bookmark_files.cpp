@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/host_file.h"
 #include "platform/host_path.h"
 #include "platform/posix/error_codes.h"
 #include "platform/posix/home_folder.h"
@@ -75,25 +74,6 @@ void FindFirefoxProfiles(const fs::path& home, std::vector<BrowserProfile>& foun
 
 }  // namespace
 
-int ReadFileBytes(const std::string& path, std::size_t limit, std::string& bytes) {
-  bytes.clear();
-  HostFile file;
-  if (const int code = file.Open(path, FileAccess::kRead, FileShare::kRead); code != 0) {
-    return code;
-  }
-  char buffer[64 * 1024];
-  while (bytes.size() < limit) {
-    std::size_t got = 0;
-    if (const int code = file.Read(buffer, std::min(sizeof buffer, limit - bytes.size()), got);
-        code != 0) {
-      return code;
-    }
-    if (got == 0) break;
-    bytes.append(buffer, got);
-  }
-  return file.Close();
-}
-
 PrivateCopy::~PrivateCopy() {
   if (folder_.empty()) return;
   std::error_code ignored;
@@ -121,12 +101,6 @@ int PrivateCopy::Make(const std::string& path, const std::vector<std::string>& s
     }
   }
   return 0;
-}
-
-const std::vector<std::string>& KnownBrowsers() {
-  static const std::vector<std::string> browsers = {"chrome", "chromium", "edge",
-                                                    "brave",  "vivaldi",  "firefox"};
-  return browsers;
 }
 
 std::vector<BrowserProfile> FindBrowserProfiles(std::string_view browser) {
