@@ -22,7 +22,9 @@ TEST(PageText, HostNamesOnEachCharset) {
       {"a<b>\"c\"", "a&#x3C;b&#x3E;&#x22;c&#x22;", "a&#x3C;b&#x3E;&#x22;c&#x22;"},
       {"R&D &#x41;", "R&D &#x26;#x41;", "R&D &#x26;#x41;"},
       {"tab\there", "tab&#x9;here", "tab&#x9;here"},
+#ifndef _WIN32  // a Windows name is UTF-16: no byte of it can fail to be a character
       {"caf\xE9", "caf&#xDCE9;", "caf&#xDCE9;"},
+#endif
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.host);
