@@ -34,7 +34,6 @@ class MainWindowTest : public QObject {
   void styleChoiceRebuildsThePreview();
   void browseAnswered();
   void browseCancelledChangesNothing();
-  void browseRootKeepsItsDelimiter();
   void browseWithReadOnlySettingsStillTakesTheName();
   void enterPressesCreateExceptInTheTitle();
   void shortcutsWorkAnywhere();
@@ -243,15 +242,6 @@ void MainWindowTest::browseCancelledChangesNothing() {
   QCOMPARE(window->Presenter().State().OutName, std::string("\\old\\a.html"));
   QCOMPARE(Find<QLineEdit>(*window, "Edit2")->text(), U("/old/a.html"));
   QVERIFY(!std::filesystem::exists(folder.SettingsFile()));
-}
-
-void MainWindowTest::browseRootKeepsItsDelimiter() {
-  ProgramFolder folder;
-  auto window = StartWindow(folder);
-  ui::SaveDialogs::SetNextAnswer(U("/links.html"));
-  QTest::mouseClick(Find<QPushButton>(*window, "Button2"), Qt::LeftButton);
-  QCOMPARE(window->Presenter().State().OutName, std::string("\\links.html"));
-  QCOMPARE(folder.Setting("OutputDir"), std::string("\\"));
 }
 
 void MainWindowTest::browseWithReadOnlySettingsStillTakesTheName() {

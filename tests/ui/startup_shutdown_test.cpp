@@ -25,7 +25,6 @@ class StartupShutdownTest : public QObject {
   void settingsRoundTripThroughACloseAndANewWindow();
   void storedValuesTheControlsCannotShow();
   void readOnlySettingsFileKeepsTheWindowOpen();
-  void readOnlyTitleFileKeepsTheWindowOpen();
   void unloadablePreviewTemplateLeavesTheTitleFileAlone();
   void editedTitleIsSavedAfterAFailedStart();
   void uneditedTitleFileIsLeftByteForByte_data();
@@ -140,20 +139,6 @@ void StartupShutdownTest::readOnlySettingsFileKeepsTheWindowOpen() {
                                std::filesystem::perm_options::add);
   QVERIFY(window->close());
   QCOMPARE(test::ReadBytes(folder.TitleFile()), std::string("changed\r\n"));
-}
-
-void StartupShutdownTest::readOnlyTitleFileKeepsTheWindowOpen() {
-  ProgramFolder folder;
-  test::WriteBytes(folder.TitleFile(), "kept\r\n");
-  auto window = StartWindow(folder);
-  std::filesystem::permissions(folder.TitleFile(), std::filesystem::perms::owner_write,
-                               std::filesystem::perm_options::remove);
-  window->Presenter().SetText("changed\r\n");
-  QVERIFY(!window->close());
-  QVERIFY(window->isVisible());
-  QCOMPARE(TakeMessages().size(), std::size_t(1));
-  QCOMPARE(test::ReadBytes(folder.TitleFile()), std::string("kept\r\n"));
-  QCOMPARE(folder.Setting("OutType"), std::string("0"));  // written before the failure
 }
 
 void StartupShutdownTest::unloadablePreviewTemplateLeavesTheTitleFileAlone() {
