@@ -356,17 +356,20 @@ TEST_F(MainPresenterTest, StoredValuesTheControlsCannotShow) {
 
 TEST_F(MainPresenterTest, BrowseTakesTheNameAndStoresItsFolderAtOnce) {
   struct Case {
-    const char* chosen;
+    std::string chosen;  // host path
     std::string outputDir;
   };
-  const Case cases[] = {{"site/links.html", Internal("site")}, {"", "\\"}};
-  for (const Case& c : cases) {
-    const std::string host = *c.chosen ? Host(c.chosen).string() : "/links.html";
-    view_.answers.push_back(host);
+#ifdef _WIN32
+  const Case root{"C:\\links.html", "C:\\"};  // a drive root keeps its delimiter
+#else
+  const Case root{"/links.html", "\\"};
+#endif
+  for (const Case& c : {Case{Host("site/links.html").string(), Internal("site")}, root}) {
+    view_.answers.push_back(c.chosen);
     presenter_.Button2Click();
-    EXPECT_EQ(view_.text[Control::Edit2], host);
-    EXPECT_EQ(presenter_.State().OutName, platform::FromHostPath(host));
-    EXPECT_EQ(Setting("OutputDir"), c.outputDir) << host;
+    EXPECT_EQ(view_.text[Control::Edit2], c.chosen);
+    EXPECT_EQ(presenter_.State().OutName, platform::FromHostPath(c.chosen));
+    EXPECT_EQ(Setting("OutputDir"), c.outputDir) << c.chosen;
     EXPECT_EQ(Setting("OutName"), "");  // the name itself waits for shut-down
   }
   ASSERT_EQ(view_.askedFolders.size(), 2u);
