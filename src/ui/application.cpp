@@ -8,8 +8,11 @@
 namespace favpage::ui {
 
 void ShowDefaultError(const std::string& message) {
-  const std::string text = platform::ToHostText(DisplayMessage(message));
-  MessageBoxes::Show(Str(str::kApplicationTitle), QString::fromStdString(text),
+  ShowDefaultErrorText(platform::ToHostText(DisplayMessage(message)));
+}
+
+void ShowDefaultErrorText(const std::string& hostText) {
+  MessageBoxes::Show(Str(str::kApplicationTitle), QString::fromStdString(hostText),
                      QMessageBox::Critical);
 }
 

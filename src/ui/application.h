@@ -12,6 +12,8 @@ namespace favpage::ui {
 // Shows a Shift_JIS error message as the default error display does: caption "Mirel
 // Favorites Manager", stop icon, "OK", a "." appended by the display rule.
 void ShowDefaultError(const std::string& message);
+// The same for a message already in host text, the display rule applied.
+void ShowDefaultErrorText(const std::string& hostText);
 // The same for an exception of any kind (favpage::Error messages are Shift_JIS).
 void ShowDefaultError(const std::exception& error);
 

@@ -13,68 +13,30 @@
 #include <QRadioButton>
 #include <QWebEngineView>
 
-#include "base/messages.h"
-#include "base/sjis.h"
-#include "generate/generation_command.h"
-#include "platform/codepage.h"
 #include "platform/folders.h"
 #include "platform/host_path.h"
-#include "settings/settings_file.h"
 #include "text/path_rules.h"
 #include "ui/about_dialog.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "ui/panel_ex.h"
+#include "ui/progress_window.h"
 #include "ui/title_memo.h"
 #include "ui/ui_strings.h"
 
 namespace favpage::ui {
 namespace {
 
-// The edit control's line buffer: a longer display line is read cut to this many bytes.
-constexpr std::size_t kTitleLineLimit = 4096;
-
-QString FromSjis(const std::string& text) {
-  return QString::fromStdString(platform::SjisToUtf8(text));
-}
-// A message or progress text may name a file: it is shown with the name's real characters.
-QString MessageText(const std::string& text) {
-  return QString::fromStdString(platform::ToHostText(text));
-}
-std::string ToSjis(const QString& text) { return platform::Utf8ToSjis(text.toStdString()); }
-
-// Shows a stored text from its start, as an edit control does, rather than its end.
-void ShowFromStart(QLineEdit* edit, const QString& text) {
-  edit->setText(text);
-  edit->setCursorPosition(0);
-}
-
-QString HostPath(const std::string& internal) {
-  return QString::fromStdString(platform::ToHostPath(internal));
-}
-std::string InternalPath(const QString& host) { return platform::FromHostPath(host.toStdString()); }
-
-// Cuts at the limit without splitting a double-byte character.
-std::string CutToLimit(std::string line) {
-  if (line.size() <= kTitleLineLimit) return line;
-  std::size_t end = 0;
-  while (end < kTitleLineLimit) {
-    const std::size_t next = end + CharLength(line, end);
-    if (next > kTitleLineLimit) break;
-    end = next;
-  }
-  line.resize(end);
-  return line;
-}
+QString FromHost(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-TPlatform::TPlatform(std::string exePath) : exePath_(std::move(exePath)) {
+TPlatform::TPlatform(std::string exePath) : presenter_(*this, exePath) {
   BuildLayout();
   BuildMenus();
   BuildTabOrder();
   ConnectHandlers();
-  const QPixmap icon(HostPath(ExeFolder() + "favpage.png"));
+  const QPixmap icon(FromHost(platform::ToHostPath(ExtractFilePath(exePath) + "favpage.png")));
   if (!icon.isNull()) {
     setWindowIcon(QIcon(icon));
     AboutDialog1->FIcon = QIcon(icon);
@@ -86,202 +48,37 @@ TPlatform::TPlatform() : TPlatform(platform::ExecutablePath()) {}
 TPlatform::~TPlatform() { delete WorkForm; }
 
 void TPlatform::ConnectHandlers() {
-  connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
-  connect(HTTP1, &QAction::triggered, this, [this] { Button3Click(); });
-  connect(About1, &QAction::triggered, this, [this] { About1Click(); });
-  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-  connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
-  connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(); });
-  connect(Edit3, &QLineEdit::textChanged, this, [this] { Edit3Change(); });
-  connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
-  connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
-  connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) RadioButton1Click();
+  MainPresenter* p = &presenter_;
+  connect(Exit1, &QAction::triggered, this, [p] { p->Exit1Click(); });
+  connect(HTTP1, &QAction::triggered, this, [p] { p->Button3Click(); });
+  connect(About1, &QAction::triggered, this, [p] { p->About1Click(); });
+  connect(Button2, &QPushButton::clicked, this, [p] { p->Button2Click(); });
+  connect(Button3, &QPushButton::clicked, this, [p] { p->Button3Click(); });
+  connect(Edit1, &QLineEdit::textChanged, this,
+          [p](const QString& text) { p->Edit1Change(text.toStdString()); });
+  connect(Edit2, &QLineEdit::textChanged, this,
+          [p](const QString& text) { p->Edit2Change(text.toStdString()); });
+  connect(Edit3, &QLineEdit::textChanged, this,
+          [p](const QString& text) { p->Edit3Change(text.toStdString()); });
+  connect(CheckBox1, &QCheckBox::toggled, this, [p](bool on) { p->CheckBox1Click(on); });
+  connect(CheckBox2, &QCheckBox::toggled, this, [p](bool on) { p->CheckBox2Click(on); });
+  connect(RadioButton1, &QRadioButton::toggled, this, [p](bool on) {
+    if (on) p->RadioButton1Click();
   });
-  connect(RadioButton2, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) RadioButton2Click();
+  connect(RadioButton2, &QRadioButton::toggled, this, [p](bool on) {
+    if (on) p->RadioButton2Click();
   });
-  // Only the user's choice rebuilds the preview; SetStyleType leaves it to start-up.
-  connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
-  connect(Memo1, &QTextEdit::textChanged, this, [this] {
-    if (!loadingTitle_) titleGuard_.MarkEdited();
-  });
-}
-
-std::string TPlatform::ExeFolder() const { return ExtractFilePath(exePath_); }
-
-bool TPlatform::Start() {
-  try {
-    FormCreate();
-  } catch (const std::exception& error) {
-    ShowDefaultError(error);
-  }
-  return !closed_;
-}
-
-// Setters.
-
-void TPlatform::SetOutName(const std::string& value) {
-  state_.OutName = value;
-  ShowFromStart(Edit2, HostPath(state_.OutName));
-}
-
-void TPlatform::SetReturnFlag(bool value) {
-  state_.ReturnFlag = value;
-  PanelEx1->setEnabled(value);
-  CheckBox1->setChecked(state_.ReturnFlag);
-}
-
-void TPlatform::SetReturnLine(const std::string& value) {
-  state_.ReturnLine = value;
-  ShowFromStart(Edit1, FromSjis(state_.ReturnLine));
-}
-
-void TPlatform::SetReturnURL(const std::string& value) {
-  state_.ReturnURL = value;
-  ShowFromStart(Edit3, FromSjis(state_.ReturnURL));
-}
-
-void TPlatform::SetOutType(std::uint8_t value) {
-  state_.OutType = value;
-  if (value == 0) RadioButton1->setChecked(true);
-  if (value == 1) RadioButton2->setChecked(true);
-}
-
-void TPlatform::SetStyleType(std::int32_t value) {
-  state_.StyleType = value;
-  ComboBox1->setCurrentIndex(value >= 0 && value < ComboBox1->count() ? value : -1);
-}
-
-void TPlatform::SetBlankTarget(bool value) {
-  state_.SetBlank = value;
-  CheckBox2->setChecked(value);
-}
-
-// Handlers. An edit keeps the field's exact bytes while it shows them, so a value that
-// the conversion for display cannot carry back unchanged survives until the user edits it.
-
-void TPlatform::Edit2Change() {
-  if (Edit2->text() != HostPath(state_.OutName)) state_.OutName = InternalPath(Edit2->text());
-}
-
-void TPlatform::Edit1Change() {
-  if (Edit1->text() != FromSjis(state_.ReturnLine)) state_.ReturnLine = ToSjis(Edit1->text());
-}
-
-void TPlatform::Edit3Change() {
-  if (Edit3->text() != FromSjis(state_.ReturnURL)) state_.ReturnURL = ToSjis(Edit3->text());
-}
-
-void TPlatform::CheckBox1Click() {
-  state_.ReturnFlag = CheckBox1->isChecked();
-  PanelEx1->setEnabled(state_.ReturnFlag);
-}
-
-void TPlatform::CheckBox2Click() { SetBlankTarget(CheckBox2->isChecked()); }
-
-void TPlatform::RadioButton1Click() { state_.OutType = 0; }
-
-void TPlatform::RadioButton2Click() { state_.OutType = 1; }
-
-void TPlatform::ComboBox1Change() {
-  state_.StyleType = ComboBox1->currentIndex();
-  BuildPreviewPage(state_.StyleType, ExeFolder(), *this);
-}
-
-void TPlatform::Button2Click() {
-  std::string folder;
-  {
-    const SettingsFile settings(StoredSettingsPath(exePath_));
-    folder = ReadOutputDir(settings);
-  }
-  const std::optional<QString> chosen = SaveDialogs::Choose(this, HostPath(folder));
-  if (!chosen) return;
-  const std::string path = InternalPath(*chosen);
-  SetOutName(path);
-  SettingsFile settings(StoredSettingsPath(exePath_));
-  WriteOutputDir(settings, path);
-}
-
-void TPlatform::Button3Click() {
-  // The run processes window messages, so the create command could be started again or
-  // the window closed in its middle: both wait until the run has ended.
-  if (running_) return;
-  running_ = true;
-  SetRunControlsEnabled(false);
-  struct RunEnd {
-    TPlatform* window;
-    ~RunEnd() {
-      window->running_ = false;
-      window->SetRunControlsEnabled(true);
-      if (window->closeAfterRun_) {
-        window->closeAfterRun_ = false;
-        QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
-      }
-    }
-  } runEnd{this};
-  RunGenerationCommand(state_, *this, *this, *this, ExeFolder());
-}
-
-void TPlatform::SetRunControlsEnabled(bool enabled) {
-  Button3->setEnabled(enabled);
-  HTTP1->setEnabled(enabled);
-}
-
-void TPlatform::Exit1Click() { close(); }
-
-void TPlatform::About1Click() { AboutDialog1->Execute(); }
-
-// Start-up and shut-down.
-
-void TPlatform::FormCreate() {
-  QCoreApplication::processEvents();
-  state_.FavoritePath = kFavoritePathPlaceholder;
-  const SettingsFile settings(StoredSettingsPath(exePath_));
-  const SettingsState stored = ReadStoredSettings(settings);
-  SetOutName(stored.OutName);
-  SetOutType(stored.OutType);
-  SetReturnFlag(stored.ReturnFlag);
-  SetReturnLine(stored.ReturnLine);
-  SetReturnURL(stored.ReturnURL);
-  SetStyleType(stored.StyleType);
-  SetBlankTarget(stored.SetBlank);
-  ComboBox1Change();
-  loadingTitle_ = true;
-  titleGuard_.Load(StoredTitlePath(exePath_), *this);
-  loadingTitle_ = false;
-  LocateFavorites();
-  FavoriteDir->setText(HostPath(state_.FavoritePath));
-}
-
-void TPlatform::LocateFavorites() {
-  std::string path;
-  if (platform::FavoritesFolder(path)) {
-    state_.FavoritePath = path;
-    return;
-  }
-  ShowMessage(msg::kFavoritesNotFound, msg::kErrorCaption, MessageKind::kError);
-  close();
-}
-
-void TPlatform::FormClose() {
-  SettingsFile settings(StoredSettingsPath(exePath_));
-  WriteStoredSettings(settings, state_);
-  titleGuard_.Save(StoredTitlePath(exePath_), *this);
+  // Only the user's choice rebuilds the preview; setting the style leaves it to start-up.
+  connect(ComboBox1, &QComboBox::activated, this, [p](int index) { p->ComboBox1Change(index); });
+  connect(Memo1, &QTextEdit::textChanged, this, [p] { p->Memo1Change(); });
 }
 
 void TPlatform::closeEvent(QCloseEvent* event) {
-  if (running_) {
-    closeAfterRun_ = true;
-    event->ignore();
-    return;
-  }
-  // Refused until FormClose has written everything: an error leaving it keeps the window.
+  // Refused until the presenter has written everything back; a run still going, or an
+  // error while writing, keeps the window.
   event->ignore();
-  FormClose();
+  if (!presenter_.CloseQuery()) return;
   event->accept();
-  closed_ = true;
   TakeOffScreen();
 }
 
@@ -304,29 +101,96 @@ void TPlatform::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-// The core's host.
+// MainView.
 
-int TPlatform::LineCount() const { return Memo1->DisplayLineCount(); }
-
-std::string TPlatform::Line(int index) const {
-  return CutToLimit(ToSjis(Memo1->DisplayLine(index)));
+QObject* TPlatform::ControlObject(Control control) const {
+  switch (control) {
+    case Control::FavoriteDir:
+      return FavoriteDir;
+    case Control::RadioButton1:
+      return RadioButton1;
+    case Control::RadioButton2:
+      return RadioButton2;
+    case Control::Edit2:
+      return Edit2;
+    case Control::CheckBox1:
+      return CheckBox1;
+    case Control::PanelEx1:
+      return PanelEx1;
+    case Control::Edit1:
+      return Edit1;
+    case Control::Edit3:
+      return Edit3;
+    case Control::Button3:
+      return Button3;
+    case Control::HTTP1:
+      return HTTP1;
+    case Control::ComboBox1:
+      return ComboBox1;
+    case Control::CheckBox2:
+      return CheckBox2;
+  }
+  return nullptr;
 }
 
-std::string TPlatform::Text() const {
-  QString text = Memo1->WholeText();
-  text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-  return ToSjis(text);
+void TPlatform::SetControlText(Control control, const std::string& text) {
+  QObject* object = ControlObject(control);
+  if (auto* edit = qobject_cast<QLineEdit*>(object)) {
+    // Shows a stored text from its start, as an edit control does, rather than its end.
+    edit->setText(FromHost(text));
+    edit->setCursorPosition(0);
+  } else if (auto* label = qobject_cast<QLabel*>(object)) {
+    label->setText(FromHost(text));
+  }
 }
 
-bool TPlatform::SetText(const std::string& text) {
-  // Like the edit control, the text ends at a NUL.
-  QString unicode = FromSjis(text.substr(0, text.find('\0')));
-  unicode.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  Memo1->setPlainText(unicode);
-  return true;
+void TPlatform::SetChecked(Control control, bool checked) {
+  if (auto* button = qobject_cast<QAbstractButton*>(ControlObject(control))) {
+    button->setChecked(checked);
+  }
 }
 
-void TPlatform::RunStarted() {
+void TPlatform::SetEnabled(Control control, bool enabled) {
+  QObject* object = ControlObject(control);
+  if (auto* action = qobject_cast<QAction*>(object)) action->setEnabled(enabled);
+  if (auto* widget = qobject_cast<QWidget*>(object)) widget->setEnabled(enabled);
+}
+
+void TPlatform::SetSelectedIndex(Control control, int index) {
+  if (auto* list = qobject_cast<QComboBox*>(ControlObject(control))) {
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+  }
+}
+
+int TPlatform::TitleLineCount() { return Memo1->DisplayLineCount(); }
+
+std::string TPlatform::TitleLine(int index) { return Memo1->DisplayLine(index).toStdString(); }
+
+std::string TPlatform::TitleText() { return Memo1->WholeText().toStdString(); }
+
+void TPlatform::SetTitleText(const std::string& text) { Memo1->setPlainText(FromHost(text)); }
+
+void TPlatform::ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) {
+  MessageBoxes::Show(
+      FromHost(caption), FromHost(text),
+      kind == MessageKind::kConfirmation ? QMessageBox::Question : QMessageBox::Critical);
+}
+
+void TPlatform::ShowError(const std::string& text) { ShowDefaultErrorText(text); }
+
+std::optional<std::string> TPlatform::ChooseOutputFile(const std::string& folder) {
+  const std::optional<QString> chosen = SaveDialogs::Choose(this, FromHost(folder));
+  if (!chosen) return std::nullopt;
+  return chosen->toStdString();
+}
+
+void TPlatform::ShowAbout() { AboutDialog1->Execute(); }
+
+void TPlatform::Navigate(const std::string& path) {
+  WebBrowser1->setUrl(QUrl::fromLocalFile(FromHost(path)));
+}
+
+void TPlatform::ShowProgress() {
   const ProgressWindow progress = ShowProgressWindow(this);
   WorkForm = progress.WorkForm;
   WorkLabel = progress.WorkLabel;
@@ -334,26 +198,22 @@ void TPlatform::RunStarted() {
 
 void TPlatform::SetProgressText(const std::string& text) {
   if (WorkLabel == nullptr) return;
-  WorkLabel->setText(MessageText(text));
+  WorkLabel->setText(FromHost(text));
   WorkLabel->adjustSize();
 }
 
-void TPlatform::ProcessMessages() { QCoreApplication::processEvents(); }
-
-void TPlatform::RunEnded() {
+void TPlatform::HideProgress() {
   ReleaseProgressWindow(WorkForm);
   WorkForm = nullptr;
   WorkLabel = nullptr;
 }
 
-void TPlatform::ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) {
-  MessageBoxes::Show(
-      FromSjis(caption), MessageText(text),
-      kind == MessageKind::kConfirmation ? QMessageBox::Question : QMessageBox::Critical);
-}
+void TPlatform::ProcessEvents() { QCoreApplication::processEvents(); }
 
-void TPlatform::Navigate(const std::string& path) {
-  WebBrowser1->setUrl(QUrl::fromLocalFile(HostPath(path)));
+void TPlatform::Close() { close(); }
+
+void TPlatform::CloseSoon() {
+  QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 }  // namespace favpage::ui

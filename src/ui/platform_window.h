@@ -1,17 +1,13 @@
-// TPlatform: the main window. It owns the settings state and every control; its handlers
-// copy each edit into the state at once and forward the commands to the core. It is also
-// the core's host: title lines and text (the title edit), progress (the "Working" window),
-// message boxes and the preview's HTML view.
+// TPlatform: the main window's Qt face. It builds the controls (platform_layout.cpp),
+// forwards their events to the presenter, which holds the state and the logic, and draws
+// what the presenter tells it through MainView.
 #pragma once
 
 #include <QWidget>
 #include <string>
 
-#include "generate/host_seams.h"
-#include "preview/preview_page.h"
-#include "settings/settings_state.h"
-#include "settings/title_file.h"
-#include "ui/progress_window.h"
+#include "ui/presenter/main_presenter.h"
+#include "ui/presenter/main_view.h"
 
 class QAction;
 class QCheckBox;
@@ -35,12 +31,7 @@ class TAboutDialog;
 class TPanelEx;
 class TitleMemo;
 
-class TPlatform : public QWidget,
-                  public favpage::TitleLines,
-                  public favpage::TitleText,
-                  public favpage::Progress,
-                  public favpage::MessageSink,
-                  public favpage::HtmlView {
+class TPlatform : public QWidget, private MainView {
   Q_OBJECT
  public:
   // `exePath` is the executable's path in the core's dialect; the settings, title and
@@ -49,54 +40,12 @@ class TPlatform : public QWidget,
   TPlatform();
   ~TPlatform() override;
 
-  // Runs FormCreate; an error leaving it is shown by the default error display and skips
-  // its remaining steps. False when the window was closed during start-up (the favorites
-  // folder was not found), so the program ends without showing it.
-  bool Start();
+  // Runs the start-up sequence; false when the window was closed during it (the
+  // favorites folder was not found), so the program ends without showing it.
+  bool Start() { return presenter_.Start(); }
 
-  const SettingsState& State() const { return state_; }
-  bool RunInProgress() const { return running_; }
-
-  // Setters: store the field, then show it in its control.
-  void SetOutName(const std::string& value);
-  void SetReturnFlag(bool value);
-  void SetReturnLine(const std::string& value);
-  void SetReturnURL(const std::string& value);
-  void SetOutType(std::uint8_t value);
-  void SetStyleType(std::int32_t value);
-  void SetBlankTarget(bool value);
-
-  // Event handlers.
-  void Exit1Click();
-  void About1Click();
-  void FormCreate();
-  void Button2Click();
-  void Edit2Change();
-  void CheckBox1Click();
-  void Edit1Change();
-  void Edit3Change();
-  void FormClose();
-  void RadioButton1Click();
-  void RadioButton2Click();
-  void Button3Click();
-  void ComboBox1Change();
-  void CheckBox2Click();
-
-  // favpage::TitleLines: the display lines of Memo1 in Shift_JIS.
-  int LineCount() const override;
-  std::string Line(int index) const override;
-  // favpage::TitleText: Memo1's whole text, lines ended by CR LF, in Shift_JIS.
-  std::string Text() const override;
-  bool SetText(const std::string& text) override;
-  // favpage::Progress.
-  void RunStarted() override;
-  void SetProgressText(const std::string& text) override;
-  void ProcessMessages() override;
-  void RunEnded() override;
-  // favpage::MessageSink.
-  void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) override;
-  // favpage::HtmlView.
-  void Navigate(const std::string& path) override;
+  // The window's logic and state; tests drive it where they need no widget.
+  MainPresenter& Presenter() { return presenter_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -107,66 +56,80 @@ class TPlatform : public QWidget,
   void BuildMenus();
   void BuildTabOrder();
   void ConnectHandlers();
-  std::string ExeFolder() const;
-  void LocateFavorites();
-  void SetRunControlsEnabled(bool enabled);
   void TakeOffScreen();
+  // The widget or menu item a control name stands for.
+  QObject* ControlObject(Control control) const;
 
-  std::string exePath_;
-  SettingsState state_;
-  TitleFileGuard titleGuard_;
-  bool loadingTitle_ = false;
-  bool running_ = false;
-  bool closeAfterRun_ = false;
-  bool closed_ = false;
+  // MainView.
+  void SetControlText(Control control, const std::string& text) override;
+  void SetChecked(Control control, bool checked) override;
+  void SetEnabled(Control control, bool enabled) override;
+  void SetSelectedIndex(Control control, int index) override;
+  int TitleLineCount() override;
+  std::string TitleLine(int index) override;
+  std::string TitleText() override;
+  void SetTitleText(const std::string& text) override;
+  void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) override;
+  void ShowError(const std::string& text) override;
+  std::optional<std::string> ChooseOutputFile(const std::string& folder) override;
+  void ShowAbout() override;
+  void Navigate(const std::string& path) override;
+  void ShowProgress() override;
+  void SetProgressText(const std::string& text) override;
+  void HideProgress() override;
+  void ProcessEvents() override;
+  void Close() override;
+  void CloseSoon() override;
+
+  MainPresenter presenter_;
   Anchors* anchors_ = nullptr;
   QObject* tabOrderWatcher_ = nullptr;
 
- public:
-  // The controls and components, named as the layout names them.
-  QObject* MainMenu1 = nullptr;
-  QFrame* CoolBar1 = nullptr;
-  QWidget* ToolBar1 = nullptr;
-  QToolButton* ToolButton1 = nullptr;
-  QToolButton* ToolButton2 = nullptr;
-  QToolButton* ToolButton3 = nullptr;
-  QMenu* File1 = nullptr;
-  QMenu* R1 = nullptr;
-  QMenu* Help1 = nullptr;
-  QAction* Exit1 = nullptr;
-  QAction* HTTP1 = nullptr;
-  QAction* About1 = nullptr;
-  TAboutDialog* AboutDialog1 = nullptr;
-  QStatusBar* StatusBar1 = nullptr;
-  QGroupBox* GroupBox1 = nullptr;
-  QLabel* FavoriteDir = nullptr;
-  QGroupBox* GroupBox2 = nullptr;
-  QRadioButton* RadioButton1 = nullptr;
-  QLabel* Image1 = nullptr;
-  QRadioButton* RadioButton2 = nullptr;
-  QLabel* Image2 = nullptr;
-  QGroupBox* GroupBox3 = nullptr;
-  TitleMemo* Memo1 = nullptr;
-  QGroupBox* GroupBox4 = nullptr;
-  QGroupBox* GroupBox5 = nullptr;
-  QLineEdit* Edit2 = nullptr;
-  QPushButton* Button2 = nullptr;
-  QCheckBox* CheckBox1 = nullptr;
-  QPushButton* Button3 = nullptr;
-  TPanelEx* PanelEx1 = nullptr;
-  QLineEdit* Edit3 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLineEdit* Edit1 = nullptr;
-  QGroupBox* GroupBox6 = nullptr;
-  QScrollArea* ScrollBox1 = nullptr;
-  QWebEngineView* WebBrowser1 = nullptr;
-  QComboBox* ComboBox1 = nullptr;
-  QCheckBox* CheckBox2 = nullptr;
+  // The controls and components, named (and given object names) as the layout names
+  // them; docs/controls.md lists their kinds, positions and sizes.
+  QObject* MainMenu1 = nullptr;           // the menus' owner
+  QFrame* CoolBar1 = nullptr;             // the band along the top holding the tool bar
+  QWidget* ToolBar1 = nullptr;            // the tool bar that serves as the menu bar
+  QToolButton* ToolButton1 = nullptr;     // drops down the File menu
+  QToolButton* ToolButton2 = nullptr;     // drops down the Run menu
+  QToolButton* ToolButton3 = nullptr;     // drops down the Help menu
+  QMenu* File1 = nullptr;                 // the File menu
+  QMenu* R1 = nullptr;                    // the Run menu
+  QMenu* Help1 = nullptr;                 // the Help menu
+  QAction* Exit1 = nullptr;               // File > Exit (Ctrl+Q)
+  QAction* HTTP1 = nullptr;               // Run > convert: the create command (Ctrl+R)
+  QAction* About1 = nullptr;              // Help > version information
+  TAboutDialog* AboutDialog1 = nullptr;   // the About box
+  QStatusBar* StatusBar1 = nullptr;       // the empty status bar
+  QGroupBox* GroupBox1 = nullptr;         // frames the favorites folder
+  QLabel* FavoriteDir = nullptr;          // the favorites folder's path
+  QGroupBox* GroupBox2 = nullptr;         // frames the output type
+  QRadioButton* RadioButton1 = nullptr;   // output type: one page
+  QLabel* Image1 = nullptr;               // miniature of one page
+  QRadioButton* RadioButton2 = nullptr;   // output type: one page per folder
+  QLabel* Image2 = nullptr;               // miniature of a tree of pages
+  QGroupBox* GroupBox3 = nullptr;         // frames the title
+  TitleMemo* Memo1 = nullptr;             // the title lines
+  QGroupBox* GroupBox4 = nullptr;         // frames the return link
+  QGroupBox* GroupBox5 = nullptr;         // frames the output file
+  QLineEdit* Edit2 = nullptr;             // the output file's path
+  QPushButton* Button2 = nullptr;         // browse for the output file
+  QCheckBox* CheckBox1 = nullptr;         // whether the return link is written
+  QPushButton* Button3 = nullptr;         // create: the window's default button
+  TPanelEx* PanelEx1 = nullptr;           // enables the return link's caption and URL
+  QLineEdit* Edit3 = nullptr;             // the return link's URL
+  QLabel* Label2 = nullptr;               // labels the URL
+  QLabel* Label1 = nullptr;               // labels the caption
+  QLineEdit* Edit1 = nullptr;             // the return link's caption
+  QGroupBox* GroupBox6 = nullptr;         // frames the style settings
+  QScrollArea* ScrollBox1 = nullptr;      // holds the preview
+  QWebEngineView* WebBrowser1 = nullptr;  // the style preview
+  QComboBox* ComboBox1 = nullptr;         // the style sheet
+  QCheckBox* CheckBox2 = nullptr;         // links open in a new window
 
   // Set only while a generation runs.
-  QWidget* WorkForm = nullptr;
-  QLabel* WorkLabel = nullptr;
+  QWidget* WorkForm = nullptr;  // the "Working" window
+  QLabel* WorkLabel = nullptr;  // its progress text
 };
 
 }  // namespace favpage::ui

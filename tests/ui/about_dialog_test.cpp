@@ -63,7 +63,7 @@ void AboutDialogTest::mainWindowValuesLayOutTheBox() {
       folder.Host("favpage.png"),
       favpage::test::ReadBytes(std::filesystem::path(FAVPAGE_DATA_DIR) / "favpage.png"));
   auto window = StartWindow(folder);
-  TAboutDialog& about = *window->AboutDialog1;
+  TAboutDialog& about = *window->findChild<TAboutDialog*>(QStringLiteral("AboutDialog1"));
   QCOMPARE(about.FAppName, U("Mirel Favorite Manager"));
   QCOMPARE(about.FVersion, U("★ﾊﾞｰｼﾞｮﾝ 1.02 【平成17年6月15日（水）】"));
   QCOMPARE(about.FFormPosition, TAboutDialog::fpScreenCenter);

@@ -55,14 +55,14 @@ std::map<std::string, std::string> Files(const std::filesystem::path& dir) {
 
 void PrepareRun(ui::TPlatform& window, const ProgramFolder& folder, int outType) {
   std::filesystem::create_directories(folder.Host("out"));
-  window.SetOutName(folder.Internal("out/links.html"));
-  window.SetOutType(static_cast<std::uint8_t>(outType));
-  window.SetReturnFlag(true);
-  window.SetReturnLine(test::Sjis("トップ"));
-  window.SetReturnURL("http://example.jp/");
-  window.SetStyleType(2);
-  window.SetBlankTarget(true);
-  window.SetText(test::Sjis("リンク集\r\nmy links\r\n"));
+  window.Presenter().SetOutName(folder.Internal("out/links.html"));
+  window.Presenter().SetOutType(static_cast<std::uint8_t>(outType));
+  window.Presenter().SetReturnFlag(true);
+  window.Presenter().SetReturnLine(test::Sjis("トップ"));
+  window.Presenter().SetReturnURL("http://example.jp/");
+  window.Presenter().SetStyleType(2);
+  window.Presenter().SetBlankTarget(true);
+  window.Presenter().SetText(test::Sjis("リンク集\r\nmy links\r\n"));
 }
 
 }  // namespace
@@ -71,7 +71,7 @@ void GenerationWindowTest::emptyNameAsksForOneAndWritesNothing() {
   ProgramFolder folder;
   auto window = StartWindow(folder);
   const auto before = Files(folder.Host(""));
-  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(*window, "Button3"), Qt::LeftButton);
   const auto messages = TakeMessages();
   QCOMPARE(messages.size(), std::size_t(1));
   QCOMPARE(messages[0].text, U("出力するﾌｧｲﾙ名を指定して下さい."));
@@ -79,7 +79,7 @@ void GenerationWindowTest::emptyNameAsksForOneAndWritesNothing() {
   QCOMPARE(messages[0].icon, QMessageBox::Question);
   QCOMPARE(CountTopLevel("WorkForm"), 0);
   QVERIFY(Files(folder.Host("")) == before);
-  QVERIFY(window->Button3->isEnabled());
+  QVERIFY(Find<QPushButton>(*window, "Button3")->isEnabled());
 }
 
 void GenerationWindowTest::pagesAsTheCoreWritesThem_data() {
@@ -93,12 +93,12 @@ void GenerationWindowTest::pagesAsTheCoreWritesThem() {
   ProgramFolder folder;
   auto window = StartWindow(folder);
   PrepareRun(*window, folder, outType);
-  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(*window, "Button3"), Qt::LeftButton);
   Settle();
   QVERIFY(TakeMessages().empty());
 
   // The same run through the core alone, into a folder of its own.
-  SettingsState state = window->State();
+  SettingsState state = window->Presenter().State();
   std::filesystem::create_directories(folder.Host("expected"));
   state.OutName = folder.Internal("expected/links.html");
   MemoryTitleText titles;
@@ -115,7 +115,7 @@ void GenerationWindowTest::pagesAsTheCoreWritesThem() {
   QVERIFY(page.find("mirelstyle1.css") != std::string::npos);
   QVERIFY(page.find("http://example.jp/") != std::string::npos);
   QCOMPARE(CountTopLevel("WorkForm"), 0);
-  QVERIFY(window->WorkForm == nullptr);
+  QVERIFY(ShownTopLevel("WorkForm") == nullptr);
 }
 
 void GenerationWindowTest::progressWindowDuringTheRun() {
@@ -125,7 +125,7 @@ void GenerationWindowTest::progressWindowDuringTheRun() {
   bool seen = false;
   QTimer::singleShot(0, window.get(), [&] {
     seen = true;
-    QWidget* form = window->WorkForm;
+    QWidget* form = ShownTopLevel("WorkForm");
     QVERIFY(form != nullptr);
     QCOMPARE(form->objectName(), U("WorkForm"));
     QVERIFY(form->isVisible());
@@ -139,13 +139,13 @@ void GenerationWindowTest::progressWindowDuringTheRun() {
     QVERIFY(window->isEnabled());
     QVERIFY((form->frameGeometry().center() - window->frameGeometry().center()).manhattanLength() <=
             2);
-    QCOMPARE(window->WorkLabel->pos(), QPoint(8, 8));
-    QCOMPARE(window->WorkLabel->font().pointSize(), 10);
-    QVERIFY(window->WorkLabel->font().bold());
+    QCOMPARE(Find<QLabel>(*form, "WorkLabel")->pos(), QPoint(8, 8));
+    QCOMPARE(Find<QLabel>(*form, "WorkLabel")->font().pointSize(), 10);
+    QVERIFY(Find<QLabel>(*form, "WorkLabel")->font().bold());
   });
-  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(*window, "Button3"), Qt::LeftButton);
   QVERIFY(seen);
-  QVERIFY(window->WorkForm == nullptr);
+  QVERIFY(ShownTopLevel("WorkForm") == nullptr);
   QCOMPARE(CountTopLevel("WorkForm"), 1);  // destroyed once pending events are handled,
   for (QWidget* widget : QApplication::topLevelWidgets()) {  // but off the screen at once
     if (widget->objectName() == U("WorkForm")) QVERIFY(!widget->isVisible());
@@ -159,7 +159,7 @@ void GenerationWindowTest::missingStyleSheetIsShownAfterThePages() {
   auto window = StartWindow(folder);
   PrepareRun(*window, folder, 0);
   std::filesystem::remove(folder.Host("mirelstyle1.css"));
-  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(*window, "Button3"), Qt::LeftButton);
   Settle();
   const auto messages = TakeMessages();
   QCOMPARE(messages.size(), std::size_t(1));
@@ -169,8 +169,8 @@ void GenerationWindowTest::missingStyleSheetIsShownAfterThePages() {
   QVERIFY(std::filesystem::exists(folder.Host("out/links.html")));
   QVERIFY(!std::filesystem::exists(folder.Host("out/mirelstyle1.css")));
   QCOMPARE(CountTopLevel("WorkForm"), 0);
-  QVERIFY(window->Button3->isEnabled());
-  QVERIFY(window->HTTP1->isEnabled());
+  QVERIFY(Find<QPushButton>(*window, "Button3")->isEnabled());
+  QVERIFY(Find<QAction>(*window, "HTTP1")->isEnabled());
 }
 
 void GenerationWindowTest::failedRunIsOffTheScreenBeforeItsError_data() {
@@ -189,7 +189,7 @@ void GenerationWindowTest::failedRunIsOffTheScreenBeforeItsError() {
   if (cause == U("style")) std::filesystem::remove(folder.Host("mirelstyle1.css"));
   // A folder where the page should go: creating the page fails, whoever runs the test.
   if (cause == U("page")) std::filesystem::create_directories(folder.Host("out/links.html"));
-  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(*window, "Button3"), Qt::LeftButton);
   const auto messages = TakeMessages();
   QCOMPARE(messages.size(), std::size_t(1));
   QCOMPARE(messages[0].icon, QMessageBox::Critical);
@@ -206,22 +206,22 @@ void GenerationWindowTest::secondStartDuringARunIsIgnored() {
   PrepareRun(*window, folder, 1);
   int formsDuringRun = -1;
   QTimer::singleShot(0, window.get(), [&] {
-    QVERIFY(window->RunInProgress());
-    QVERIFY(!window->Button3->isEnabled());
-    QVERIFY(!window->HTTP1->isEnabled());
-    QTest::mouseClick(window->Button3, Qt::LeftButton);
-    window->HTTP1->trigger();
+    QVERIFY(window->Presenter().RunInProgress());
+    QVERIFY(!Find<QPushButton>(*window, "Button3")->isEnabled());
+    QVERIFY(!Find<QAction>(*window, "HTTP1")->isEnabled());
+    QTest::mouseClick(Find<QPushButton>(*window, "Button3"), Qt::LeftButton);
+    Find<QAction>(*window, "HTTP1")->trigger();
     QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
-    window->Edit2->setFocus();
-    QTest::keyClick(window->Edit2, Qt::Key_Return);
-    window->Button3Click();  // even a direct call does not nest
+    Find<QLineEdit>(*window, "Edit2")->setFocus();
+    QTest::keyClick(Find<QLineEdit>(*window, "Edit2"), Qt::Key_Return);
+    window->Presenter().Button3Click();  // even a direct call does not nest
     formsDuringRun = CountTopLevel("WorkForm");
   });
-  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(*window, "Button3"), Qt::LeftButton);
   QCOMPARE(formsDuringRun, 1);
-  QVERIFY(!window->RunInProgress());
-  QVERIFY(window->Button3->isEnabled());
-  QVERIFY(window->HTTP1->isEnabled());
+  QVERIFY(!window->Presenter().RunInProgress());
+  QVERIFY(Find<QPushButton>(*window, "Button3")->isEnabled());
+  QVERIFY(Find<QAction>(*window, "HTTP1")->isEnabled());
   Settle();
   QVERIFY(TakeMessages().empty());
   QCOMPARE(CountTopLevel("WorkForm"), 0);
@@ -237,7 +237,7 @@ void GenerationWindowTest::closeDuringARunWaitsForItsEnd() {
     QVERIFY(window->isVisible());
     QVERIFY(!std::filesystem::exists(folder.SettingsFile()));
   });
-  QTest::mouseClick(window->Button3, Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(*window, "Button3"), Qt::LeftButton);
   QVERIFY(!closedDuringRun);
   QVERIFY(std::filesystem::exists(folder.Host("out/mirelstyle1.css")));  // the run completed
   QTRY_VERIFY(!window->isVisible());

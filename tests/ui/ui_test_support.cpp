@@ -65,6 +65,13 @@ int CountTopLevel(const QString& name) {
   return count;
 }
 
+QWidget* ShownTopLevel(const QString& name) {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == name && widget->isVisible()) return widget;
+  }
+  return nullptr;
+}
+
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace favpage::uitest

@@ -65,6 +65,8 @@ void Settle();
 
 // The top-level widgets named `name` (the progress window, the About box).
 int CountTopLevel(const QString& name);
+// The visible top-level widget named `name`, or null.
+QWidget* ShownTopLevel(const QString& name);
 
 QString U(const char* utf8);
 

@@ -1,0 +1,289 @@
+#include "ui/presenter/main_presenter.h"
+
+#include <exception>
+#include <optional>
+#include <utility>
+
+#include "base/io_error.h"
+#include "base/messages.h"
+#include "base/sjis.h"
+#include "generate/generation_command.h"
+#include "platform/codepage.h"
+#include "platform/folders.h"
+#include "platform/host_path.h"
+#include "settings/settings_file.h"
+#include "text/path_rules.h"
+
+namespace favpage::ui {
+namespace {
+
+// The edit control's line buffer: a longer display line is read cut to this many bytes.
+constexpr std::size_t kTitleLineLimit = 4096;
+
+// Cuts at the limit without splitting a double-byte character.
+std::string CutToLimit(std::string line) {
+  if (line.size() <= kTitleLineLimit) return line;
+  std::size_t end = 0;
+  while (end < kTitleLineLimit) {
+    const std::size_t next = end + CharLength(line, end);
+    if (next > kTitleLineLimit) break;
+    end = next;
+  }
+  line.resize(end);
+  return line;
+}
+
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
+}  // namespace
+
+MainPresenter::MainPresenter(MainView& view, std::string exePath)
+    : view_(view), exePath_(std::move(exePath)) {}
+
+std::string MainPresenter::ExeFolder() const { return ExtractFilePath(exePath_); }
+
+template <typename Step>
+void MainPresenter::Guarded(Step step) {
+  try {
+    step();
+  } catch (const std::exception& error) {
+    view_.ShowError(platform::ToHostText(DisplayMessage(error.what())));
+  }
+}
+
+bool MainPresenter::Start() {
+  Guarded([this] { FormCreate(); });
+  return !closed_;
+}
+
+// Setters.
+
+void MainPresenter::SetOutName(const std::string& value) {
+  state_.OutName = value;
+  view_.SetControlText(Control::Edit2, platform::ToHostPath(state_.OutName));
+}
+
+void MainPresenter::SetReturnFlag(bool value) {
+  state_.ReturnFlag = value;
+  view_.SetEnabled(Control::PanelEx1, value);
+  view_.SetChecked(Control::CheckBox1, state_.ReturnFlag);
+}
+
+void MainPresenter::SetReturnLine(const std::string& value) {
+  state_.ReturnLine = value;
+  view_.SetControlText(Control::Edit1, platform::SjisToUtf8(state_.ReturnLine));
+}
+
+void MainPresenter::SetReturnURL(const std::string& value) {
+  state_.ReturnURL = value;
+  view_.SetControlText(Control::Edit3, platform::SjisToUtf8(state_.ReturnURL));
+}
+
+void MainPresenter::SetOutType(std::uint8_t value) {
+  state_.OutType = value;
+  if (value == 0) view_.SetChecked(Control::RadioButton1, true);
+  if (value == 1) view_.SetChecked(Control::RadioButton2, true);
+}
+
+void MainPresenter::SetStyleType(std::int32_t value) {
+  state_.StyleType = value;
+  shownStyle_ = value >= 0 && value < kStyleChoiceCount ? value : -1;
+  view_.SetSelectedIndex(Control::ComboBox1, shownStyle_);
+}
+
+void MainPresenter::SetBlankTarget(bool value) {
+  state_.SetBlank = value;
+  view_.SetChecked(Control::CheckBox2, value);
+}
+
+// Handlers. An edit keeps the field's exact bytes while it shows them, so a value that
+// the conversion for display cannot carry back unchanged survives until the user edits it.
+
+void MainPresenter::Edit2Change(const std::string& text) {
+  if (text != platform::ToHostPath(state_.OutName)) state_.OutName = platform::FromHostPath(text);
+}
+
+void MainPresenter::Edit1Change(const std::string& text) {
+  if (text != platform::SjisToUtf8(state_.ReturnLine))
+    state_.ReturnLine = platform::Utf8ToSjis(text);
+}
+
+void MainPresenter::Edit3Change(const std::string& text) {
+  if (text != platform::SjisToUtf8(state_.ReturnURL)) state_.ReturnURL = platform::Utf8ToSjis(text);
+}
+
+void MainPresenter::CheckBox1Click(bool checked) {
+  state_.ReturnFlag = checked;
+  view_.SetEnabled(Control::PanelEx1, state_.ReturnFlag);
+}
+
+void MainPresenter::CheckBox2Click(bool checked) { SetBlankTarget(checked); }
+
+void MainPresenter::RadioButton1Click() { state_.OutType = 0; }
+
+void MainPresenter::RadioButton2Click() { state_.OutType = 1; }
+
+void MainPresenter::ComboBox1Change(int index) {
+  Guarded([this, index] { BuildPreview(index); });
+}
+
+void MainPresenter::BuildPreview(int index) {
+  shownStyle_ = index;
+  state_.StyleType = index;
+  BuildPreviewPage(state_.StyleType, ExeFolder(), *this);
+}
+
+void MainPresenter::Memo1Change() {
+  if (!loadingTitle_) titleGuard_.MarkEdited();
+}
+
+void MainPresenter::Button2Click() {
+  Guarded([this] {
+    std::string folder;
+    {
+      const SettingsFile settings(StoredSettingsPath(exePath_));
+      folder = ReadOutputDir(settings);
+    }
+    const std::optional<std::string> chosen = view_.ChooseOutputFile(platform::ToHostPath(folder));
+    if (!chosen) return;
+    const std::string path = platform::FromHostPath(*chosen);
+    SetOutName(path);
+    SettingsFile settings(StoredSettingsPath(exePath_));
+    WriteOutputDir(settings, path);
+  });
+}
+
+void MainPresenter::Button3Click() {
+  // The run processes window messages, so the create command could be started again or
+  // the window closed in its middle: both wait until the run has ended.
+  if (running_) return;
+  running_ = true;
+  SetRunControlsEnabled(false);
+  struct RunEnd {
+    MainPresenter* presenter;
+    ~RunEnd() {
+      presenter->running_ = false;
+      presenter->SetRunControlsEnabled(true);
+      if (presenter->closeAfterRun_) {
+        presenter->closeAfterRun_ = false;
+        presenter->view_.CloseSoon();
+      }
+    }
+  };
+  Guarded([this] {
+    const RunEnd runEnd{this};
+    RunGenerationCommand(state_, *this, *this, *this, ExeFolder());
+  });
+}
+
+void MainPresenter::SetRunControlsEnabled(bool enabled) {
+  view_.SetEnabled(Control::Button3, enabled);
+  view_.SetEnabled(Control::HTTP1, enabled);
+}
+
+void MainPresenter::Exit1Click() { view_.Close(); }
+
+void MainPresenter::About1Click() { view_.ShowAbout(); }
+
+// Start-up and shut-down.
+
+void MainPresenter::FormCreate() {
+  view_.ProcessEvents();
+  state_.FavoritePath = kFavoritePathPlaceholder;
+  const SettingsFile settings(StoredSettingsPath(exePath_));
+  const SettingsState stored = ReadStoredSettings(settings);
+  SetOutName(stored.OutName);
+  SetOutType(stored.OutType);
+  SetReturnFlag(stored.ReturnFlag);
+  SetReturnLine(stored.ReturnLine);
+  SetReturnURL(stored.ReturnURL);
+  SetStyleType(stored.StyleType);
+  SetBlankTarget(stored.SetBlank);
+  BuildPreview(shownStyle_);
+  loadingTitle_ = true;
+  struct LoadEnd {
+    bool& loading;
+    ~LoadEnd() { loading = false; }
+  } loadEnd{loadingTitle_};
+  titleGuard_.Load(StoredTitlePath(exePath_), *this);
+  LocateFavorites();
+  view_.SetControlText(Control::FavoriteDir, platform::ToHostPath(state_.FavoritePath));
+}
+
+void MainPresenter::LocateFavorites() {
+  std::string path;
+  if (platform::FavoritesFolder(path)) {
+    state_.FavoritePath = path;
+    return;
+  }
+  ShowMessage(msg::kFavoritesNotFound, msg::kErrorCaption, MessageKind::kError);
+  view_.Close();
+}
+
+void MainPresenter::FormClose() {
+  SettingsFile settings(StoredSettingsPath(exePath_));
+  WriteStoredSettings(settings, state_);
+  titleGuard_.Save(StoredTitlePath(exePath_), *this);
+}
+
+bool MainPresenter::CloseQuery() {
+  if (running_) {
+    closeAfterRun_ = true;
+    return false;
+  }
+  // Refused until FormClose has written everything: an error leaving it keeps the window.
+  bool written = false;
+  Guarded([this, &written] {
+    FormClose();
+    written = true;
+  });
+  if (written) closed_ = true;
+  return written;
+}
+
+// The core's host.
+
+int MainPresenter::LineCount() const { return view_.TitleLineCount(); }
+
+std::string MainPresenter::Line(int index) const {
+  return CutToLimit(platform::Utf8ToSjis(view_.TitleLine(index)));
+}
+
+std::string MainPresenter::Text() const {
+  return platform::Utf8ToSjis(ReplaceAll(view_.TitleText(), "\n", "\r\n"));
+}
+
+bool MainPresenter::SetText(const std::string& text) {
+  // Like the edit control, the text ends at a NUL.
+  const std::string shown = platform::SjisToUtf8(text.substr(0, text.find('\0')));
+  view_.SetTitleText(ReplaceAll(shown, "\r\n", "\n"));
+  return true;
+}
+
+void MainPresenter::RunStarted() { view_.ShowProgress(); }
+
+// A progress text may name a file: it is shown with the name's real characters.
+void MainPresenter::SetProgressText(const std::string& text) {
+  view_.SetProgressText(platform::ToHostText(text));
+}
+
+void MainPresenter::ProcessMessages() { view_.ProcessEvents(); }
+
+void MainPresenter::RunEnded() { view_.HideProgress(); }
+
+void MainPresenter::ShowMessage(const std::string& text, const std::string& caption,
+                                MessageKind kind) {
+  view_.ShowMessage(platform::ToHostText(text), platform::SjisToUtf8(caption), kind);
+}
+
+void MainPresenter::Navigate(const std::string& path) {
+  view_.Navigate(platform::ToHostPath(path));
+}
+
+}  // namespace favpage::ui

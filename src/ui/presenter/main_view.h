@@ -1,0 +1,75 @@
+// What the main window's logic asks of a window face (Qt widgets, native Win32, or a
+// recorder in tests): set and read what the controls show, and run the few modal and
+// host operations. Every text crossing this interface is host text (UTF-8, host paths);
+// the presenter converts to and from the core's Shift_JIS dialect.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "generate/host_seams.h"
+
+namespace favpage::ui {
+
+// The controls the logic sets, named as the layout names them; a face maps each to its
+// widget. A new control is one more name here and one more row in the face's map.
+enum class Control {
+  FavoriteDir,   // label: the favorites folder's path
+  RadioButton1,  // output type: one page
+  RadioButton2,  // output type: one page per folder
+  Edit2,         // the output file's path
+  CheckBox1,     // whether the return link is written
+  PanelEx1,      // the panel holding the return link's caption and URL
+  Edit1,         // the return link's caption
+  Edit3,         // the return link's URL
+  Button3,       // the create button
+  HTTP1,         // the create menu item
+  ComboBox1,     // the style list
+  CheckBox2,     // links open in a new window
+};
+
+class MainView {
+ public:
+  virtual ~MainView() = default;
+
+  // Shows `text` in an edit (from its start) or a label.
+  virtual void SetControlText(Control control, const std::string& text) = 0;
+  // Ticks a check box or selects a radio button (selecting never unselects the other).
+  virtual void SetChecked(Control control, bool checked) = 0;
+  virtual void SetEnabled(Control control, bool enabled) = 0;
+  // Selects the item at `index` of a list; -1 selects none.
+  virtual void SetSelectedIndex(Control control, int index) = 0;
+
+  // The title edit: its display lines as wrapped at its width, a last empty line not
+  // counted; its whole text with the typed or loaded line breaks as "\n"; replacing it.
+  virtual int TitleLineCount() = 0;
+  virtual std::string TitleLine(int index) = 0;
+  virtual std::string TitleText() = 0;
+  virtual void SetTitleText(const std::string& text) = 0;
+
+  // A modal message with one "OK" button.
+  virtual void ShowMessage(const std::string& text, const std::string& caption,
+                           MessageKind kind) = 0;
+  // The default error display: the application's title as caption, stop icon, "OK".
+  virtual void ShowError(const std::string& text) = 0;
+  // The modal file-save dialog opening in `folder`; the chosen path, or nothing when
+  // cancelled.
+  virtual std::optional<std::string> ChooseOutputFile(const std::string& folder) = 0;
+  // The modal About box; returns when it is dismissed.
+  virtual void ShowAbout() = 0;
+  // Shows the local file `path` in the preview.
+  virtual void Navigate(const std::string& path) = 0;
+
+  // The "Working" window of a run.
+  virtual void ShowProgress() = 0;
+  virtual void SetProgressText(const std::string& text) = 0;
+  virtual void HideProgress() = 0;
+  virtual void ProcessEvents() = 0;
+
+  // Asks the window to close, as its close box does; the face asks the presenter's
+  // CloseQuery whether it may. CloseSoon does the same once the current event is done.
+  virtual void Close() = 0;
+  virtual void CloseSoon() = 0;
+};
+
+}  // namespace favpage::ui

@@ -1,0 +1,590 @@
+// The main window's logic against a recording view: setters and handlers in step with the
+// state, the browse command, start-up and shut-down with their failures, the create run
+// with its re-entry and close rules, and the title lines the core reads.
+#include "ui/presenter/main_presenter.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/folders.h"
+#include "platform/host_path.h"
+#include "settings/settings_file.h"
+#include "support/test_support.h"
+
+namespace favpage::ui {
+namespace {
+
+struct Message {
+  std::string text;
+  std::string caption;  // empty for the default error display
+  bool error;
+};
+
+// A face without a toolkit: it remembers what each control shows, answers the dialogs
+// from a queue, keeps the title edit's text (one display line per typed line) and asks
+// the presenter before it closes, as a real window does.
+class RecordingView : public MainView {
+ public:
+  MainPresenter* presenter = nullptr;
+  std::map<Control, std::string> text;
+  std::map<Control, bool> checked{{Control::RadioButton1, true}};
+  std::map<Control, bool> enabled;
+  std::map<Control, int> selected{{Control::ComboBox1, -1}};
+  std::string title;
+  std::vector<Message> messages;
+  std::vector<std::string> log;  // the modal and host operations in order
+  std::deque<std::optional<std::string>> answers;
+  std::vector<std::string> askedFolders;
+  std::vector<std::string> navigated;
+  std::function<void()> duringEvents;  // runs inside ProcessEvents once, then is cleared
+  bool progressShown = false;
+  bool closed = false;
+  bool closePending = false;
+
+  bool Enabled(Control control) const {
+    const auto it = enabled.find(control);
+    return it == enabled.end() || it->second;
+  }
+
+  void SetControlText(Control control, const std::string& value) override {
+    text[control] = value;
+    // A real edit reports every change, also a programmatic one.
+    if (presenter == nullptr) return;
+    if (control == Control::Edit2) presenter->Edit2Change(value);
+    if (control == Control::Edit1) presenter->Edit1Change(value);
+    if (control == Control::Edit3) presenter->Edit3Change(value);
+  }
+  void SetChecked(Control control, bool value) override {
+    if (value && control == Control::RadioButton1) checked[Control::RadioButton2] = false;
+    if (value && control == Control::RadioButton2) checked[Control::RadioButton1] = false;
+    checked[control] = value;
+  }
+  void SetEnabled(Control control, bool value) override { enabled[control] = value; }
+  void SetSelectedIndex(Control control, int index) override { selected[control] = index; }
+
+  int TitleLineCount() override { return static_cast<int>(Lines().size()); }
+  std::string TitleLine(int index) override { return Lines().at(index); }
+  std::string TitleText() override { return title; }
+  void SetTitleText(const std::string& value) override {
+    title = value;
+    if (presenter != nullptr) presenter->Memo1Change();
+  }
+  // The user types into the title edit.
+  void TypeTitle(const std::string& value) {
+    title = value;
+    presenter->Memo1Change();
+  }
+
+  void ShowMessage(const std::string& value, const std::string& caption,
+                   MessageKind kind) override {
+    messages.push_back({value, caption, kind == MessageKind::kError});
+    log.push_back("message");
+  }
+  void ShowError(const std::string& value) override {
+    messages.push_back({value, "", true});
+    log.push_back(progressShown ? "error over progress" : "error");
+  }
+  std::optional<std::string> ChooseOutputFile(const std::string& folder) override {
+    askedFolders.push_back(folder);
+    if (answers.empty()) return std::nullopt;
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void ShowAbout() override { log.push_back("about"); }
+  void Navigate(const std::string& path) override { navigated.push_back(path); }
+  void ShowProgress() override {
+    progressShown = true;
+    log.push_back("progress");
+  }
+  void SetProgressText(const std::string&) override {}
+  void HideProgress() override {
+    progressShown = false;
+    log.push_back("progress off");
+  }
+  void ProcessEvents() override {
+    if (!duringEvents) return;
+    auto events = std::move(duringEvents);
+    duringEvents = nullptr;
+    events();
+  }
+  void Close() override {
+    log.push_back("close");
+    if (presenter->CloseQuery()) closed = true;
+  }
+  void CloseSoon() override { closePending = true; }
+  // The event loop reaches a queued close.
+  void RunPendingClose() {
+    if (!std::exchange(closePending, false)) return;
+    Close();
+  }
+
+ private:
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = title.find('\n', start)) != std::string::npos; start = end + 1) {
+      lines.push_back(title.substr(start, end - start));
+    }
+    if (start < title.size()) lines.push_back(title.substr(start));
+    return lines;
+  }
+};
+
+constexpr char kTop[] = "<html><head>\r\n";
+constexpr char kBottom[] = "</head><body></body></html>\r\n";
+
+// The executable's folder with its data files and a home holding the favorites folder.
+class MainPresenterTest : public ::testing::Test {
+ protected:
+  MainPresenterTest() : home_("HOME", dir_.host().string().c_str()) {
+    test::WriteBytes(Host("sample-top.html"), kTop);
+    test::WriteBytes(Host("sample-bottom.html"), kBottom);
+    for (int i = 0; i < 3; ++i) {
+      test::WriteBytes(Host("mirelstyle" + std::to_string(i) + ".css"), "/* sheet */\r\n");
+    }
+    test::WriteShortcut(Host("Favorites/News.url"), "http://news.example.com/");
+    view_.presenter = &presenter_;
+  }
+
+  std::filesystem::path Host(std::string_view relative) const { return dir_.hostPath(relative); }
+  std::string Internal(std::string_view relative) const { return dir_.internal(relative); }
+  std::string Setting(const char* key) const {
+    return SettingsFile(Internal("favpage.INI")).ReadString(kSetupSection, key, "");
+  }
+  void MakeReadOnly(const std::filesystem::path& file, bool readOnly) {
+    std::filesystem::permissions(
+        file, std::filesystem::perms::owner_write,
+        readOnly ? std::filesystem::perm_options::remove : std::filesystem::perm_options::add);
+  }
+  // Ready for a run that writes into "out".
+  void PrepareRun(int outType) {
+    ASSERT_TRUE(presenter_.Start());
+    view_.log.clear();
+    std::filesystem::create_directories(Host("out"));
+    presenter_.SetOutName(Internal("out/links.html"));
+    presenter_.SetOutType(static_cast<std::uint8_t>(outType));
+    presenter_.SetStyleType(2);
+    presenter_.SetText("links\r\n");
+  }
+
+  test::TempDir dir_;
+  test::EnvOverride home_;
+  RecordingView view_;
+  MainPresenter presenter_{view_, dir_.internal("favpage")};
+};
+
+TEST_F(MainPresenterTest, FirstStartShowsTheDefaultsAndShutDownStoresThem) {
+  ASSERT_TRUE(presenter_.Start());
+  EXPECT_TRUE(view_.messages.empty());
+  EXPECT_EQ(view_.text[Control::Edit2], "");
+  EXPECT_TRUE(view_.checked[Control::RadioButton1]);
+  EXPECT_FALSE(view_.checked[Control::CheckBox1]);
+  EXPECT_FALSE(view_.Enabled(Control::PanelEx1));
+  EXPECT_EQ(view_.text[Control::Edit1], "ＨＰに戻る");
+  EXPECT_EQ(view_.text[Control::Edit3], kDefaultReturnURL);
+  EXPECT_EQ(view_.selected[Control::ComboBox1], 0);
+  EXPECT_FALSE(view_.checked[Control::CheckBox2]);
+  EXPECT_EQ(view_.title, "私のお気に入り\n");
+  EXPECT_EQ(test::ReadBytes(Host("sample.html")), std::string(kTop) + kBottom);
+  EXPECT_EQ(view_.navigated, std::vector<std::string>{Host("sample.html").string()});
+  std::string favorites;
+  ASSERT_TRUE(platform::FavoritesFolder(favorites));
+  EXPECT_EQ(presenter_.State().FavoritePath, favorites);
+  EXPECT_EQ(view_.text[Control::FavoriteDir], platform::ToHostPath(favorites));
+
+  view_.Close();
+  EXPECT_TRUE(view_.closed);
+  EXPECT_EQ(test::ReadBytes(Host("favpage.tit")), test::Sjis("私のお気に入り\r\n"));
+  EXPECT_EQ(Setting("OutType"), "0");
+  EXPECT_EQ(Setting("StyleType"), "0");
+}
+
+TEST_F(MainPresenterTest, SettingsRoundTripThroughHandlersAndANewStart) {
+  ASSERT_TRUE(presenter_.Start());
+  presenter_.Edit2Change("/srv/www/リンク.html");
+  presenter_.RadioButton2Click();
+  presenter_.CheckBox1Click(true);
+  presenter_.Edit1Change("戻る");
+  presenter_.Edit3Change("http://example.jp/");
+  presenter_.ComboBox1Change(3);
+  presenter_.CheckBox2Click(true);
+  view_.TypeTitle("リンク集\nsecond");
+  view_.Close();
+  ASSERT_TRUE(view_.closed);
+  EXPECT_EQ(test::ReadBytes(Host("favpage.tit")), test::Sjis("リンク集\r\nsecond"));
+
+  RecordingView view;
+  MainPresenter again(view, Internal("favpage"));
+  view.presenter = &again;
+  ASSERT_TRUE(again.Start());
+  const SettingsState& state = again.State();
+  EXPECT_EQ(state.OutName, platform::FromHostPath("/srv/www/リンク.html"));
+  EXPECT_EQ(int(state.OutType), 1);
+  EXPECT_TRUE(state.ReturnFlag);
+  EXPECT_EQ(state.ReturnLine, test::Sjis("戻る"));
+  EXPECT_EQ(state.ReturnURL, "http://example.jp/");
+  EXPECT_EQ(state.StyleType, 3);
+  EXPECT_TRUE(state.SetBlank);
+  EXPECT_EQ(view.text[Control::Edit2], platform::ToHostPath(state.OutName));
+  EXPECT_TRUE(view.checked[Control::RadioButton2]);
+  EXPECT_FALSE(view.checked[Control::RadioButton1]);
+  EXPECT_TRUE(view.Enabled(Control::PanelEx1));
+  EXPECT_TRUE(view.checked[Control::CheckBox1]);
+  EXPECT_EQ(view.selected[Control::ComboBox1], 3);
+  EXPECT_TRUE(view.checked[Control::CheckBox2]);
+  EXPECT_EQ(again.Text(), test::Sjis("リンク集\r\nsecond"));
+  EXPECT_NE(test::ReadBytes(Host("sample.html")).find("mirelstyle2.css"), std::string::npos);
+}
+
+TEST_F(MainPresenterTest, SettersStoreTheFieldAndShowWhatTheControlsCan) {
+  presenter_.SetOutName(test::Sjis("\\srv\\サイト\\links.html"));
+  EXPECT_EQ(view_.text[Control::Edit2],
+            platform::ToHostPath(test::Sjis("\\srv\\サイト\\links.html")));
+  EXPECT_EQ(presenter_.State().OutName, test::Sjis("\\srv\\サイト\\links.html"));
+
+  presenter_.SetReturnFlag(false);
+  EXPECT_FALSE(view_.Enabled(Control::PanelEx1));
+  EXPECT_FALSE(view_.checked[Control::CheckBox1]);
+  presenter_.SetReturnLine(test::Sjis("トップへ"));
+  EXPECT_EQ(view_.text[Control::Edit1], "トップへ");
+  EXPECT_EQ(presenter_.State().ReturnLine, test::Sjis("トップへ"));  // kept while unticked
+
+  presenter_.SetOutType(1);
+  EXPECT_TRUE(view_.checked[Control::RadioButton2]);
+  presenter_.SetOutType(7);  // held, while the radio buttons stay as they were
+  EXPECT_EQ(int(presenter_.State().OutType), 7);
+  EXPECT_TRUE(view_.checked[Control::RadioButton2]);
+
+  struct Case {
+    std::int32_t style;
+    int shown;
+  };
+  for (const Case c : {Case{3, 3}, Case{0, 0}, Case{4, -1}, Case{-1, -1}, Case{5, -1}}) {
+    presenter_.SetStyleType(c.style);
+    EXPECT_EQ(view_.selected[Control::ComboBox1], c.shown) << c.style;
+    EXPECT_EQ(presenter_.State().StyleType, c.style) << c.style;
+  }
+  EXPECT_TRUE(view_.navigated.empty());  // setting the style does not rebuild the preview
+
+  presenter_.SetBlankTarget(true);
+  EXPECT_TRUE(view_.checked[Control::CheckBox2]);
+}
+
+TEST_F(MainPresenterTest, EditsKeepTheStoredBytesUntilTheirTextChanges) {
+  // A value the edit shows as it is stays byte for byte when the edit reports it back.
+  const std::string nec = "\xED\x40";  // an NEC duplicate, shown as its IBM twin
+  presenter_.SetReturnURL(nec);
+  presenter_.Edit3Change(view_.text[Control::Edit3]);
+  EXPECT_EQ(presenter_.State().ReturnURL, nec);
+
+  struct Case {
+    void (MainPresenter::*change)(const std::string&);
+    std::string typed;
+    std::string SettingsState::*field;
+    std::string stored;
+  };
+  const Case cases[] = {
+      {&MainPresenter::Edit2Change, "/web/p.htmlページ", &SettingsState::OutName,
+       platform::FromHostPath("/web/p.htmlページ")},
+      {&MainPresenter::Edit1Change, "戻る", &SettingsState::ReturnLine, test::Sjis("戻る")},
+      {&MainPresenter::Edit3Change, "http://example.jp/", &SettingsState::ReturnURL,
+       "http://example.jp/"},
+  };
+  for (const Case& c : cases) {
+    (presenter_.*c.change)(c.typed);
+    EXPECT_EQ(presenter_.State().*c.field, c.stored) << c.typed;
+  }
+  EXPECT_EQ(presenter_.State().OutName, "\\web\\p.html" + test::Sjis("ページ"));
+}
+
+TEST_F(MainPresenterTest, ClicksStoreTheirChoice) {
+  presenter_.CheckBox1Click(true);
+  EXPECT_TRUE(presenter_.State().ReturnFlag);
+  EXPECT_TRUE(view_.Enabled(Control::PanelEx1));
+  presenter_.CheckBox1Click(false);
+  EXPECT_FALSE(presenter_.State().ReturnFlag);
+  EXPECT_FALSE(view_.Enabled(Control::PanelEx1));
+  presenter_.SetOutType(7);
+  presenter_.RadioButton1Click();
+  EXPECT_EQ(int(presenter_.State().OutType), 0);
+  presenter_.RadioButton2Click();
+  EXPECT_EQ(int(presenter_.State().OutType), 1);
+  presenter_.CheckBox2Click(true);
+  EXPECT_TRUE(presenter_.State().SetBlank);
+  EXPECT_TRUE(view_.checked[Control::CheckBox2]);
+  presenter_.About1Click();
+  EXPECT_EQ(view_.log, std::vector<std::string>{"about"});
+}
+
+TEST_F(MainPresenterTest, StyleChoiceRebuildsThePreviewAndReportsAMissingTemplate) {
+  presenter_.ComboBox1Change(3);
+  EXPECT_EQ(presenter_.State().StyleType, 3);
+  EXPECT_EQ(test::ReadBytes(Host("sample.html")),
+            std::string(kTop) +
+                "<link href=\"mirelstyle2.css\" rel=\"stylesheet\" type=\"text/css\">\r\n" +
+                kBottom);
+  ASSERT_EQ(view_.navigated.size(), 1u);
+
+  std::filesystem::remove(Host("sample-bottom.html"));
+  presenter_.ComboBox1Change(2);
+  EXPECT_EQ(presenter_.State().StyleType, 2);
+  ASSERT_EQ(view_.messages.size(), 1u);
+  EXPECT_EQ(view_.messages[0].text, "ファイルが見つかりません.");
+  EXPECT_EQ(view_.messages[0].caption, "");  // the default error display
+  EXPECT_EQ(view_.navigated.size(), 1u);     // the preview keeps its page
+}
+
+TEST_F(MainPresenterTest, StoredValuesTheControlsCannotShow) {
+  test::WriteBytes(Host("favpage.INI"), "[Setup]\r\nOutType=7\r\nStyleType=5\r\n");
+  ASSERT_TRUE(presenter_.Start());
+  EXPECT_EQ(int(presenter_.State().OutType), 7);
+  EXPECT_TRUE(view_.checked[Control::RadioButton1]);
+  EXPECT_EQ(view_.selected[Control::ComboBox1], -1);
+  EXPECT_EQ(presenter_.State().StyleType, -1);  // taken back from the style list
+  view_.Close();
+  EXPECT_EQ(Setting("OutType"), "7");
+  EXPECT_EQ(Setting("StyleType"), "-1");
+}
+
+TEST_F(MainPresenterTest, BrowseTakesTheNameAndStoresItsFolderAtOnce) {
+  struct Case {
+    std::string chosen;  // host path
+    std::string outputDir;
+  };
+#ifdef _WIN32
+  const Case root{"C:\\links.html", "C:\\"};  // a drive root keeps its delimiter
+#else
+  const Case root{"/links.html", "\\"};
+#endif
+  for (const Case& c : {Case{Host("site/links.html").string(), Internal("site")}, root}) {
+    view_.answers.push_back(c.chosen);
+    presenter_.Button2Click();
+    EXPECT_EQ(view_.text[Control::Edit2], c.chosen);
+    EXPECT_EQ(presenter_.State().OutName, platform::FromHostPath(c.chosen));
+    EXPECT_EQ(Setting("OutputDir"), c.outputDir) << c.chosen;
+    EXPECT_EQ(Setting("OutName"), "");  // the name itself waits for shut-down
+  }
+  ASSERT_EQ(view_.askedFolders.size(), 2u);
+  EXPECT_EQ(view_.askedFolders[1], Host("site").string());
+}
+
+TEST_F(MainPresenterTest, BrowseCancelledChangesNothing) {
+  presenter_.SetOutName("\\old\\a.html");
+  view_.answers.push_back(std::nullopt);
+  presenter_.Button2Click();
+  EXPECT_EQ(view_.askedFolders.size(), 1u);
+  EXPECT_EQ(presenter_.State().OutName, "\\old\\a.html");
+  EXPECT_EQ(view_.text[Control::Edit2], platform::ToHostPath("\\old\\a.html"));
+  EXPECT_FALSE(std::filesystem::exists(Host("favpage.INI")));
+}
+
+TEST_F(MainPresenterTest, BrowseWithReadOnlySettingsStillTakesTheName) {
+  test::WriteBytes(Host("favpage.INI"), "[Setup]\r\n");
+  MakeReadOnly(Host("favpage.INI"), true);
+  view_.answers.push_back(Host("b.html").string());
+  presenter_.Button2Click();
+  EXPECT_EQ(presenter_.State().OutName, Internal("b.html"));
+  ASSERT_EQ(view_.messages.size(), 1u);
+  EXPECT_EQ(view_.messages[0].caption, "");
+  EXPECT_EQ(test::ReadBytes(Host("favpage.INI")), "[Setup]\r\n");
+  MakeReadOnly(Host("favpage.INI"), false);
+}
+
+TEST_F(MainPresenterTest, ShutDownFailureKeepsTheWindowOpenUntilTheCauseIsGone) {
+  struct Case {
+    const char* file;
+    const char* outTypeAfterFailure;  // what was written before the failure stays
+  };
+  for (const Case c : {Case{"favpage.INI", ""}, Case{"favpage.tit", "0"}}) {
+    std::filesystem::remove(Host("favpage.INI"));
+    test::WriteBytes(Host("favpage.tit"), "kept\r\n");
+    RecordingView view;
+    MainPresenter presenter(view, Internal("favpage"));
+    view.presenter = &presenter;
+    ASSERT_TRUE(presenter.Start());
+    if (std::string(c.file) == "favpage.INI") test::WriteBytes(Host(c.file), "[Setup]\r\n");
+    MakeReadOnly(Host(c.file), true);
+    presenter.SetText("changed\r\n");
+
+    view.Close();
+    EXPECT_FALSE(view.closed) << c.file;
+    ASSERT_EQ(view.messages.size(), 1u) << c.file;
+    EXPECT_EQ(view.messages[0].caption, "");
+    EXPECT_EQ(test::ReadBytes(Host("favpage.tit")), "kept\r\n");
+    EXPECT_EQ(Setting("OutType"), c.outTypeAfterFailure) << c.file;
+
+    MakeReadOnly(Host(c.file), false);
+    view.Close();
+    EXPECT_TRUE(view.closed) << c.file;
+    EXPECT_EQ(test::ReadBytes(Host("favpage.tit")), "changed\r\n");
+  }
+}
+
+TEST_F(MainPresenterTest, FailedStartSkipsTheRestAndGuardsTheTitleFile) {
+  test::WriteBytes(Host("favpage.tit"), test::Sjis("大事なタイトル\r\n"));
+  std::filesystem::remove(Host("sample-top.html"));
+  ASSERT_TRUE(presenter_.Start());  // the program runs on
+  ASSERT_EQ(view_.messages.size(), 1u);
+  EXPECT_EQ(view_.messages[0].text, "ファイルが見つかりません.");
+  EXPECT_EQ(presenter_.LineCount(), 0);
+  EXPECT_EQ(view_.text.count(Control::FavoriteDir), 0u);
+  EXPECT_EQ(presenter_.State().FavoritePath, kFavoritePathPlaceholder);
+
+  view_.Close();
+  EXPECT_TRUE(view_.closed);
+  EXPECT_EQ(test::ReadBytes(Host("favpage.tit")), test::Sjis("大事なタイトル\r\n"));
+  EXPECT_TRUE(std::filesystem::exists(Host("favpage.INI")));
+}
+
+TEST_F(MainPresenterTest, TitleEditedAfterAFailedStartIsSaved) {
+  test::WriteBytes(Host("favpage.tit"), "old\r\n");
+  std::filesystem::remove(Host("sample-top.html"));
+  presenter_.Start();
+  view_.TypeTitle("new");
+  view_.Close();
+  EXPECT_EQ(test::ReadBytes(Host("favpage.tit")), "new");
+}
+
+TEST_F(MainPresenterTest, UneditedTitleFileIsLeftByteForByte) {
+  for (const std::string& stored :
+       {std::string("Caf\xE9\r\n"), std::string("\xED\x40\r\n"),
+        std::string("caf\xC3\xA9 \xE3\x81\x82\n"), test::Sjis("表示\r\nB")}) {
+    test::WriteBytes(Host("favpage.tit"), stored);
+    RecordingView view;
+    MainPresenter presenter(view, Internal("favpage"));
+    view.presenter = &presenter;
+    ASSERT_TRUE(presenter.Start());
+    view.Close();
+    EXPECT_TRUE(view.closed);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(test::ReadBytes(Host("favpage.tit")), stored);
+  }
+}
+
+#ifndef _WIN32  // a Windows host's Favorites folder is the shell's, not the test's
+TEST_F(MainPresenterTest, MissingFavoritesClosesTheWindowBeforeItIsShown) {
+  std::filesystem::remove_all(Host("Favorites"));
+  EXPECT_FALSE(presenter_.Start());
+  ASSERT_EQ(view_.messages.size(), 1u);
+  EXPECT_EQ(view_.messages[0].text, "お気に入りが見つかりませんでした.");
+  EXPECT_EQ(view_.messages[0].caption, "エラー");
+  EXPECT_TRUE(view_.messages[0].error);
+  EXPECT_EQ(view_.log, (std::vector<std::string>{"message", "close"}));
+  EXPECT_EQ(Setting("OutType"), "0");  // the closing window wrote its state back
+  EXPECT_EQ(test::ReadBytes(Host("favpage.tit")), test::Sjis("私のお気に入り\r\n"));
+}
+#endif
+
+TEST_F(MainPresenterTest, EmptyNameAsksForOneAndWritesNothing) {
+  presenter_.Button3Click();
+  ASSERT_EQ(view_.messages.size(), 1u);
+  EXPECT_EQ(view_.messages[0].text, "出力するﾌｧｲﾙ名を指定して下さい.");
+  EXPECT_EQ(view_.messages[0].caption, "確認");
+  EXPECT_FALSE(view_.messages[0].error);
+  EXPECT_FALSE(view_.progressShown);
+  EXPECT_TRUE(view_.Enabled(Control::Button3));
+  EXPECT_TRUE(view_.Enabled(Control::HTTP1));
+}
+
+TEST_F(MainPresenterTest, RunWritesThePagesBehindItsProgressWindow) {
+  for (int outType : {0, 1}) {
+    PrepareRun(outType);
+    presenter_.Button3Click();
+    EXPECT_TRUE(view_.messages.empty()) << outType;
+    EXPECT_EQ(view_.log, (std::vector<std::string>{"progress", "progress off"}));
+    EXPECT_NE(test::ReadBytes(Host("out/links.html")).find("mirelstyle1.css"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(Host("out/mirelstyle1.css")));
+    view_.log.clear();
+    std::filesystem::remove_all(Host("out"));
+  }
+}
+
+TEST_F(MainPresenterTest, FailedRunShowsItsErrorAfterTheProgressWindowIsGone) {
+  PrepareRun(0);
+  std::filesystem::remove(Host("mirelstyle1.css"));
+  presenter_.Button3Click();
+  EXPECT_EQ(view_.log, (std::vector<std::string>{"progress", "progress off", "error"}));
+  ASSERT_EQ(view_.messages.size(), 1u);
+  EXPECT_EQ(view_.messages[0].text, "ファイルが見つかりません.");
+  EXPECT_TRUE(std::filesystem::exists(Host("out/links.html")));
+  EXPECT_FALSE(presenter_.RunInProgress());
+  EXPECT_TRUE(view_.Enabled(Control::Button3));
+  EXPECT_TRUE(view_.Enabled(Control::HTTP1));
+}
+
+TEST_F(MainPresenterTest, SecondStartDuringARunIsIgnored) {
+  PrepareRun(1);
+  int progressWindows = -1;
+  view_.duringEvents = [&] {
+    EXPECT_TRUE(presenter_.RunInProgress());
+    EXPECT_FALSE(view_.Enabled(Control::Button3));
+    EXPECT_FALSE(view_.Enabled(Control::HTTP1));
+    presenter_.Button3Click();
+    progressWindows = static_cast<int>(std::count(view_.log.begin(), view_.log.end(), "progress"));
+  };
+  presenter_.Button3Click();
+  EXPECT_EQ(progressWindows, 1);
+  EXPECT_FALSE(presenter_.RunInProgress());
+  EXPECT_TRUE(view_.Enabled(Control::Button3));
+  EXPECT_TRUE(view_.Enabled(Control::HTTP1));
+  EXPECT_TRUE(view_.messages.empty());
+}
+
+TEST_F(MainPresenterTest, CloseDuringARunWaitsForItsEnd) {
+  PrepareRun(0);
+  view_.duringEvents = [&] {
+    presenter_.Exit1Click();
+    EXPECT_FALSE(view_.closed);
+    EXPECT_FALSE(std::filesystem::exists(Host("favpage.INI")));
+  };
+  presenter_.Button3Click();
+  EXPECT_TRUE(std::filesystem::exists(Host("out/mirelstyle1.css")));  // the run completed
+  EXPECT_FALSE(view_.closed);
+  ASSERT_TRUE(view_.closePending);
+  view_.RunPendingClose();
+  EXPECT_TRUE(view_.closed);
+  EXPECT_EQ(Setting("OutType"), "0");
+  EXPECT_EQ(test::ReadBytes(Host("favpage.tit")), "links\r\n");
+}
+
+TEST_F(MainPresenterTest, TitleLinesAndTextAsTheCoreReadsThem) {
+  struct Case {
+    std::string stored;  // Shift_JIS, CR LF
+    std::string shown;   // what the edit holds
+    int lines;
+    std::string text;  // read back
+  };
+  const Case cases[] = {
+      {"", "", 0, ""},
+      {"\r\n", "\n", 1, "\r\n"},
+      {test::Sjis("一行目\r\nB\r\n"), "一行目\nB\n", 2, test::Sjis("一行目\r\nB\r\n")},
+      {std::string("A\0B", 3), "A", 1, "A"},  // the text ends at a NUL
+  };
+  for (const Case& c : cases) {
+    presenter_.SetText(c.stored);
+    EXPECT_EQ(view_.title, c.shown);
+    EXPECT_EQ(presenter_.LineCount(), c.lines);
+    EXPECT_EQ(presenter_.Text(), c.text);
+  }
+  presenter_.SetText(test::Sjis("一行目\r\nB"));
+  EXPECT_EQ(presenter_.Line(0), test::Sjis("一行目"));
+
+  // A line is read cut to 4096 bytes, a double-byte character straddling the limit left out.
+  presenter_.SetText(std::string(5000, 'a'));
+  EXPECT_EQ(presenter_.Line(0), std::string(4096, 'a'));
+  std::string mixed = "a";
+  for (int i = 0; i < 2100; ++i) mixed += test::Sjis("あ");
+  presenter_.SetText(mixed);
+  EXPECT_EQ(presenter_.Line(0), mixed.substr(0, 4095));
+}
+
+}  // namespace
+}  // namespace favpage::ui
