@@ -4,7 +4,7 @@
 
 #include "generate/heading_text.h"
 #include "platform/name_mapping.h"
-#include "text/utf8.h"
+#include "base/utf8.h"
 
 namespace favpage {
 

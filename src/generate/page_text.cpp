@@ -3,7 +3,7 @@
 #include "base/sjis.h"
 #include "platform/codepage.h"
 #include "platform/name_mapping.h"
-#include "text/utf8.h"
+#include "base/utf8.h"
 
 namespace favpage {
 namespace {

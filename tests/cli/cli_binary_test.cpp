@@ -13,6 +13,7 @@
 #include <regex>
 #include <set>
 
+#include "base/utf8.h"
 #include "cli/run_binary.h"
 #include "platform/child_process.h"
 #include "platform/codepage.h"
@@ -194,24 +195,6 @@ TEST(CliBinary, ASecondRunOnTheSamePageStopsUntilTheFirstIsGone) {
   EXPECT_EQ(published.find("</HTML>"), published.rfind("</HTML>"));
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 // The file a browser opens for a relative HREF of a Shift_JIS page: character references
 // become their characters, text is Unicode, the URL path is UTF-8 and %XX is one byte.
 // Empty when the browser would not reach a file by that name at all.
@@ -224,7 +207,7 @@ std::string BrowserTarget(const std::string& href) {
     std::smatch match;
     const std::string rest = href.substr(i);
     if (std::regex_search(rest, match, std::regex("^&#x([0-9A-Fa-f]+);"))) {
-      AppendUtf8(name, static_cast<char32_t>(std::stoul(match[1], nullptr, 16)));
+      favpage::AppendUtf8(name, static_cast<char32_t>(std::stoul(match[1], nullptr, 16)));
       i += match.length(0);
     } else if (href[i] == '%' && i + 2 < href.size()) {
       name += static_cast<char>(std::stoi(href.substr(i + 1, 2), nullptr, 16));

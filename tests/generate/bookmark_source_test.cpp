@@ -10,7 +10,7 @@
 #include "generate/generation_command.h"
 #include "generate/source_factory.h"
 #include "generate_fixture.h"
-#include "text/utf8.h"
+#include "base/utf8.h"
 
 namespace favpage::test {
 namespace {

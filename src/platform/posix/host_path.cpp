@@ -3,77 +3,11 @@
 #include <filesystem>
 
 #include "base/sjis.h"
+#include "base/utf8.h"
 #include "platform/name_mapping.h"
 
 namespace favpage::platform {
 namespace {
-
-bool IsContinuation(unsigned char byte) { return byte >= 0x80 && byte <= 0xBF; }
-
-// Host names are bytes, usually UTF-8. A byte that does not belong to a well-formed UTF-8
-// character (a stray continuation, an overlong form, an encoded surrogate, a cut
-// sequence) stands for itself as kRawByteBase + byte, so no name is lost.
-std::u32string DecodeUtf8(std::string_view utf8) {
-  std::u32string out;
-  out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead < 0x80) {
-      length = 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    }
-    bool valid = length != 0 && i + length <= utf8.size();
-    if (valid && length > 1) {
-      const auto second = static_cast<unsigned char>(utf8[i + 1]);
-      valid = second >= low && second <= high;
-      for (std::size_t k = 2; valid && k < length; ++k) {
-        valid = IsContinuation(static_cast<unsigned char>(utf8[i + k]));
-      }
-    }
-    if (!valid) {
-      out += kRawByteBase + lead;
-      ++i;
-      continue;
-    }
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    }
-    out += cp;
-    i += length;
-  }
-  return out;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 std::string EncodeUtf8(std::u32string_view codePoints) {
   std::string out;
@@ -144,7 +78,7 @@ std::string ToHostText(std::string_view internalText) { return HostFromInternal(
 
 std::string FromHostPath(std::string_view hostPath) {
   if (PlainAsciiHostText(hostPath)) return SwapByte(hostPath, '/', '\\');
-  return InternalFromCodePoints(DecodeUtf8(hostPath), U'/');
+  return InternalFromCodePoints(Utf8ToCodePoints(hostPath), U'/');
 }
 
 bool AbsoluteUserPath(std::string_view typedUtf8, std::string& internalPath) {

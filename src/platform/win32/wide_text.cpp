@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/sjis.h"
+#include "base/utf8.h"
 #include "platform/name_mapping.h"
 
 namespace favpage::platform::win32 {
@@ -34,24 +35,6 @@ bool AppendRun(std::string_view run, std::wstring& out) {
   out.resize(at + static_cast<std::size_t>(needed));
   MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, run.data(), size, out.data() + at, needed);
   return true;
-}
-
-void AppendCodePoint(char32_t c, std::string& out) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 bool IsContinuation(unsigned char byte) { return byte >= 0x80 && byte <= 0xBF; }
@@ -171,11 +154,11 @@ std::string WideToUtf8(std::wstring_view wide) {
     const unsigned unit = wide[i];
     if (IsHighSurrogate(unit) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) {
       const unsigned low = wide[++i];
-      AppendCodePoint(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00), out);
+      AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
     } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
-      AppendCodePoint(kReplacement, out);
+      AppendUtf8(out, kReplacement);
     } else {
-      AppendCodePoint(unit, out);
+      AppendUtf8(out, unit);
     }
   }
   return out;
