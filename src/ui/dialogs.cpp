@@ -1,9 +1,15 @@
 #include "ui/dialogs.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <utility>
 
+#include "ui/fonts.h"
 #include "ui/placement.h"
 #include "ui/ui_strings.h"
 
@@ -63,5 +69,44 @@ void SaveDialogs::SetNextAnswer(std::optional<QString> answer) {
 }
 
 QString SaveDialogs::LastFolder() { return lastFolder; }
+
+std::optional<int> SourceDialogs::Choose(QWidget* parent, const QStringList& choices, int current) {
+  QDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("SourceDialog"));
+  dialog.setWindowTitle(Str(str::kSourceCaption));
+  dialog.setFont(WindowFont());
+  auto* list = new QListWidget(&dialog);
+  list->setObjectName(QStringLiteral("SourceList"));
+  list->addItems(choices);
+  list->setCurrentRow(current);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  buttons->button(QDialogButtonBox::Ok)->setText(Str(str::kOk));
+  buttons->button(QDialogButtonBox::Cancel)->setText(Str(str::kCancel));
+  // Nothing to confirm until a choice is selected.
+  auto updateOk = [list, buttons] {
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(list->currentRow() >= 0);
+  };
+  updateOk();
+  QObject::connect(list, &QListWidget::currentRowChanged, &dialog, updateOk);
+  QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(list);
+  layout->addWidget(buttons);
+  dialog.resize(280, 200);
+  if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
+  return list->currentRow();
+}
+
+std::optional<QString> SourceDialogs::ChooseFile(QWidget* parent, const QString& folder) {
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(Str(str::kBookmarksFilter).split(QStringLiteral(";;")));
+  if (!folder.isEmpty()) dialog.setDirectory(folder);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst();
+}
 
 }  // namespace favpage::ui

@@ -44,4 +44,13 @@ class SaveDialogs {
   static QString LastFolder();
 };
 
+// The source chooser: a modal list of `choices` with OK and Cancel, `current` selected
+// (-1: none); a double click confirms. The confirmed index, or nothing when cancelled.
+// Then, for a bookmarks file, a file-open dialog opening in `folder`.
+class SourceDialogs {
+ public:
+  static std::optional<int> Choose(QWidget* parent, const QStringList& choices, int current);
+  static std::optional<QString> ChooseFile(QWidget* parent, const QString& folder);
+};
+
 }  // namespace favpage::ui

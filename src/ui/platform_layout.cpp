@@ -183,6 +183,9 @@ void TPlatform::BuildLayout() {
   CheckBox2 =
       Place(new QCheckBox(Str(str::kBlankTarget), GroupBox6), "CheckBox2", 304, 88, 145, 17);
   CheckBox2->setFont(LayoutFont(13));
+  // In the free row between the style list and the target box, so no laid-out control moves.
+  CheckBox3 = Place(new QCheckBox(Str(str::kUtf8Pages), GroupBox6), "CheckBox3", 304, 64, 145, 17);
+  CheckBox3->setFont(LayoutFont(13));
 
   AboutDialog1 = new TAboutDialog(this);
   AboutDialog1->setObjectName(QStringLiteral("AboutDialog1"));
@@ -219,6 +222,7 @@ void TPlatform::BuildLayout() {
   anchors_->Add(ScrollBox1, kAnchorAll);
   anchors_->Add(ComboBox1, kAnchorTop | kAnchorRight);
   anchors_->Add(CheckBox2, kAnchorTop | kAnchorRight);
+  anchors_->Add(CheckBox3, kAnchorTop | kAnchorRight);
 }
 
 void TPlatform::BuildMenus() {
@@ -244,6 +248,8 @@ void TPlatform::BuildMenus() {
     addAction(action);
     return action;
   };
+  Source1 = item("Source1", str::kSourceItem, File1, QKeySequence());
+  File1->addSeparator();
   Exit1 = item("Exit1", str::kExitItem, File1, QKeySequence(Qt::CTRL | Qt::Key_Q));
   HTTP1 = item("HTTP1", str::kConvertItem, R1, QKeySequence(Qt::CTRL | Qt::Key_R));
   About1 = item("About1", str::kAboutItem, Help1, QKeySequence());
@@ -253,9 +259,9 @@ void TPlatform::BuildMenus() {
 void TPlatform::BuildTabOrder() {
   // The browser view hands its focus to a widget of its own, which takes the tab stop.
   QWidget* preview = WebBrowser1->focusProxy() ? WebBrowser1->focusProxy() : WebBrowser1;
-  const QList<QWidget*> order = {RadioButton1, RadioButton2, Memo1,     CheckBox1,
-                                 Edit3,        Edit1,        Edit2,     Button2,
-                                 Button3,      preview,      ComboBox1, CheckBox2};
+  const QList<QWidget*> order = {RadioButton1, RadioButton2, Memo1,    CheckBox1, Edit3,
+                                 Edit1,        Edit2,        Button2,  Button3,   preview,
+                                 ComboBox1,    CheckBox3,    CheckBox2};
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   if (tabOrderWatcher_ != nullptr) return;
   // The browser view makes the widget that takes its focus only when it first renders,

@@ -50,6 +50,7 @@ TPlatform::~TPlatform() { delete WorkForm; }
 void TPlatform::ConnectHandlers() {
   MainPresenter* p = &presenter_;
   connect(Exit1, &QAction::triggered, this, [p] { p->Exit1Click(); });
+  connect(Source1, &QAction::triggered, this, [p] { p->Source1Click(); });
   connect(HTTP1, &QAction::triggered, this, [p] { p->Button3Click(); });
   connect(About1, &QAction::triggered, this, [p] { p->About1Click(); });
   connect(Button2, &QPushButton::clicked, this, [p] { p->Button2Click(); });
@@ -62,6 +63,7 @@ void TPlatform::ConnectHandlers() {
           [p](const QString& text) { p->Edit3Change(text.toStdString()); });
   connect(CheckBox1, &QCheckBox::toggled, this, [p](bool on) { p->CheckBox1Click(on); });
   connect(CheckBox2, &QCheckBox::toggled, this, [p](bool on) { p->CheckBox2Click(on); });
+  connect(CheckBox3, &QCheckBox::toggled, this, [p](bool on) { p->CheckBox3Click(on); });
   connect(RadioButton1, &QRadioButton::toggled, this, [p](bool on) {
     if (on) p->RadioButton1Click();
   });
@@ -129,6 +131,8 @@ QObject* TPlatform::ControlObject(Control control) const {
       return ComboBox1;
     case Control::CheckBox2:
       return CheckBox2;
+    case Control::CheckBox3:
+      return CheckBox3;
   }
   return nullptr;
 }
@@ -177,6 +181,18 @@ void TPlatform::ShowMessage(const std::string& text, const std::string& caption,
 }
 
 void TPlatform::ShowError(const std::string& text) { ShowDefaultErrorText(text); }
+
+std::optional<int> TPlatform::ChooseSource(const std::vector<std::string>& choices, int current) {
+  QStringList items;
+  for (const std::string& choice : choices) items.append(FromHost(choice));
+  return SourceDialogs::Choose(this, items, current);
+}
+
+std::optional<std::string> TPlatform::ChooseBookmarksFile(const std::string& folder) {
+  const std::optional<QString> chosen = SourceDialogs::ChooseFile(this, FromHost(folder));
+  if (!chosen) return std::nullopt;
+  return chosen->toStdString();
+}
 
 std::optional<std::string> TPlatform::ChooseOutputFile(const std::string& folder) {
   const std::optional<QString> chosen = SaveDialogs::Choose(this, FromHost(folder));

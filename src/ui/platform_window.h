@@ -72,6 +72,8 @@ class TPlatform : public QWidget, private MainView {
   void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) override;
   void ShowError(const std::string& text) override;
   std::optional<std::string> ChooseOutputFile(const std::string& folder) override;
+  std::optional<int> ChooseSource(const std::vector<std::string>& choices, int current) override;
+  std::optional<std::string> ChooseBookmarksFile(const std::string& folder) override;
   void ShowAbout() override;
   void Navigate(const std::string& path) override;
   void ShowProgress() override;
@@ -96,6 +98,7 @@ class TPlatform : public QWidget, private MainView {
   QMenu* File1 = nullptr;                 // the File menu
   QMenu* R1 = nullptr;                    // the Run menu
   QMenu* Help1 = nullptr;                 // the Help menu
+  QAction* Source1 = nullptr;             // File > choose the link source
   QAction* Exit1 = nullptr;               // File > Exit (Ctrl+Q)
   QAction* HTTP1 = nullptr;               // Run > convert: the create command (Ctrl+R)
   QAction* About1 = nullptr;              // Help > version information
@@ -126,6 +129,7 @@ class TPlatform : public QWidget, private MainView {
   QWebEngineView* WebBrowser1 = nullptr;  // the style preview
   QComboBox* ComboBox1 = nullptr;         // the style sheet
   QCheckBox* CheckBox2 = nullptr;         // links open in a new window
+  QCheckBox* CheckBox3 = nullptr;         // pages are written in UTF-8
 
   // Set only while a generation runs.
   QWidget* WorkForm = nullptr;  // the "Working" window

@@ -22,6 +22,7 @@ inline constexpr char16_t kSubstituteFace[] = u"IPAPGothic";
 inline constexpr char16_t kFileMenu[] = u"ﾌｧｲﾙ(&F)";
 inline constexpr char16_t kRunMenu[] = u"実行(&R)";
 inline constexpr char16_t kHelpMenu[] = u"ﾍﾙﾌﾟ(&H)";
+inline constexpr char16_t kSourceItem[] = u"読み込み元を選択(&S)...";
 inline constexpr char16_t kExitItem[] = u"終了(&X)";
 inline constexpr char16_t kConvertItem[] = u"HTTPﾌｧｲﾙへ変換(&C)";
 inline constexpr char16_t kAboutItem[] = u"ﾊﾞｰｼﾞｮﾝ情報(&V)";
@@ -48,6 +49,14 @@ inline constexpr char16_t kStyle0[] = u"Style-0";
 inline constexpr char16_t kStyle1[] = u"Style-1";
 inline constexpr char16_t kStyle2[] = u"Style-2";
 inline constexpr char16_t kBlankTarget[] = u"targetを_blankにする";
+inline constexpr char16_t kUtf8Pages[] = u"UTF-8で出力";
+
+// The source chooser and its file-open dialog.
+inline constexpr char16_t kSourceCaption[] = u"読み込み元の選択";
+inline constexpr char16_t kOk[] = u"OK";
+inline constexpr char16_t kCancel[] = u"キャンセル";
+inline constexpr char16_t kBookmarksFilter[] =
+    u"ブックマーク (*.html *.htm Bookmarks places.sqlite);;すべてのファイル (*)";
 
 // The browse dialog's one filter and default suffix.
 inline constexpr char16_t kHtmlFilter[] = u"HTML文書 (*.html)";

@@ -42,6 +42,12 @@ class RecordingView : public MainView {
   std::vector<std::string> log;  // the modal and host operations in order
   std::deque<std::optional<std::string>> answers;
   std::vector<std::string> askedFolders;
+  // The source chooser: what it listed with its selection, and its answers.
+  std::vector<std::string> sourceChoices;
+  int sourceCurrent = -2;
+  std::deque<std::optional<int>> sourceAnswers;
+  std::deque<std::optional<std::string>> fileAnswers;
+  std::vector<std::string> fileFolders;
   std::vector<std::string> navigated;
   std::function<void()> duringEvents;  // runs inside ProcessEvents once, then is cleared
   bool progressShown = false;
@@ -98,6 +104,15 @@ class RecordingView : public MainView {
     answers.pop_front();
     return answer;
   }
+  std::optional<int> ChooseSource(const std::vector<std::string>& choices, int current) override {
+    sourceChoices = choices;
+    sourceCurrent = current;
+    return Next(sourceAnswers);
+  }
+  std::optional<std::string> ChooseBookmarksFile(const std::string& folder) override {
+    fileFolders.push_back(folder);
+    return Next(fileAnswers);
+  }
   void ShowAbout() override { log.push_back("about"); }
   void Navigate(const std::string& path) override { navigated.push_back(path); }
   void ShowProgress() override {
@@ -127,6 +142,14 @@ class RecordingView : public MainView {
   }
 
  private:
+  // An answer queue run dry cancels.
+  template <typename T>
+  static std::optional<T> Next(std::deque<std::optional<T>>& queue) {
+    if (queue.empty()) return std::nullopt;
+    auto answer = queue.front();
+    queue.pop_front();
+    return answer;
+  }
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -584,6 +607,172 @@ TEST_F(MainPresenterTest, TitleLinesAndTextAsTheCoreReadsThem) {
   for (int i = 0; i < 2100; ++i) mixed += test::Sjis("あ");
   presenter_.SetText(mixed);
   EXPECT_EQ(presenter_.Line(0), mixed.substr(0, 4095));
+}
+
+// The bookmark sources of the source chooser: an HTML export beside the program and a
+// Chrome profile in the home folder, so the chooser lists Chrome after its two fixed items.
+class SourceChoiceTest : public MainPresenterTest {
+ protected:
+  static constexpr int kFavorites = 0;
+  static constexpr int kFile = 1;
+  static constexpr int kChrome = 2;
+
+  SourceChoiceTest() {
+    test::WriteBytes(Host("bookmarks.html"),
+                     "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n"
+                     "  <DT><A HREF=\"https://html.example/\">HTML \xE5\xA4\xA9</A>\n</DL><p>\n");
+    test::WriteBytes(Host(".config/google-chrome/Default/Bookmarks"),
+                     "{\"roots\": {\"bookmark_bar\": {\"name\": \"Bar\", \"type\": \"folder\", "
+                     "\"children\": []}}}");
+  }
+  std::string Shown() { return view_.text[Control::FavoriteDir]; }
+};
+
+TEST_F(SourceChoiceTest, EachKindIsShownStoredAndReadBackAtTheNextStart) {
+  const std::string file = Internal("bookmarks.html");
+  const std::string favorites = Host("Favorites").string();
+  struct Case {
+    const char* name;
+    std::vector<int> picks;  // the chooser's answers, starting from the favorites folder
+    std::optional<std::string> fileAnswer;
+    std::string source;  // as stored
+    std::string shown;   // on the favorites-folder label
+  };
+  const Case cases[] = {
+      {"file", {kFile}, Host("bookmarks.html").string(), file, Host("bookmarks.html").string()},
+      {"browser", {kChrome}, std::nullopt, "chrome", "Google Chrome"},
+      {"back to favorites", {kChrome, kFavorites}, std::nullopt, "", favorites},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(Host("favpage.INI"));
+    {
+      RecordingView view;
+      MainPresenter presenter(view, Internal("favpage"));
+      view.presenter = &presenter;
+      ASSERT_TRUE(presenter.Start());
+      EXPECT_EQ(view.text[Control::FavoriteDir], favorites);
+      for (int pick : c.picks) {
+        view.sourceAnswers.push_back(pick);
+        if (pick == kFile) view.fileAnswers.push_back(c.fileAnswer);
+        presenter.Source1Click();
+      }
+      EXPECT_EQ(view.sourceChoices,
+                (std::vector<std::string>{"お気に入りフォルダ", "ブックマークファイル...",
+                                          "Google Chrome"}));
+      EXPECT_EQ(presenter.State().Source, c.source);
+      EXPECT_EQ(view.text[Control::FavoriteDir], c.shown);
+      ASSERT_TRUE(presenter.CloseQuery());
+    }
+    // Only a source other than the favorites folder is stored; going back to the favorites
+    // folder undoes an earlier one.
+    EXPECT_EQ(Setting("Source"), c.source);
+    RecordingView view;
+    MainPresenter presenter(view, Internal("favpage"));
+    view.presenter = &presenter;
+    ASSERT_TRUE(presenter.Start());
+    EXPECT_EQ(presenter.State().Source, c.source);
+    EXPECT_EQ(view.text[Control::FavoriteDir], c.shown);
+    // The chooser opens on the stored choice.
+    presenter.Source1Click();
+    EXPECT_EQ(view.sourceCurrent, c.picks.back());
+  }
+}
+
+TEST_F(SourceChoiceTest, CancellingKeepsTheChoiceAndAConfirmedBrowserKeepsItsProfile) {
+  ASSERT_TRUE(presenter_.Start());
+  presenter_.SetSource("chrome:Profile 1");
+  EXPECT_EQ(Shown(), "Google Chrome (Profile 1)");
+  struct Case {
+    const char* name;
+    std::optional<int> pick;
+    bool fileAsked;
+  };
+  const Case cases[] = {
+      {"chooser cancelled", std::nullopt, false},
+      {"file dialog cancelled", kFile, true},
+      {"same browser confirmed", kChrome, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    view_.fileFolders.clear();
+    view_.sourceAnswers.push_back(c.pick);
+    presenter_.Source1Click();
+    EXPECT_EQ(view_.sourceCurrent, kChrome);
+    EXPECT_EQ(view_.fileFolders.size(), c.fileAsked ? 1u : 0u);
+    EXPECT_EQ(presenter_.State().Source, "chrome:Profile 1");
+    EXPECT_EQ(Shown(), "Google Chrome (Profile 1)");
+  }
+  // A second file choice opens beside the first.
+  presenter_.SetSource(Internal("bookmarks.html"));
+  view_.sourceAnswers.push_back(kFile);
+  presenter_.Source1Click();
+  EXPECT_EQ(view_.fileFolders.back(), dir_.host().string());
+  EXPECT_TRUE(view_.messages.empty());
+}
+
+TEST_F(SourceChoiceTest, CharsetBoxIsStoredOnlyOnceChosen) {
+  // A first start and close adds neither key.
+  ASSERT_TRUE(presenter_.Start());
+  EXPECT_FALSE(view_.checked[Control::CheckBox3]);
+  ASSERT_TRUE(presenter_.CloseQuery());
+  const std::string untouched = test::ReadBytes(Host("favpage.INI"));
+  EXPECT_EQ(untouched.find("Source"), std::string::npos);
+  EXPECT_EQ(untouched.find("Charset"), std::string::npos);
+  for (const bool utf8 : {true, false}) {
+    SCOPED_TRACE(utf8);
+    RecordingView view;
+    MainPresenter presenter(view, Internal("favpage"));
+    view.presenter = &presenter;
+    ASSERT_TRUE(presenter.Start());
+    presenter.CheckBox3Click(utf8);
+    ASSERT_TRUE(presenter.CloseQuery());
+    EXPECT_EQ(Setting("Charset"), utf8 ? "utf-8" : "shift_jis");
+    MainPresenter again(view, Internal("favpage"));
+    view.presenter = &again;
+    ASSERT_TRUE(again.Start());
+    EXPECT_EQ(again.State().Charset, utf8 ? PageCharset::kUtf8 : PageCharset::kShiftJis);
+    EXPECT_EQ(view.checked[Control::CheckBox3], utf8);
+  }
+}
+
+TEST_F(SourceChoiceTest, RunReadsTheChosenSourceInTheChosenCharset) {
+  PrepareRun(0);
+  presenter_.SetSource(Internal("bookmarks.html"));
+  presenter_.CheckBox3Click(true);
+  presenter_.Button3Click();
+  EXPECT_TRUE(view_.messages.empty());
+  const std::string page = test::ReadBytes(Host("out/links.html"));
+  EXPECT_NE(page.find("https://html.example/"), std::string::npos);
+  EXPECT_NE(page.find("HTML \xE5\xA4\xA9"), std::string::npos);
+  EXPECT_EQ(page.find("news.example.com"), std::string::npos);
+}
+
+TEST_F(SourceChoiceTest, MissingSourceIsReportedAndWritesNoPage) {
+  PrepareRun(0);
+  struct Case {
+    const char* name;
+    std::string source;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"file gone", Internal("gone.html"),
+       Host("gone.html").string() + ": ファイルが見つかりません."},
+      {"browser without a profile", "firefox", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    view_.messages.clear();
+    presenter_.SetSource(c.source);
+    presenter_.Button3Click();
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_TRUE(view_.messages[0].error);
+    if (!c.message.empty()) {
+      EXPECT_EQ(view_.messages[0].text, c.message);
+    }
+    EXPECT_FALSE(std::filesystem::exists(Host("out/links.html")));
+    EXPECT_TRUE(view_.Enabled(Control::Button3));
+  }
 }
 
 }  // namespace

@@ -29,6 +29,7 @@ class MainWindowTest : public QObject {
  private slots:
   void init() { TakeMessages(); }
   void layoutMatchesTheTable();
+  void sourceItemAndCharsetBoxSitBesideTheLayout();
   void anchoredControlsFollowAResize();
   void settersAndHandlersKeepStateAndControlsInStep();
   void styleChoiceRebuildsThePreview();
@@ -94,6 +95,26 @@ void MainWindowTest::layoutMatchesTheTable() {
   QCOMPARE(window->font().family(), U("ＭＳ Ｐゴシック"));
 }
 
+void MainWindowTest::sourceItemAndCharsetBoxSitBesideTheLayout() {
+  ProgramFolder folder;
+  auto window = StartWindow(folder);
+  const QList<QAction*> items = Find<QMenu>(*window, "File1")->actions();
+  auto* source = Find<QAction>(*window, "Source1");
+  QCOMPARE(source->text(), U("読み込み元を選択(&S)..."));
+  QVERIFY(items.indexOf(source) >= 0);
+  QVERIFY(items.indexOf(source) < items.indexOf(Find<QAction>(*window, "Exit1")));
+
+  auto* box = Find<QCheckBox>(*window, "CheckBox3");
+  QCOMPARE(box->text(), U("UTF-8で出力"));
+  QCOMPARE(Geometry(*window, "CheckBox3"), QRect(304, 64, 145, 17));
+  QCOMPARE(box->font().pixelSize(), 13);
+  QVERIFY(!box->isChecked());
+  box->click();
+  QCOMPARE(window->Presenter().State().Charset, PageCharset::kUtf8);
+  window->Presenter().SetCharset(PageCharset::kShiftJis);
+  QVERIFY(!box->isChecked());
+}
+
 void MainWindowTest::anchoredControlsFollowAResize() {
   ProgramFolder folder;
   auto window = StartWindow(folder);
@@ -114,6 +135,7 @@ void MainWindowTest::anchoredControlsFollowAResize() {
   QCOMPARE(Geometry(*window, "WebBrowser1").size(), QSize(589, 420));
   QCOMPARE(Geometry(*window, "ComboBox1"), QRect(624, 24, 145, 24));
   QCOMPARE(Geometry(*window, "CheckBox2"), QRect(624, 88, 145, 17));
+  QCOMPARE(Geometry(*window, "CheckBox3"), QRect(624, 64, 145, 17));
   QCOMPARE(Geometry(*window, "StatusBar1"), QRect(0, 881, 800, 19));
 
   window->resize(300, 300);  // below the minimum
@@ -355,9 +377,9 @@ void MainWindowTest::altAloneEntersMenuMode() {
 void MainWindowTest::tabOrderFollowsTheLayout() {
   ProgramFolder folder;
   auto window = StartWindow(folder);
-  const QStringList order = {"RadioButton1", "RadioButton2", "Memo1",     "CheckBox1",
-                             "Edit3",        "Edit1",        "Edit2",     "Button2",
-                             "Button3",      "WebBrowser1",  "ComboBox1", "CheckBox2"};
+  const QStringList order = {"RadioButton1", "RadioButton2", "Memo1",    "CheckBox1", "Edit3",
+                             "Edit1",        "Edit2",        "Button2",  "Button3",   "WebBrowser1",
+                             "ComboBox1",    "CheckBox3",    "CheckBox2"};
   // A control may hand its focus to a child of its own (the browser view does): such a
   // child stands for the named control.
   auto tabStop = [&order](QWidget* widget) {

@@ -2,12 +2,15 @@
 
 #include <exception>
 #include <optional>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "base/io_error.h"
 #include "base/messages.h"
 #include "base/sjis.h"
 #include "generate/generation_command.h"
+#include "generate/source_factory.h"
 #include "platform/codepage.h"
 #include "platform/folders.h"
 #include "platform/host_path.h"
@@ -39,6 +42,39 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
     text.replace(at, from.size(), to);
   }
   return text;
+}
+
+// The source chooser's fixed items, before the installed browsers.
+constexpr char kFavoritesChoice[] = "お気に入りフォルダ";
+constexpr char kFileChoice[] = "ブックマークファイル...";
+constexpr int kFavoritesIndex = 0;
+constexpr int kFileIndex = 1;
+constexpr int kFirstBrowserIndex = 2;
+
+// A stored source naming a browser: its name, and its profile after ":" (empty: the
+// profile used last). A path, even "C:\...", names no browser.
+struct BrowserChoice {
+  std::string_view browser;
+  std::string_view profile;
+};
+
+std::optional<BrowserChoice> AsBrowser(std::string_view source) {
+  const std::size_t colon = source.find(':');
+  const std::string_view name = source.substr(0, colon);
+  if (!IsBrowserName(name)) return std::nullopt;
+  return BrowserChoice{name, colon == std::string_view::npos ? "" : source.substr(colon + 1)};
+}
+
+// The name a user knows the browser by.
+std::string BrowserTitle(std::string_view browser) {
+  static constexpr std::pair<std::string_view, std::string_view> kTitles[] = {
+      {"chrome", "Google Chrome"}, {"chromium", "Chromium"}, {"edge", "Microsoft Edge"},
+      {"brave", "Brave"},          {"vivaldi", "Vivaldi"},   {"firefox", "Firefox"},
+  };
+  for (const auto& [name, title] : kTitles) {
+    if (name == browser) return std::string(title);
+  }
+  return std::string(browser);
 }
 
 }  // namespace
@@ -102,6 +138,26 @@ void MainPresenter::SetBlankTarget(bool value) {
   view_.SetChecked(Control::CheckBox2, value);
 }
 
+void MainPresenter::SetSource(const std::string& value) {
+  state_.Source = value;
+  view_.SetControlText(Control::FavoriteDir, SourceCaption());
+}
+
+void MainPresenter::SetCharset(PageCharset value) {
+  state_.Charset = value;
+  view_.SetChecked(Control::CheckBox3, value == PageCharset::kUtf8);
+}
+
+std::string MainPresenter::SourceCaption() const {
+  if (state_.Source.empty()) return platform::ToHostPath(state_.FavoritePath);
+  if (const auto chosen = AsBrowser(state_.Source)) {
+    std::string caption = BrowserTitle(chosen->browser);
+    if (!chosen->profile.empty()) caption += " (" + platform::ToHostText(chosen->profile) + ")";
+    return caption;
+  }
+  return platform::ToHostPath(state_.Source);
+}
+
 // Handlers. An edit keeps the field's exact bytes while it shows them, so a value that
 // the conversion for display cannot carry back unchanged survives until the user edits it.
 
@@ -124,6 +180,37 @@ void MainPresenter::CheckBox1Click(bool checked) {
 }
 
 void MainPresenter::CheckBox2Click(bool checked) { SetBlankTarget(checked); }
+
+void MainPresenter::CheckBox3Click(bool checked) {
+  state_.Charset = checked ? PageCharset::kUtf8 : PageCharset::kShiftJis;
+}
+
+void MainPresenter::Source1Click() {
+  Guarded([this] {
+    const std::vector<std::string> browsers = InstalledBrowsers();
+    std::vector<std::string> choices = {kFavoritesChoice, kFileChoice};
+    for (const std::string& browser : browsers) choices.push_back(BrowserTitle(browser));
+    const std::optional<BrowserChoice> stored = AsBrowser(state_.Source);
+    int current = state_.Source.empty() ? kFavoritesIndex : stored ? -1 : kFileIndex;
+    for (std::size_t i = 0; stored && i < browsers.size(); ++i) {
+      if (browsers[i] == stored->browser) current = kFirstBrowserIndex + static_cast<int>(i);
+    }
+    const std::optional<int> picked = view_.ChooseSource(choices, current);
+    if (!picked || *picked < 0 || *picked >= static_cast<int>(choices.size())) return;
+    if (*picked == kFavoritesIndex) return SetSource("");
+    if (*picked == kFileIndex) {
+      // Opens beside the file chosen before, if any.
+      const std::string folder =
+          current == kFileIndex ? platform::ToHostPath(ExtractFileDir(state_.Source)) : "";
+      const std::optional<std::string> file = view_.ChooseBookmarksFile(folder);
+      if (file) SetSource(platform::FromHostPath(*file));
+      return;
+    }
+    // Confirming the browser already chosen keeps the profile it names.
+    if (*picked == current) return;
+    SetSource(browsers[static_cast<std::size_t>(*picked - kFirstBrowserIndex)]);
+  });
+}
 
 void MainPresenter::RadioButton1Click() { state_.OutType = 0; }
 
@@ -176,10 +263,21 @@ void MainPresenter::Button3Click() {
       }
     }
   };
-  Guarded([this] {
+  std::string sourceFailure;
+  Guarded([this, &sourceFailure] {
     const RunEnd runEnd{this};
-    RunGenerationCommand(state_, *this, *this, *this, ExeFolder());
+    try {
+      RunGenerationCommand(state_, *this, *this, *this, ExeFolder());
+    } catch (const IoError& error) {
+      // A chosen bookmarks file may have moved since it was chosen: the message names it
+      // as the label shows it, so the user knows which file to look for.
+      if (state_.Source.empty() || error.path() != state_.Source) throw;
+      sourceFailure = platform::ToHostPath(state_.Source) + ": " +
+                      platform::ToHostText(DisplayMessage(error.what()));
+    }
   });
+  // Shown, like any failure of the run, once the progress window is gone.
+  if (!sourceFailure.empty()) view_.ShowError(sourceFailure);
 }
 
 void MainPresenter::SetRunControlsEnabled(bool enabled) {
@@ -205,6 +303,8 @@ void MainPresenter::FormCreate() {
   SetReturnURL(stored.ReturnURL);
   SetStyleType(stored.StyleType);
   SetBlankTarget(stored.SetBlank);
+  SetCharset(stored.Charset);
+  state_.Source = stored.Source;  // shown once the favorites folder is known
   BuildPreview(shownStyle_);
   loadingTitle_ = true;
   struct LoadEnd {
@@ -213,7 +313,7 @@ void MainPresenter::FormCreate() {
   } loadEnd{loadingTitle_};
   titleGuard_.Load(StoredTitlePath(exePath_), *this);
   LocateFavorites();
-  view_.SetControlText(Control::FavoriteDir, platform::ToHostPath(state_.FavoritePath));
+  view_.SetControlText(Control::FavoriteDir, SourceCaption());
 }
 
 void MainPresenter::LocateFavorites() {

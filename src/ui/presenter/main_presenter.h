@@ -45,6 +45,9 @@ class MainPresenter : public TitleLines,
   void SetOutType(std::uint8_t value);
   void SetStyleType(std::int32_t value);
   void SetBlankTarget(bool value);
+  // The link source as SettingsState::Source holds it; the favorites-folder label shows it.
+  void SetSource(const std::string& value);
+  void SetCharset(PageCharset value);
 
   // Event handlers, with what the control shows after the event. An error leaving one
   // is shown by the default error display.
@@ -60,6 +63,9 @@ class MainPresenter : public TitleLines,
   void Button3Click();
   void ComboBox1Change(int index);
   void CheckBox2Click(bool checked);
+  void CheckBox3Click(bool checked);
+  // File > choose source: the favorites folder, a bookmarks file or an installed browser.
+  void Source1Click();
   // The title edit's text changed (by the user or a paste, not by loading the file).
   void Memo1Change();
 
@@ -92,6 +98,8 @@ class MainPresenter : public TitleLines,
   void LocateFavorites();
   void SetRunControlsEnabled(bool enabled);
   std::string ExeFolder() const;
+  // What the favorites-folder label shows for the chosen source (host text).
+  std::string SourceCaption() const;
 
   MainView& view_;
   std::string exePath_;

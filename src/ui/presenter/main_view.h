@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "generate/host_seams.h"
 
@@ -26,6 +27,7 @@ enum class Control {
   HTTP1,         // the create menu item
   ComboBox1,     // the style list
   CheckBox2,     // links open in a new window
+  CheckBox3,     // pages are written in UTF-8
 };
 
 class MainView {
@@ -55,6 +57,12 @@ class MainView {
   // The modal file-save dialog opening in `folder`; the chosen path, or nothing when
   // cancelled.
   virtual std::optional<std::string> ChooseOutputFile(const std::string& folder) = 0;
+  // The modal source chooser listing `choices` with `current` selected (-1: none); the
+  // index the user confirmed, or nothing when cancelled.
+  virtual std::optional<int> ChooseSource(const std::vector<std::string>& choices, int current) = 0;
+  // The modal file-open dialog for a bookmarks file, opening in `folder` (empty: the
+  // dialog's own choice); the chosen path, or nothing when cancelled.
+  virtual std::optional<std::string> ChooseBookmarksFile(const std::string& folder) = 0;
   // The modal About box; returns when it is dismissed.
   virtual void ShowAbout() = 0;
   // Shows the local file `path` in the preview.
