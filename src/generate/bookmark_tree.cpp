@@ -2,9 +2,9 @@
 
 #include <charconv>
 
+#include "base/utf8.h"
 #include "generate/heading_text.h"
 #include "platform/name_mapping.h"
-#include "base/utf8.h"
 
 namespace favpage {
 

@@ -1,9 +1,9 @@
 #include "generate/page_text.h"
 
 #include "base/sjis.h"
+#include "base/utf8.h"
 #include "platform/codepage.h"
 #include "platform/name_mapping.h"
-#include "base/utf8.h"
 
 namespace favpage {
 namespace {

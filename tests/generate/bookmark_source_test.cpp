@@ -6,11 +6,11 @@
 #include <memory>
 #include <sstream>
 
+#include "base/utf8.h"
 #include "generate/bookmark_readers.h"
 #include "generate/generation_command.h"
 #include "generate/source_factory.h"
 #include "generate_fixture.h"
-#include "base/utf8.h"
 
 namespace favpage::test {
 namespace {
