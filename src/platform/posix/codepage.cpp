@@ -1,7 +1,6 @@
 #include "platform/codepage.h"
+#include "platform/codepage_host.h"
 
-#include <cstdint>
-#include <vector>
 
 #include "base/utf8.h"
 #include "platform/posix/iconv_text.h"
@@ -33,9 +32,6 @@ std::string Utf8ToUtf16Le(std::string_view utf8) {
 
 namespace {
 
-constexpr std::uint32_t kUnknown = 0;
-constexpr std::uint32_t kKnown = 0x80000000;  // with the length in bits 16-17, bytes below
-
 std::string Utf8Of(char32_t cp) {
   std::string out;
   AppendUtf8(out, cp);
@@ -53,48 +49,18 @@ char32_t SingleCodePoint(std::string_view utf8) {
   return cp;
 }
 
-std::string EncodeUncached(char32_t cp) {
-  const std::string sjis = Convert(Utf8Of(cp), Encoding::kUtf8, Encoding::kCp932);
-  // iconv's replacement for a character it cannot write is "?", itself a character.
-  if (sjis.empty() || sjis.size() > 2 || (sjis == "?" && cp != U'?')) return {};
-  return sjis;
-}
-
 }  // namespace
 
-std::string Cp932Encode(char32_t codePoint) {
-  if (codePoint < 0x80) return std::string(1, static_cast<char>(codePoint));
-  // Code page 932 holds nothing beyond the basic multilingual plane.
-  if (codePoint > 0xFFFF) return {};
-  thread_local std::vector<std::uint32_t> cache(0x10000, kUnknown);
-  std::uint32_t& slot = cache[codePoint];
-  if (slot == kUnknown) {
-    const std::string sjis = EncodeUncached(codePoint);
-    std::uint32_t bytes = 0;
-    for (unsigned char byte : sjis) bytes = (bytes << 8) | byte;
-    slot = kKnown | static_cast<std::uint32_t>(sjis.size() << 16) | bytes;
-  }
-  const std::size_t length = (slot >> 16) & 0x3;
-  std::string sjis;
-  if (length == 2) sjis += static_cast<char>((slot >> 8) & 0xFF);
-  if (length >= 1) sjis += static_cast<char>(slot & 0xFF);
+std::string Cp932EncodeUncached(char32_t codePoint) {
+  const std::string sjis = Convert(Utf8Of(codePoint), Encoding::kUtf8, Encoding::kCp932);
+  // iconv's replacement for a character it cannot write is "?", itself a character.
+  if (sjis.empty() || sjis.size() > 2 || (sjis == "?" && codePoint != U'?')) return {};
   return sjis;
 }
 
-char32_t Cp932Decode(std::string_view character) {
-  if (character.empty() || character.size() > 2) return kNotCp932;
-  const auto first = static_cast<unsigned char>(character[0]);
-  if (character.size() == 1 && first < 0x80) return first;
-  const std::size_t index =
-      character.size() == 1 ? first : (first << 8) | static_cast<unsigned char>(character[1]);
-  // A lone byte and a two-byte character never share an index: a lead byte is 0x81 or more.
-  thread_local std::vector<char32_t> cache(0x10000, 0);
-  char32_t& slot = cache[index];
-  if (slot == 0) {
-    const std::string utf8 = Convert(character, Encoding::kCp932, Encoding::kUtf8);
-    slot = utf8 == "\xEF\xBF\xBD" ? kNotCp932 : SingleCodePoint(utf8);
-  }
-  return slot;
+char32_t Cp932DecodeUncached(std::string_view character) {
+  const std::string utf8 = Convert(character, Encoding::kCp932, Encoding::kUtf8);
+  return utf8 == "\xEF\xBF\xBD" ? kNotCp932 : SingleCodePoint(utf8);
 }
 
 }  // namespace favpage::platform
