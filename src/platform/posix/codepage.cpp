@@ -1,7 +1,6 @@
 #include "platform/codepage.h"
 #include "platform/codepage_host.h"
 
-
 #include "base/utf8.h"
 #include "platform/posix/iconv_text.h"
 

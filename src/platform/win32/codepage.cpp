@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-
 #include "platform/win32/wide_text.h"
 
 namespace favpage::platform {
