@@ -103,7 +103,9 @@ std::optional<QString> SourceDialogs::ChooseFile(QWidget* parent, const QString&
   QFileDialog dialog(parent);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters(Str(str::kBookmarksFilter).split(QStringLiteral(";;")));
+  dialog.setNameFilters({Str(str::kBookmarksFilterName) + QStringLiteral(" (") +
+                             Str(str::kBookmarksPatterns) + QLatin1Char(')'),
+                         Str(str::kAllFilesName) + QStringLiteral(" (*)")});
   if (!folder.isEmpty()) dialog.setDirectory(folder);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().constFirst();
