@@ -13,6 +13,10 @@ inline constexpr char16_t kMainCaption[] = u"Mirel-Favorite Manager";
 // Fonts: the face the layout names, and the installed face that stands in for it.
 inline constexpr char16_t kLayoutFace[] = u"ＭＳ Ｐゴシック";
 inline constexpr char16_t kSubstituteFace[] = u"IPAPGothic";
+// Where the layout's face is missing on Windows (an installation without the Japanese
+// supplemental fonts, or Wine), the first of these that is installed.
+inline constexpr const char16_t* kWindowsSubstituteFaces[] = {
+    u"MS PGothic", kSubstituteFace, u"Yu Gothic UI", u"Meiryo UI", u"MS UI Gothic"};
 
 // Tool bar buttons (the same captions as their menus) and menu items.
 inline constexpr char16_t kFileMenu[] = u"ﾌｧｲﾙ(&F)";

@@ -1,0 +1,78 @@
+// The main window's native Windows face: the controls of the layout, their notifications
+// forwarded to the presenter, and the MainView calls drawn on the controls.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/presenter/main_presenter.h"
+#include "ui/presenter/main_view.h"
+#include "ui/win32/about_box.h"
+#include "ui/win32/menu_bar.h"
+#include "ui/win32/progress_window.h"
+#include "ui/win32/web_browser.h"
+
+namespace favpage::ui::win32 {
+
+class TPlatform : public MainView {
+ public:
+  // Makes the window and its controls (not yet shown); `exePath` in the core's dialect.
+  explicit TPlatform(std::string exePath);
+  ~TPlatform() override;
+  TPlatform(const TPlatform&) = delete;
+  TPlatform& operator=(const TPlatform&) = delete;
+
+  // Runs start-up; false when the window was closed during it (the program ends).
+  bool Start();
+  HWND Window() const { return window_; }
+  HACCEL Shortcuts() const { return menuBar_->Shortcuts(); }
+  MainPresenter& Presenter() { return presenter_; }
+  // Handles `message` for the main window's keyboard (shortcuts, tab, Enter) when it
+  // belongs to the main window; true when it was handled.
+  bool PreTranslate(MSG& message);
+
+  // MainView.
+  void SetControlText(Control control, const std::string& text) override;
+  void SetChecked(Control control, bool checked) override;
+  void SetEnabled(Control control, bool enabled) override;
+  void SetSelectedIndex(Control control, int index) override;
+  int TitleLineCount() override;
+  std::string TitleLine(int index) override;
+  std::string TitleText() override;
+  void SetTitleText(const std::string& text) override;
+  void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) override;
+  void ShowError(const std::string& text) override;
+  std::optional<std::string> ChooseOutputFile(const std::string& folder) override;
+  std::optional<int> ChooseSource(const std::vector<std::string>& choices, int current) override;
+  std::optional<std::string> ChooseBookmarksFile(const std::string& folder) override;
+  void ShowAbout() override;
+  void Navigate(const std::string& path) override;
+  void ShowProgress() override;
+  void SetProgressText(const std::string& text) override;
+  void HideProgress() override;
+  void ProcessEvents() override;
+  void Close() override;
+  void CloseSoon() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCommand(int id, int code);
+  HWND Item(int id) const { return GetDlgItem(window_, id); }
+  std::string EditText(int id) const;
+  void ConfigureAbout();
+
+  HWND window_ = nullptr;
+  std::unique_ptr<MenuBar> menuBar_;
+  std::unique_ptr<WebBrowser> WebBrowser1;
+  std::unique_ptr<TAboutDialog> AboutDialog1;
+  std::unique_ptr<ProgressWindow> WorkForm;
+  HICON icon_ = nullptr;
+  MainPresenter presenter_;
+};
+
+}  // namespace favpage::ui::win32

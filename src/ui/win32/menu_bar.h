@@ -1,0 +1,53 @@
+// The tool bar that serves as the window's menu bar: a band container holding a flat tool
+// bar whose three buttons drop down the File, Run and Help menus, the menu items' shortcut
+// keys, and the keyboard's menu mode (Alt alone, Alt with a button's letter, arrows between
+// the menus).
+#pragma once
+
+#include <windows.h>
+
+namespace favpage::ui::win32 {
+
+// Menu item ids, as WM_COMMAND brings them.
+enum MenuId : int {
+  kIdSource1 = 2001,
+  kIdExit1,
+  kIdHTTP1,
+  kIdAbout1,
+};
+
+class MenuBar {
+ public:
+  // Makes the band container (id kIdCoolBar1) and its tool bar on `window`, the menus and
+  // the shortcut table.
+  explicit MenuBar(HWND window);
+  ~MenuBar();
+  MenuBar(const MenuBar&) = delete;
+  MenuBar& operator=(const MenuBar&) = delete;
+
+  HWND ToolBar() const { return toolBar_; }
+  // The shortcut keys (Ctrl+Q, Ctrl+R), for the message loop's TranslateAccelerator.
+  HACCEL Shortcuts() const { return shortcuts_; }
+  // The drop-down menu of button `index` (0 File, 1 Run, 2 Help).
+  HMENU Menu(int index) const { return menus_[index]; }
+  void EnableItem(int id, bool enabled);
+
+  // Drops down the menu of button `index` below it and returns when it is closed; the
+  // chosen item reaches the window as WM_COMMAND. Left and right move to the next menu.
+  void DropDown(int index);
+  // The window's WM_NOTIFY from the tool bar and its WM_SYSCOMMAND: true when handled.
+  bool OnNotify(const NMHDR& header);
+  bool OnSysCommand(WPARAM command, LPARAM key);
+
+ private:
+  static LRESULT CALLBACK MenuKeys(int code, WPARAM wParam, LPARAM lParam);
+
+  HWND window_;
+  HWND coolBar_ = nullptr;
+  HWND toolBar_ = nullptr;
+  HMENU menus_[3] = {};
+  HACCEL shortcuts_ = nullptr;
+  int next_ = -1;  // the menu to open when the open one was left by an arrow key
+};
+
+}  // namespace favpage::ui::win32
