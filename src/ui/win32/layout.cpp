@@ -148,6 +148,8 @@ constexpr Row kRows[] = {
      kWindow},
 };
 
+// What a closed drop-down list adds to its selection field's height.
+constexpr int kListFieldFrame = 6;
 // A sunken border's width, by which the scroll box's client area lies inside it.
 constexpr int kClientEdge = 2;
 
@@ -278,8 +280,6 @@ void Fill(HWND control, const Row& row) {
         SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(item)));
       }
       SendMessageW(control, CB_SETITEMHEIGHT, 0, 16);  // the list's items
-      // The closed list's selection field, so the whole control is as high as laid out.
-      SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), row.height - 6);
       SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
       break;
     case Kind::kLabel: {
@@ -335,6 +335,13 @@ void ApplyAnchors(HWND window, int clientWidth, int clientHeight) {
     above = control;
   }
   if (moves != nullptr) EndDeferWindowPos(moves);
+  // A drop-down list sizes its selection field to its font whenever it is moved: set it
+  // again, so the closed list is as high as laid out.
+  for (const Row& row : kRows) {
+    if (row.kind != Kind::kList) continue;
+    SendMessageW(GetDlgItem(window, row.id), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                 row.height - kListFieldFrame);
+  }
 }
 
 RECT ControlRect(int id, int clientWidth, int clientHeight) {
