@@ -17,6 +17,7 @@ packages=${FAVPAGE_PACKAGES:-deb win64}
 # What the Windows packages ship, beside a README: the programs of build-win/bin (one name
 # a line; each becomes <name>.exe) and the data files they read from their own folder.
 windows_programs=(
+  favpage
   favpage-cli
 )
 windows_data=(mirelstyle0.css mirelstyle1.css mirelstyle2.css sample-top.html sample-bottom.html)

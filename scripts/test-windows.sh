@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Cross-builds the core and favpage-cli for 64-bit Windows into build-win/
+# Cross-builds the core, favpage.exe and favpage-cli for 64-bit Windows into build-win/
 # (scripts/build-windows.sh), checks under Wine that favpage-cli.exe writes the pages the
-# Linux build writes, builds the Windows zip and installer and tries both (install, run,
-# uninstall), and last runs the core's tests under Wine through CTest. Wine gets a prefix of
-# its own, which is removed at the end, and one server kept warm for the whole run.
+# Linux build writes, tries the window as a user would (scripts/wine-window-test.sh), builds
+# the Windows zip and installer and tries both (install, run, uninstall), and last runs the
+# tests under Wine through CTest. Wine gets a prefix of its own, which is removed at the end,
+# one server kept warm for the whole run, and a virtual X screen with a window manager for
+# the windows. FAVPAGE_WINDOWS_SCREENSHOT=FILE.png also saves the window there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 started=$SECONDS
-FAVPAGE_WITH_QT=OFF scripts/deps.sh nsis zip unzip
+FAVPAGE_WITH_QT=OFF scripts/deps.sh nsis zip unzip xvfb xdotool x11-utils openbox \
+  fonts-ipafont-gothic
 scripts/build-windows.sh
 
 werror=OFF
@@ -24,11 +27,23 @@ fi
 scratch=$(mktemp -d)
 export WINEPREFIX=$scratch/wine WINEDLLOVERRIDES=mscoree= WINEDEBUG=-all
 # Never `wineserver -w` here: it waits forever for a persistent server.
+x_pids=()
 cleanup() {
   wineserver -k 2>/dev/null || true
+  for pid in "${x_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   rm -rf "$scratch"
 }
 trap cleanup EXIT
+# The windows' screen: 96 pixels per inch, as the layout is drawn for, and a window manager,
+# as on a desktop (Wine waits for one whenever it hides a window).
+mkdir -p "$scratch/fb"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -fbdir "$scratch/fb" -dpi 96 -nocursor -nolisten tcp \
+  3>"$scratch/display" 2>/dev/null &
+x_pids+=($!)
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$scratch/display")" FAVPAGE_FRAMEBUFFER=$scratch/fb/Xvfb_screen0
+openbox >/dev/null 2>&1 &
+x_pids+=($!)
 # The persistent server keeps every start short. The first start makes the prefix (a few
 # seconds), before the tests start Wine in parallel.
 mkdir -p "$WINEPREFIX"
@@ -62,6 +77,10 @@ compare tree "${tree_args[@]}"
 echo "comparisons: $same passed, $differ failed"
 [ "$differ" -eq 0 ]
 echo "Windows build, Wine prefix and page comparisons: $((SECONDS - started)) s"
+
+window_started=$SECONDS
+scripts/wine-window-test.sh build-win/bin "$linux_cli" ${FAVPAGE_WINDOWS_SCREENSHOT:+"$FAVPAGE_WINDOWS_SCREENSHOT"}
+echo "Windows window tried in $((SECONDS - window_started)) s"
 
 # The packages as a user meets them: the installer, silent, for this user only; its
 # favpage-cli.exe (which finds the style sheets beside itself) writes the build's very
@@ -118,6 +137,11 @@ installed=${installed%/}
 [ "$(cd "$installed" && ls)" = "$(printf '%s\n' "$shipped" uninstall.exe | sort)" ] ||
   package_fail "the installer and the zip ship different files"
 
+start_menu=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')\Microsoft\Windows\Start Menu\Programs" 2>/dev/null)
+[ -f "$start_menu/favpage.lnk" ] || package_fail "the installer made no Start-menu shortcut"
+[ "$(registry_value DisplayIcon)" = "$location\favpage.exe" ] ||
+  package_fail "DisplayIcon is \"$(registry_value DisplayIcon)\""
+
 mkdir -p "$scratch/installed/tree"
 wine "$installed/favpage-cli.exe" --favorites "$(windows_path "$favorites")" \
   --out "$(windows_path "$scratch/installed/tree/links.html")" --quiet "${tree_args[@]}" ||
@@ -137,6 +161,7 @@ uninstall() {
 }
 uninstall
 [ ! -e "$installed" ] || package_fail "$installed is left after uninstalling: $(ls -A "$installed")"
+[ ! -e "$start_menu/favpage.lnk" ] || package_fail "the Start-menu shortcut is left after uninstalling"
 
 # The settings the programs saved beside themselves outlive an uninstall (and so a reinstall).
 wine "$installer" /S || package_fail "the second silent install failed"

@@ -176,6 +176,17 @@ LRESULT TPlatform::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
       if (menuBar_ && menuBar_->OnSysCommand(wParam, lParam)) return 0;
       break;
+    case WM_ACTIVATE:
+      // The keyboard focus goes back to the control that had it, first to the first one.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focused = GetFocus();
+        if (focused != nullptr && IsChild(window_, focused)) focus_ = focused;
+      } else if (HIWORD(wParam) == 0) {
+        SetFocus(focus_ != nullptr && IsWindow(focus_)
+                     ? focus_
+                     : GetNextDlgTabItem(window_, nullptr, FALSE));
+      }
+      return 0;
     case DM_GETDEFID:
       return MAKELRESULT(kIdButton3, DC_HASDEFID);
     case WM_CTLCOLORSTATIC: {
@@ -196,7 +207,14 @@ LRESULT TPlatform::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam != SIZE_MINIMIZED) ApplyAnchors(window_, LOWORD(lParam), HIWORD(lParam));
       return 0;
     case WM_CLOSE:
-      if (presenter_.CloseQuery()) DestroyWindow(window_);
+      if (presenter_.CloseQuery()) {
+        // Off the screen at once, whatever the teardown after it takes: a look at the
+        // queue hands the hiding to the display now, not when the program ends.
+        ShowWindow(window_, SW_HIDE);
+        MSG pending{};
+        PeekMessageW(&pending, nullptr, 0, 0, PM_NOREMOVE);
+        DestroyWindow(window_);
+      }
       return 0;
     case WM_DESTROY:
       WebBrowser1.reset();

@@ -67,6 +67,7 @@ class TPlatform : public MainView {
   void ConfigureAbout();
 
   HWND window_ = nullptr;
+  HWND focus_ = nullptr;  // the control that had the focus when the window was left
   std::unique_ptr<MenuBar> menuBar_;
   std::unique_ptr<WebBrowser> WebBrowser1;
   std::unique_ptr<TAboutDialog> AboutDialog1;

@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Tries the native window, favpage.exe, under Wine on a virtual X screen as a user would:
+# the window appears; Ctrl+R writes the pages, the very bytes the Linux favpage-cli writes
+# for the same settings; typing a title and Ctrl+Q close the window at once and leave the
+# settings and the typed title in their files. With a third argument the window is also
+# saved as a PNG there.
+# The caller provides the Wine prefix with a running server (WINEPREFIX) and the X screen
+# with a window manager, started with -fbdir (DISPLAY; FAVPAGE_FRAMEBUFFER: the screen's XWD
+# file). Without a window manager Wine waits 2 s for one each time it hides a window.
+# Usage: wine-window-test.sh BUILD_BIN_DIR LINUX_CLI [SCREENSHOT.png]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bin=$1
+linux_cli=$2
+screenshot=${3:-}
+work=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "favpage.exe under Wine: $*" >&2
+  exit 1
+}
+windows_path() { echo "Z:${1//\//\\}"; }
+# Waits up to 30 s for a condition.
+wait_for() {
+  for _ in $(seq 300); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+window_named() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+window_gone() { ! window_named "$1"; }
+
+mkdir -p "$work/app" "$work/out" "$work/cli"
+cp "$bin/favpage.exe" "$bin"/sample-top.html "$bin"/sample-bottom.html "$bin"/mirelstyle*.css \
+  "$work/app/"
+# The user's favorites folder, where the shell says it is.
+profile=$(wine cmd /c echo %USERPROFILE% 2>/dev/null | tr -d '\r')
+favorites=$(winepath -u "$profile\\Favorites" 2>/dev/null)
+favorites=${favorites%/}
+rm -rf "$favorites"
+mkdir -p "$favorites"
+cp -r "$root/examples/Favorites/." "$favorites/"
+printf '[Setup]\r\nOutName=%s\r\nOutType=1\r\nReturnFlag=1\r\nReturnLine=Back\r\nReturnURL=../index.html\r\nStyleType=3\r\n' \
+  "$(windows_path "$work/out/links.html")" >"$work/app/favpage.INI"
+printf 'My links\r\nUpdated daily\r\n' >"$work/app/favpage.tit"
+
+started=$(date +%s%N)
+wine "$work/app/favpage.exe" >"$work/wine.log" 2>&1 &
+pid=$!
+wait_for window_named "Mirel-Favorite Manager" || fail "the window did not appear"
+shown=$(date +%s%N)
+echo "favpage.exe: window on the screen $(((shown - started) / 1000000)) ms after start"
+window=$(xdotool search --onlyvisible --name "^Mirel-Favorite Manager\$" | head -1)
+
+if [ -n "$screenshot" ]; then
+  sleep 1 # the controls finish painting
+  eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/{print "X=" $NF}
+    /Absolute upper-left Y/{print "Y=" $NF} /Width:/{print "WIDTH=" $NF}
+    /Height:/{print "HEIGHT=" $NF}')"
+  # With the window manager's frame, as a user sees the window.
+  read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS |
+    sed 's/.*= //; s/,//g; s/.*not found.*/0 0 0 0/')
+  X=$((X - l)) Y=$((Y - t)) WIDTH=$((WIDTH + l + r)) HEIGHT=$((HEIGHT + t + b))
+  python3 -c "
+import sys
+sys.path.insert(0, '$root/scripts')
+import xwd_capture
+screen = xwd_capture.read_screen('$FAVPAGE_FRAMEBUFFER')
+xwd_capture.save_png(screen, $X, $Y, $WIDTH, $HEIGHT, '$screenshot')"
+  echo "saved $screenshot"
+fi
+
+# Keys go to the focused window, as a person's do.
+xdotool windowfocus --sync "$window"
+xdotool key ctrl+r
+pages_written() { [ -f "$work/out/links.html" ] && [ -f "$work/out/mirelstyle2.css" ] && window_gone Working; }
+wait_for pages_written || fail "Ctrl+R wrote no pages"
+"$linux_cli" --favorites "$favorites" --out "$work/cli/links.html" --type tree --style 2 \
+  --no-blank --return-caption Back --return-url ../index.html --title "My links" \
+  --title "Updated daily" --quiet
+diff -r "$work/cli" "$work/out" >&2 || fail "the window and favpage-cli wrote different pages"
+echo "favpage.exe: Ctrl+R wrote $(find "$work/out" -type f | wc -l) files, as favpage-cli does"
+
+# Tab from the first control (the output type) to the title edit, which selects its text.
+xdotool windowfocus --sync "$window"
+xdotool key Tab
+xdotool type --delay 20 "Zed"
+asked=$(date +%s%N)
+xdotool key ctrl+q
+wait_for window_gone "Mirel-Favorite Manager" || fail "Ctrl+Q did not close the window"
+gone=$(date +%s%N)
+closing=$(((gone - asked) / 1000000))
+echo "favpage.exe: window gone $closing ms after Ctrl+Q"
+[ "$closing" -lt 1000 ] || fail "the window took $closing ms to go after Ctrl+Q"
+wait "$pid" || fail "the program ended with status $?"
+pid=
+for key in OutName OutType ReturnFlag ReturnLine ReturnURL StyleType SetBlank; do
+  grep -q "^$key=" "$work/app/favpage.INI" || fail "Ctrl+Q left $key out of the settings"
+done
+[ "$(cat "$work/app/favpage.tit")" = "Zed" ] ||
+  fail "the title file holds \"$(cat "$work/app/favpage.tit")\", not the typed \"Zed\""
+echo "favpage.exe: Ctrl+Q wrote the settings and the typed title"
