@@ -133,11 +133,12 @@ bool TPlatform::PreTranslate(MSG& message) {
   if (window_ == nullptr) return false;
   if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
   if (TranslateAcceleratorW(window_, menuBar_->Shortcuts(), &message)) return true;
-  // Alt and its letters go to the tool bar's menus, not to the dialog manager.
-  if (message.message == WM_SYSCHAR || message.message == WM_SYSKEYDOWN ||
-      message.message == WM_SYSKEYUP) {
-    return false;
+  // Alt and its letters go to the tool bar's menus, not to the dialog manager: a letter
+  // typed in a control would otherwise look for a menu bar of that control's own.
+  if (message.message == WM_SYSCHAR) {
+    return menuBar_->OnAltLetter(static_cast<wchar_t>(message.wParam));
   }
+  if (message.message == WM_SYSKEYDOWN || message.message == WM_SYSKEYUP) return false;
   return IsDialogMessageW(window_, &message) != FALSE;
 }
 

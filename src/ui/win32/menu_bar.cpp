@@ -152,14 +152,19 @@ bool MenuBar::OnSysCommand(WPARAM command, LPARAM key) {
     DropDown(0);
     return true;
   }
-  const auto letter = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(key)));
+  if (OnAltLetter(static_cast<wchar_t>(key))) return true;
+  return key != L' ';  // Alt+Space keeps the window's system menu
+}
+
+bool MenuBar::OnAltLetter(wchar_t letter) {
+  const auto upper = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(letter)));
   for (int i = 0; i < 3; ++i) {
-    if (kButtons[i].letter == letter) {
+    if (kButtons[i].letter == upper) {
       DropDown(i);
       return true;
     }
   }
-  return key != L' ';  // Alt+Space keeps the window's system menu
+  return false;
 }
 
 }  // namespace favpage::ui::win32

@@ -38,6 +38,8 @@ class MenuBar {
   // The window's WM_NOTIFY from the tool bar and its WM_SYSCOMMAND: true when handled.
   bool OnNotify(const NMHDR& header);
   bool OnSysCommand(WPARAM command, LPARAM key);
+  // A letter typed with Alt, wherever the focus is: true when it opened a menu.
+  bool OnAltLetter(wchar_t letter);
 
  private:
   static LRESULT CALLBACK MenuKeys(int code, WPARAM wParam, LPARAM lParam);
