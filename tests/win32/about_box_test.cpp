@@ -25,8 +25,8 @@ std::wstring Text(HWND window) {
 
 // A plain top-level window standing in for the main window.
 struct Owner {
-  explicit Owner(RECT r)
-      : window(CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, r.left, r.top,
+  explicit Owner(RECT r, DWORD shown = WS_VISIBLE)
+      : window(CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | shown, r.left, r.top,
                                r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr,
                                nullptr)) {}
   ~Owner() { DestroyWindow(window); }
@@ -295,7 +295,7 @@ TEST(AboutBoxTest, CenterInControlCentresOverTheOuterFrame) {
       {{50, 60, 51, 61}, 0, 0, {50, 60}},
   };
   for (const Case& c : cases) {
-    Owner control(c.control);
+    Owner control(c.control, 0);  // a hidden window has its frame too
     const POINT at = TAboutDialog::CenterInControl(control.window, c.width, c.height);
     EXPECT_EQ(at.x, c.expected.x) << c.control.left << "," << c.control.top;
     EXPECT_EQ(at.y, c.expected.y) << c.control.left << "," << c.control.top;

@@ -222,8 +222,9 @@ class WebBrowser::Impl::Site final : public IOleClientSite,
 };
 
 void WebBrowser::Impl::CreateBrowser() {
-  // The control needs a single-threaded apartment (OleInitialize). Without one, or without
-  // the control, the note stands in: Wine would make the control in a bare thread anyway.
+  // The control lives in a single-threaded apartment (OleInitialize). From any other
+  // apartment COM would hand out a proxy that cannot be in-place active in our window, so
+  // the note stands in, as it does when the control is missing.
   APTTYPE apartment{};
   APTTYPEQUALIFIER qualifier{};
   if (FAILED(CoGetApartmentType(&apartment, &qualifier)) ||
