@@ -233,23 +233,10 @@ TEST(AboutBoxTest, TooWideLabelsAreCutOffOnBothSides) {
 // empty icon leaves it blank.
 TEST(AboutBoxTest, DrawsItsOwnCopyOfTheIconUnscaled) {
   const COLORREF red = RGB(255, 0, 0);
-  const HDC screen = GetDC(nullptr);
-  const HBITMAP color = CreateCompatibleBitmap(screen, 32, 32);
-  const HDC dc = CreateCompatibleDC(screen);
-  const HGDIOBJ old = SelectObject(dc, color);
-  const RECT all{0, 0, 32, 32};
-  const HBRUSH brush = CreateSolidBrush(red);
-  FillRect(dc, &all, brush);
-  SelectObject(dc, old);
+  const std::vector<DWORD> redPixels(32 * 32, 0xFFFF0000);  // opaque red, 32 bits a pixel
   const std::vector<BYTE> opaque(32 * 32 / 8, 0);
-  const HBITMAP mask = CreateBitmap(32, 32, 1, 1, opaque.data());
-  ICONINFO info{TRUE, 0, 0, mask, color};
-  HICON icon = CreateIconIndirect(&info);
-  DeleteObject(brush);
-  DeleteDC(dc);
-  DeleteObject(mask);
-  DeleteObject(color);
-  ReleaseDC(nullptr, screen);
+  HICON icon = CreateIcon(nullptr, 32, 32, 1, 32, opaque.data(),
+                          reinterpret_cast<const BYTE*>(redPixels.data()));
   ASSERT_NE(icon, nullptr);
 
   TAboutDialog about(nullptr);
