@@ -99,7 +99,7 @@ void Look(HWND box, void* context) {
       seen.labelFonts.push_back(font);
     }
   }
-  g_timer = SetTimer(nullptr, 0, 5000, &GiveUp);
+  g_timer = SetTimer(nullptr, 0, 30000, &GiveUp);
   if (seen.closeKey) {
     PostMessageW(button, WM_KEYDOWN, seen.closeKey, 0);
   } else {
