@@ -66,6 +66,9 @@ inline constexpr char16_t kHtmlFilter[] = u"HTML文書 (*.html)";
 inline constexpr char16_t kHtmlPattern[] = u"*.html";
 inline constexpr char16_t kHtmlSuffix[] = u"html";
 
+// The style preview pane, in place of the preview when the system's HTML view is missing.
+inline constexpr char16_t kPreviewUnavailable[] = u"プレビューを表示できません";
+
 // The progress window.
 inline constexpr char16_t kWorkingCaption[] = u"Working";
 inline constexpr char16_t kWorkingInitialText[] = u"Output link file";
