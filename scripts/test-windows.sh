@@ -49,6 +49,10 @@ x_pids+=($!)
 mkdir -p "$WINEPREFIX"
 wineserver -p
 wine cmd /c exit 0 >/dev/null 2>&1
+# Wine's own interface face (menus, message boxes) has no Japanese letters: link it to the
+# installed Japanese face, as a Japanese Windows links its interface faces.
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+  /v Tahoma /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
 
 # favpage-cli.exe must write the very bytes the Linux build writes, in both modes.
 windows_path() { echo "Z:${1//\//\\}"; }
