@@ -24,6 +24,7 @@
 #include "ui/miniatures.h"
 #include "ui/panel_ex.h"
 #include "ui/platform_window.h"
+#include "ui/presenter/about_layout.h"
 #include "ui/preview_view.h"
 #include "ui/title_memo.h"
 #include "ui/ui_strings.h"
@@ -189,16 +190,7 @@ void TPlatform::BuildLayout() {
 
   AboutDialog1 = new TAboutDialog(this);
   AboutDialog1->setObjectName(QStringLiteral("AboutDialog1"));
-  AboutDialog1->FAppName = Str(str::kAboutAppName);
-  AboutDialog1->FCaption = Str(str::kAboutCaption);
-  AboutDialog1->FCloseButton = Str(str::kAboutClose);
-  AboutDialog1->FFormLeft = 0;
-  AboutDialog1->FFormTop = 0;
-  AboutDialog1->FFormWidth = 320;
-  AboutDialog1->FFormHeight = 120;
-  AboutDialog1->FFormPosition = TAboutDialog::fpScreenCenter;
-  AboutDialog1->FMemo = Str(str::kAboutMemo);
-  AboutDialog1->FVersion = Str(str::kAboutVersion);
+  ApplyAboutLayout(*AboutDialog1, Str);
   AboutDialog1->FFont = WindowFont();
 
   anchors_ = new Anchors(this);

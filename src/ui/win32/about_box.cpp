@@ -1,4 +1,5 @@
 #include "ui/win32/about_box.h"
+#include "ui/win32/window_class.h"
 
 #include <system_error>
 #include <utility>
@@ -109,23 +110,6 @@ LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(box, message, wParam, lParam);
 }
 
-void RegisterBoxClass(HINSTANCE instance) {
-  static const bool registered = [instance] {
-    WNDCLASSEXW boxClass{};
-    boxClass.cbSize = sizeof(boxClass);
-    boxClass.lpfnWndProc = &BoxProc;
-    boxClass.hInstance = instance;
-    boxClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    boxClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    boxClass.lpszClassName = kBoxClass;
-    return RegisterClassExW(&boxClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }();
-  if (!registered) {
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                            "RegisterClassExW");
-  }
-}
-
 // The box's font at `points`, for the screen's pixels per inch (16 points are 21 pixels and
 // 10 points 13 pixels at 96).
 HFONT FontAtPoints(LOGFONTW font, int points) {
@@ -186,7 +170,7 @@ POINT TAboutDialog::CenterInControl(HWND control, int width, int height) {
 
 void TAboutDialog::Execute() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterBoxClass(instance);
+  RegisterWindowClass(kBoxClass, &BoxProc);
 
   // No system menu (so no caption-bar buttons), a fixed dialog frame, no scroll bars.
   constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;

@@ -7,6 +7,7 @@
 #include "ui/win32/fonts.h"
 #include "ui/win32/progress_window.h"
 #include "ui/win32/wide.h"
+#include "ui/win32/window_class.h"
 
 namespace favpage::ui::win32 {
 namespace {
@@ -161,17 +162,7 @@ std::optional<int> ChooseFromList(HWND owner, const std::vector<std::wstring>& c
                                   int current) {
   if (recording != nullptr) return NextAnswer(recording->listAnswers);
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  static const ATOM registered = [instance] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = ChooserProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kChooserClass;
-    return RegisterClassExW(&windowClass);
-  }();
-  (void)registered;
+  RegisterWindowClass(kChooserClass, ChooserProc);
 
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   RECT frame{0, 0, kChooserClient.cx, kChooserClient.cy};

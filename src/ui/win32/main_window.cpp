@@ -7,12 +7,14 @@
 
 #include "base/io_error.h"
 #include "platform/host_path.h"
+#include "ui/presenter/about_layout.h"
 #include "ui/presenter/window_texts.h"
 #include "ui/win32/dialogs.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/layout.h"
 #include "ui/win32/resources.h"
 #include "ui/win32/wide.h"
+#include "ui/win32/window_class.h"
 
 namespace favpage::ui::win32 {
 namespace {
@@ -76,18 +78,8 @@ std::wstring Replaced(std::wstring text, std::wstring_view from, std::wstring_vi
 TPlatform::TPlatform(std::string exePath) : presenter_(*this, std::move(exePath)) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   icon_ = LoadIconW(instance, MAKEINTRESOURCEW(FAVPAGE_IDI_APP));
-  static const ATOM registered = [instance, this] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = icon_;
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClass;
-    return RegisterClassExW(&windowClass);
-  }();
-  (void)registered;
+  RegisterWindowClass(kClass, WindowProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), IDC_ARROW,
+                      icon_);
   const SIZE outer = OuterSize();
   window_ =
       CreateWindowExW(WS_EX_CONTROLPARENT, kClass, W(str::kMainCaption), kStyle, kDesignPosition.x,
@@ -113,16 +105,7 @@ TPlatform::~TPlatform() {
 
 void TPlatform::ConfigureAbout() {
   AboutDialog1 = std::make_unique<TAboutDialog>(window_);
-  AboutDialog1->FAppName = W(str::kAboutAppName);
-  AboutDialog1->FCaption = W(str::kAboutCaption);
-  AboutDialog1->FCloseButton = W(str::kAboutClose);
-  AboutDialog1->FFormLeft = 0;
-  AboutDialog1->FFormTop = 0;
-  AboutDialog1->FFormWidth = 320;
-  AboutDialog1->FFormHeight = 120;
-  AboutDialog1->FFormPosition = TAboutDialog::fpScreenCenter;
-  AboutDialog1->FMemo = W(str::kAboutMemo);
-  AboutDialog1->FVersion = W(str::kAboutVersion);
+  ApplyAboutLayout(*AboutDialog1, [](const char16_t* text) { return std::wstring(W(text)); });
   AboutDialog1->FFont = LayoutFontSpec(12);
   AboutDialog1->SetIcon(icon_);
 }

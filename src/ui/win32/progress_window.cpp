@@ -5,6 +5,7 @@
 #include "ui/presenter/window_texts.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/wide.h"
+#include "ui/win32/window_class.h"
 
 namespace favpage::ui::win32 {
 namespace {
@@ -15,24 +16,11 @@ constexpr SIZE kClient{320, 32};
 constexpr int kLabelHeight = 13;
 int shownCount = 0;
 
-void RegisterOnce() {
-  static const ATOM registered = [] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClass;
-    return RegisterClassExW(&windowClass);
-  }();
-  (void)registered;
-}
-
 }  // namespace
 
 ProgressWindow::ProgressWindow(HWND mainWindow) {
-  RegisterOnce();
+  RegisterWindowClass(kClass, DefWindowProcW, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                      IDC_WAIT);
   // No owner: the window belongs to the program, not to the main window.
   const DWORD style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
   const DWORD exStyle = WS_EX_DLGMODALFRAME;

@@ -1,4 +1,5 @@
 #include "ui/win32/web_browser.h"
+#include "ui/win32/window_class.h"
 
 #include <exdisp.h>
 #include <ole2.h>
@@ -361,19 +362,8 @@ LRESULT CALLBACK WebBrowser::Impl::WindowProc(HWND window, UINT message, WPARAM 
 
 std::unique_ptr<WebBrowser> WebBrowser::Create(HWND parent, int id, const RECT& bounds) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  static const bool registered = [instance] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &Impl::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kPaneClass;
-    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }();
-  if (!registered) {
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                            "RegisterClassExW");
-  }
+  // The pane paints its own background: the browser covers it, or the note is drawn.
+  RegisterWindowClass(kPaneClass, &Impl::WindowProc, nullptr);
 
   auto impl = std::make_unique<Impl>();
   const HWND window = CreateWindowExW(
