@@ -212,8 +212,10 @@ struct Made {
 Made ClassAndStyle(Kind kind) {
   const DWORD tab = WS_TABSTOP | WS_GROUP;
   switch (kind) {
+    // A group box and the panel paint only their frame and caption: transparent, they are
+    // not cut out of the window's background and are painted after the controls in them.
     case Kind::kGroup:
-      return {WC_BUTTONW, BS_GROUPBOX, 0};
+      return {WC_BUTTONW, BS_GROUPBOX, WS_EX_TRANSPARENT};
     case Kind::kLabel:
     case Kind::kFixedLabel:
       return {WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
@@ -235,7 +237,7 @@ Made ClassAndStyle(Kind kind) {
     case Kind::kList:
       return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | tab, 0};
     case Kind::kPanel:
-      return {WC_STATICW, 0, 0};
+      return {WC_STATICW, 0, WS_EX_TRANSPARENT};
     case Kind::kScrollBox:
       return {WC_STATICW, 0, WS_EX_CLIENTEDGE};
     case Kind::kStatusBar:

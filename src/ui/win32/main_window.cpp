@@ -21,9 +21,9 @@ namespace {
 
 constexpr wchar_t kClass[] = L"FavpageMainWindow";
 constexpr POINT kDesignPosition{335, 114};
-// Not clipping the children: a group box paints only its frame and caption, and the
-// window's background must show inside it.
-constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
+// The window's background is not painted over its controls (the preview's browser above
+// all); the containers are transparent, so it still shows inside them.
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 // The control each name of the presenter's stands for.
 int IdOf(Control control) {
