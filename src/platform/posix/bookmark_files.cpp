@@ -2,17 +2,15 @@
 
 #include <stdlib.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
+#include "platform/browser_home.h"
 #include "platform/host_path.h"
 #include "platform/posix/error_codes.h"
 #include "platform/posix/home_folder.h"
-#include "platform/profile.h"
 
 namespace favpage::platform {
 namespace {
@@ -30,47 +28,6 @@ constexpr ChromiumHome kChromiumHomes[] = {
     {"vivaldi", ".config/vivaldi"},
 };
 constexpr char kFirefoxHome[] = ".mozilla/firefox";
-
-std::int64_t Modified(const fs::path& file) {
-  std::error_code error;
-  const auto time = fs::last_write_time(file, error);
-  if (error) return 0;
-  return std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
-}
-
-void AddIfPresent(std::vector<BrowserProfile>& found, std::string_view browser,
-                  const std::string& profile, const fs::path& bookmarks) {
-  std::error_code error;
-  if (!fs::is_regular_file(bookmarks, error)) return;
-  found.push_back(
-      {std::string(browser), profile, FromHostPath(bookmarks.string()), Modified(bookmarks)});
-}
-
-// Each folder below the browser's own ("Default", "Profile 1", ...) that holds a
-// Bookmarks file is a profile.
-void FindChromiumProfiles(std::string_view browser, const fs::path& home,
-                          std::vector<BrowserProfile>& found) {
-  std::error_code error;
-  for (fs::directory_iterator it(home, error), end; !error && it != end; it.increment(error)) {
-    AddIfPresent(found, browser, it->path().filename().string(), it->path() / "Bookmarks");
-  }
-}
-
-// profiles.ini lists the profiles as [Profile0], [Profile1], ...: Name, Path and whether
-// the path is relative to the file's folder.
-void FindFirefoxProfiles(const fs::path& home, std::vector<BrowserProfile>& found) {
-  const std::string ini = FromHostPath((home / "profiles.ini").string());
-  for (int i = 0;; ++i) {
-    const std::string section = "Profile" + std::to_string(i);
-    const std::string path = ReadProfileString(section, "Path", "", ini);
-    if (path.empty()) break;
-    const std::string name = ReadProfileString(section, "Name", "", ini);
-    const bool relative = ReadProfileString(section, "IsRelative", "1", ini) != "0";
-    // The file is Firefox's own, in UTF-8 with "/" paths: its values are host texts.
-    const fs::path folder = relative ? home / path : fs::path(path);
-    AddIfPresent(found, "firefox", name.empty() ? path : name, folder / "places.sqlite");
-  }
-}
 
 }  // namespace
 
@@ -103,21 +60,16 @@ int PrivateCopy::Make(const std::string& path, const std::vector<std::string>& s
   return 0;
 }
 
-std::vector<BrowserProfile> FindBrowserProfiles(std::string_view browser) {
-  std::vector<BrowserProfile> found;
+fs::path BrowserHome(std::string_view browser) {
   const fs::path home = HomeFolder();
-  if (home.empty()) return found;
-  if (browser == "firefox") {
-    FindFirefoxProfiles(home / kFirefoxHome, found);
-  } else {
-    for (const ChromiumHome& known : kChromiumHomes) {
-      if (browser == known.browser) FindChromiumProfiles(browser, home / known.folder, found);
-    }
+  if (home.empty()) return {};
+  if (browser == "firefox") return home / kFirefoxHome;
+  for (const ChromiumHome& known : kChromiumHomes) {
+    if (browser == known.browser) return home / known.folder;
   }
-  std::stable_sort(
-      found.begin(), found.end(),
-      [](const BrowserProfile& a, const BrowserProfile& b) { return a.modified > b.modified; });
-  return found;
+  return {};
 }
+
+std::string InternalPathOf(const fs::path& hostPath) { return FromHostPath(hostPath.string()); }
 
 }  // namespace favpage::platform

@@ -53,21 +53,6 @@ int OpenDescriptor(const std::string& host, FileAccess access, bool& created) {
 
 }  // namespace
 
-HostFile::HostFile(HostFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kNoHandle)),
-      registration_(std::exchange(other.registration_, 0)) {}
-
-HostFile& HostFile::operator=(HostFile&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = std::exchange(other.handle_, kNoHandle);
-    registration_ = std::exchange(other.registration_, 0);
-  }
-  return *this;
-}
-
-HostFile::~HostFile() { Close(); }
-
 int HostFile::Open(const std::string& path, FileAccess access, FileShare share) {
   Close();
   const std::string host = ToHostPath(path);

@@ -5,12 +5,10 @@
 #include <knownfolders.h>
 #include <shlobj.h>
 
-#include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <system_error>
 
-#include "platform/profile.h"
+#include "platform/browser_home.h"
 #include "platform/win32/error_codes.h"
 #include "platform/win32/wide_text.h"
 
@@ -37,46 +35,6 @@ fs::path KnownFolder(REFKNOWNFOLDERID id) {
   if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &known))) folder = known;
   CoTaskMemFree(known);
   return folder;
-}
-
-std::int64_t Modified(const fs::path& file) {
-  std::error_code error;
-  const auto time = fs::last_write_time(file, error);
-  if (error) return 0;
-  return std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
-}
-
-void AddIfPresent(std::vector<BrowserProfile>& found, std::string_view browser,
-                  const std::string& profile, const fs::path& bookmarks) {
-  std::error_code error;
-  if (!fs::is_regular_file(bookmarks, error)) return;
-  found.push_back({std::string(browser), profile, win32::FromWidePath(bookmarks.native()),
-                   Modified(bookmarks)});
-}
-
-void FindChromiumProfiles(std::string_view browser, const fs::path& home,
-                          std::vector<BrowserProfile>& found) {
-  std::error_code error;
-  for (fs::directory_iterator it(home, error), end; !error && it != end; it.increment(error)) {
-    AddIfPresent(found, browser, win32::WideToUtf8(it->path().filename().native()),
-                 it->path() / L"Bookmarks");
-  }
-}
-
-// profiles.ini lists the profiles as [Profile0], [Profile1], ...: Name, Path (UTF-8, "/")
-// and whether the path is relative to the file's folder.
-void FindFirefoxProfiles(const fs::path& home, std::vector<BrowserProfile>& found) {
-  const std::string ini = win32::FromWidePath((home / L"profiles.ini").native());
-  for (int i = 0;; ++i) {
-    const std::string section = "Profile" + std::to_string(i);
-    const std::string path = ReadProfileString(section, "Path", "", ini);
-    if (path.empty()) break;
-    const std::string name = ReadProfileString(section, "Name", "", ini);
-    const bool relative = ReadProfileString(section, "IsRelative", "1", ini) != "0";
-    const fs::path written(win32::Utf8ToWide(path));
-    const fs::path folder = relative ? home / written : written;
-    AddIfPresent(found, "firefox", name.empty() ? path : name, folder / L"places.sqlite");
-  }
 }
 
 }  // namespace
@@ -121,23 +79,20 @@ int PrivateCopy::Make(const std::string& path, const std::vector<std::string>& s
   return 0;
 }
 
-std::vector<BrowserProfile> FindBrowserProfiles(std::string_view browser) {
-  std::vector<BrowserProfile> found;
+fs::path BrowserHome(std::string_view browser) {
   if (browser == "firefox") {
     const fs::path roaming = KnownFolder(FOLDERID_RoamingAppData);
-    if (!roaming.empty()) FindFirefoxProfiles(roaming / kFirefoxHome, found);
-  } else {
-    const fs::path local = KnownFolder(FOLDERID_LocalAppData);
-    for (const ChromiumHome& known : kChromiumHomes) {
-      if (browser == known.browser && !local.empty()) {
-        FindChromiumProfiles(browser, local / known.folder, found);
-      }
-    }
+    return roaming.empty() ? roaming : roaming / kFirefoxHome;
   }
-  std::stable_sort(
-      found.begin(), found.end(),
-      [](const BrowserProfile& a, const BrowserProfile& b) { return a.modified > b.modified; });
-  return found;
+  const fs::path local = KnownFolder(FOLDERID_LocalAppData);
+  for (const ChromiumHome& known : kChromiumHomes) {
+    if (browser == known.browser && !local.empty()) return local / known.folder;
+  }
+  return {};
+}
+
+std::string InternalPathOf(const fs::path& hostPath) {
+  return win32::FromWidePath(hostPath.native());
 }
 
 }  // namespace favpage::platform

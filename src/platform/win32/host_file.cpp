@@ -43,21 +43,6 @@ int AdmitFile(HANDLE file, FileAccess access) {
 
 }  // namespace
 
-HostFile::HostFile(HostFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kNoHandle)),
-      registration_(std::exchange(other.registration_, 0)) {}
-
-HostFile& HostFile::operator=(HostFile&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = std::exchange(other.handle_, kNoHandle);
-    registration_ = std::exchange(other.registration_, 0);
-  }
-  return *this;
-}
-
-HostFile::~HostFile() { Close(); }
-
 int HostFile::Open(const std::string& path, FileAccess access, FileShare share) {
   Close();
   // A path that ends in a delimiter names a folder, never a file.
