@@ -49,8 +49,10 @@ def timed(command):
     """Wall seconds and peak resident kilobytes of one run."""
     started = time.perf_counter()
     result = subprocess.run(["/usr/bin/time", "-v"] + command, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.PIPE, text=True, check=True)
+                            stderr=subprocess.PIPE, text=True)
     elapsed = time.perf_counter() - started
+    if result.returncode != 0:
+        raise SystemExit(f"{' '.join(command)} failed:\n{result.stderr}")
     peak = next(int(line.split(":")[1]) for line in result.stderr.splitlines()
                 if "Maximum resident set size" in line)
     return elapsed, peak

@@ -17,9 +17,9 @@ import json
 import os
 import sqlite3
 import statistics
-import subprocess
 import tempfile
-import time
+
+from bench import timed  # the same measure as the favorites benchmark
 
 NAMES = ["ソフト", "表示", "旅行", "Tools", "ニュース", "開発", "Music & Art", "能力", "予定", "Docs"]
 SINGLE_LIMIT, TREE_LIMIT, MEMORY_LIMIT_KB = 1.0, 2.0, 64 * 1024
@@ -143,19 +143,6 @@ def write_places(path, tree, links):
     db.executemany("INSERT INTO moz_bookmarks VALUES (?, ?, ?, ?, ?, ?, ?)", rows)
     db.commit()
     db.close()
-
-
-def timed(command):
-    """Wall seconds and peak resident kilobytes of one run."""
-    started = time.perf_counter()
-    result = subprocess.run(["/usr/bin/time", "-v"] + command, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.PIPE, text=True)
-    elapsed = time.perf_counter() - started
-    if result.returncode != 0:
-        raise SystemExit(f"{' '.join(command)} failed:\n{result.stderr}")
-    peak = next(int(line.split(":")[1]) for line in result.stderr.splitlines()
-                if "Maximum resident set size" in line)
-    return elapsed, peak
 
 
 def main():

@@ -33,15 +33,4 @@ bool DirSearch::First(const std::string& pattern, std::uint32_t mask, FindData& 
   return Next(found);
 }
 
-bool DirSearch::Next(FindData& found) {
-  if (next_ >= entries_.size()) return false;
-  found = entries_[next_++];
-  return true;
-}
-
-void DirSearch::Close() {
-  entries_.clear();
-  next_ = 0;
-}
-
 }  // namespace favpage::platform
