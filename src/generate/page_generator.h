@@ -13,10 +13,23 @@
 
 namespace favpage {
 
+// Something a run left out or kept that its user should know of; the run still succeeds.
+struct RunWarning {
+  enum class Kind {
+    kScriptLinkLeftOut,  // subject: the link's name; where: its folder's heading
+    kEditedPageKept,     // subject: a page of the last run edited since (internal path)
+  };
+  Kind kind;
+  std::string subject;  // internal form
+  std::string where;    // internal form; empty when about no folder
+};
+
 struct GenerationStats {
-  int pages = 0;    // page heads written
-  int links = 0;    // shortcut links written
-  int folders = 0;  // folders scanned with success
+  int pages = 0;      // pages of the run, written or already up to date
+  int unchanged = 0;  // of those, pages whose published bytes were already these
+  int links = 0;      // shortcut links written
+  int folders = 0;    // folders scanned with success
+  std::vector<RunWarning> warnings;
 };
 
 class PageGenerator {
