@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
 
 #include "base/io_error.h"
 #include "platform/host_file.h"
@@ -115,21 +116,82 @@ int RewriteInPlace(const std::string& target, std::string_view bytes) {
   return WriteAndClose(fd, bytes);
 }
 
+// The host path that a save of `path` changes: links followed.
+int ResolveTarget(const std::string& path, std::string& target) {
+  target = ToHostPath(path);
+  if (!ValidHostPath(target)) return io_code::kPathNotFound;
+  return ResolveLinks(target);
+}
+
+// Gives the new file `fd` the owner and permissions of the file it replaces (`info`, when
+// `exists`), or the user's default permissions. Answers 0, or -1 when the file belongs to
+// another user whom this user cannot give it to: a replacement would take the file over,
+// so it must be written where it stands.
+int AdoptTarget(int fd, bool exists, const struct stat& info) {
+  struct stat created {};
+  if (exists && fstat(fd, &created) == 0 &&
+      (created.st_uid != info.st_uid || created.st_gid != info.st_gid) &&
+      fchown(fd, info.st_uid, info.st_gid) != 0) {
+    return -1;
+  }
+  // After fchown, which clears the set-id bits.
+  return fchmod(fd, exists ? info.st_mode & 07777 : NewFileMode()) == 0 ? 0
+                                                                        : TransferErrorCode(errno);
+}
+
+// The whole content of the open file `fd`, from its start.
+int ReadAll(int fd, std::string& bytes) {
+  bytes.clear();
+  if (lseek(fd, 0, SEEK_SET) != 0) return TransferErrorCode(errno);
+  char buffer[64 * 1024];
+  for (;;) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return TransferErrorCode(errno);
+    if (n == 0) return 0;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+// Random letters and digits for a staging name, from the host's random source.
+std::string RandomSuffix() {
+  static constexpr char kLetters[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  unsigned char random[kStagingSuffixLength] = {};
+  std::size_t got = 0;
+  const int fd = open("/dev/urandom", O_RDONLY | O_CLOEXEC);
+  if (fd >= 0) {
+    while (got < sizeof random) {
+      const ssize_t n = read(fd, random + got, sizeof random - got);
+      if (n <= 0) break;
+      got += static_cast<std::size_t>(n);
+    }
+    close(fd);
+  }
+  std::string suffix;
+  for (std::size_t i = 0; i < kStagingSuffixLength; ++i) {
+    // Without the random source the name is still new (the create is exclusive), only
+    // guessable; the clock and the process keep two runs apart.
+    const unsigned value =
+        i < got ? random[i] : static_cast<unsigned>(clock() + getpid() * 31 + i * 7);
+    suffix += kLetters[value % (sizeof kLetters - 1)];
+  }
+  return suffix;
+}
+
 }  // namespace
 
 int CheckFileReplaceable(const std::string& path) {
-  std::string target = ToHostPath(path);
-  if (!ValidHostPath(target)) return io_code::kPathNotFound;
-  if (const int code = ResolveLinks(target); code != 0) return code;
+  std::string target;
+  if (const int code = ResolveTarget(path, target); code != 0) return code;
   bool exists = false;
   struct stat info {};
   return CheckTarget(target, exists, info);
 }
 
 int ReplaceFileContents(const std::string& path, std::string_view bytes) {
-  std::string target = ToHostPath(path);
-  if (!ValidHostPath(target)) return io_code::kPathNotFound;
-  if (const int code = ResolveLinks(target); code != 0) return code;
+  std::string target;
+  if (const int code = ResolveTarget(path, target); code != 0) return code;
   bool exists = false;
   struct stat info {};
   if (const int code = CheckTarget(target, exists, info); code != 0) return code;
@@ -144,18 +206,13 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
     if (exists && (error == EACCES || error == EPERM)) return RewriteInPlace(target, bytes);
     return OpenErrorCode(error, target);
   }
-  struct stat created {};
-  if (exists && fstat(fd, &created) == 0 &&
-      (created.st_uid != info.st_uid || created.st_gid != info.st_gid) &&
-      fchown(fd, info.st_uid, info.st_gid) != 0) {
+  int code = AdoptTarget(fd, exists, info);
+  if (code < 0) {
     // Another user's file that this user may write: a replacement would take it over.
     close(fd);
     unlink(temporary.c_str());
     return RewriteInPlace(target, bytes);
   }
-  // After fchown, which clears the set-id bits.
-  int code =
-      fchmod(fd, exists ? info.st_mode & 07777 : NewFileMode()) == 0 ? 0 : TransferErrorCode(errno);
   if (code == 0) {
     code = WriteAndClose(fd, bytes);
   } else {
@@ -171,6 +228,64 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
   // The new entry lasts only once the folder reaches the disk.
   SyncFolder(folder);
   return 0;
+}
+
+int CreateStagingFile(const std::string& path, const std::string& namePrefix, std::string& staged) {
+  std::string target;
+  if (const int code = ResolveTarget(path, target); code != 0) return code;
+  const std::string stem = FolderOf(target) + ToHostPath(namePrefix);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string candidate = stem + RandomSuffix();
+    const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                        S_IRUSR | S_IWUSR);
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd < 0) return OpenErrorCode(errno, candidate);
+    close(fd);
+    staged = FromHostPath(candidate);
+    return 0;
+  }
+  return io_code::kAccessDenied;
+}
+
+int PutStagedFile(const std::string& staged, const std::string& path) {
+  std::string target;
+  if (const int code = ResolveTarget(path, target); code != 0) return code;
+  bool exists = false;
+  struct stat info {};
+  if (const int code = CheckTarget(target, exists, info); code != 0) return code;
+
+  const std::string host = ToHostPath(staged);
+  const int fd = open(host.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return OpenErrorCode(errno, host);
+  int code = AdoptTarget(fd, exists, info);
+  if (code < 0) {
+    // Another user's file: written where it stands, as a save of the settings would be.
+    std::string bytes;
+    code = ReadAll(fd, bytes);
+    close(fd);
+    if (code == 0) code = RewriteInPlace(target, bytes);
+    if (code == 0) unlink(host.c_str());
+    return code;
+  }
+  // The data reaches the disk before the name does, so a crash of the host leaves the
+  // old file or the new one, never an empty one.
+  if (code == 0 && fsync(fd) != 0) code = TransferErrorCode(errno);
+  if (close(fd) != 0 && code == 0 && errno != EINTR) code = TransferErrorCode(errno);
+  if (code == 0 && rename(host.c_str(), target.c_str()) != 0) code = OpenErrorCode(errno, target);
+  return code;
+}
+
+int RemoveFile(const std::string& path) {
+  const std::string host = ToHostPath(path);
+  if (!ValidHostPath(host)) return io_code::kPathNotFound;
+  struct stat info {};
+  if (lstat(host.c_str(), &info) != 0) return OpenErrorCode(errno, host);
+  if (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0) return io_code::kAccessDenied;
+  if (posix::ConflictsWithOpenFiles({info.st_dev, info.st_ino}, FileAccess::kCreate,
+                                    FileShare::kNone)) {
+    return io_code::kSharingViolation;
+  }
+  return unlink(host.c_str()) == 0 ? 0 : OpenErrorCode(errno, host);
 }
 
 }  // namespace favpage::platform
