@@ -15,6 +15,7 @@
 
 #include "base/utf8.h"
 #include "cli/run_binary.h"
+#include "generate/publish_names.h"
 #include "platform/child_process.h"
 #include "platform/codepage.h"
 #include "platform/host_path.h"
@@ -174,11 +175,12 @@ TEST(CliBinary, ASecondRunOnTheSamePageStopsUntilTheFirstIsGone) {
   favpage::test::TempDir dir;
   favpage::test::WriteShortcut(dir.hostPath("Favorites/News.url"), "news.html");
   favpage::test::WriteBytes(dir.hostPath("site/links.html"), "first run's page");
-  const std::string page =
-      favpage::platform::FromHostPath(dir.hostPath("site/links.html").string());
+  // The first run's claim: the lock of the claim file beside its page.
+  const std::string claimFile = favpage::platform::FromHostPath(
+      dir.hostPath("site/" + favpage::ClaimName("links.html")).string());
   favpage::test::WaitingChild firstRun([&] {
     static favpage::platform::OutputClaim claim;  // held until the child is killed
-    return claim.Claim(page);
+    return claim.Claim(claimFile);
   });
   ASSERT_EQ(firstRun.setUpResult(), 0);
 
@@ -189,8 +191,9 @@ TEST(CliBinary, ASecondRunOnTheSamePageStopsUntilTheFirstIsGone) {
     EXPECT_EQ(second.err,
               "favpage-cli: " + dir.hostPath("site/links.html").string() + ": I/O エラー (32)\n");
     EXPECT_EQ(favpage::test::ReadBytes(dir.hostPath("site/links.html")), "first run's page");
+    // The page and the first run's claim file, nothing of the second run.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.hostPath("site")), fs::directory_iterator()),
-              1);
+              2);
   }
 
   firstRun.Kill();

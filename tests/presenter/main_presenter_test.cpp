@@ -537,7 +537,8 @@ TEST_F(MainPresenterTest, FailedRunShowsItsErrorAfterTheProgressWindowIsGone) {
   EXPECT_EQ(view_.log, (std::vector<std::string>{"progress", "progress off", "error"}));
   ASSERT_EQ(view_.messages.size(), 1u);
   EXPECT_EQ(view_.messages[0].text, "ファイルが見つかりません.");
-  EXPECT_TRUE(std::filesystem::exists(Host("out/links.html")));
+  // A run that fails publishes nothing: not even the pages it wrote before the failure.
+  EXPECT_FALSE(std::filesystem::exists(Host("out/links.html")));
   EXPECT_FALSE(presenter_.RunInProgress());
   EXPECT_TRUE(view_.Enabled(Control::Button3));
   EXPECT_TRUE(view_.Enabled(Control::HTTP1));
