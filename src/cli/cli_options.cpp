@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 
+#include "cli/run_texts.h"
 #include "platform/folders.h"
 
 namespace favpage::cli {
@@ -48,7 +49,7 @@ std::string UsageText() {
              "                   [--style none|0|1|2] [--blank | --no-blank]\n"
              "                   [--return-caption TEXT --return-url URL | --no-return]\n"
              "                   [--title TEXT]... [--title-file FILE] [--settings FILE]\n"
-             "                   [--quiet] [--help] [--version]\n"
+             "                   [--keep-script-links] [--quiet] [--help] [--version]\n"
              "\n"
              "Writes the link pages of a favorites folder or of a browser's bookmarks, as the\n"
              "favpage window's create button does. Settings not given here come from the\n"
@@ -76,8 +77,9 @@ std::string UsageText() {
          "  --no-return            write no return link\n"
          "  --title TEXT           a title line (repeat, or break the text, for more lines)\n"
          "  --title-file FILE      the title lines, one per line\n"
-         "  --settings FILE        the settings file to read instead of favpage.INI\n"
-         "  --quiet                print nothing but errors\n"
+         "  --settings FILE        the settings file to read instead of favpage.INI\n" +
+         text::kKeepScriptLinksHelp +
+         "  --quiet                print nothing but errors and warnings\n"
          "  --help                 print this text\n"
          "  --version              print the version\n";
 }
@@ -120,6 +122,7 @@ CliOptions ParseCliArguments(const std::vector<std::string>& args) {
       {"--blank", [&] { options.blank = true; }},
       {"--no-blank", [&] { options.blank = false; }},
       {"--no-return", [&] { options.returnLink = false; }},
+      {text::kKeepScriptLinksOption, [&] { options.keepScriptLinks = true; }},
       {"--quiet", [&] { options.quiet = true; }},
       {"--help", [&] { options.help = true; }},
       {"--version", [&] { options.version = true; }},

@@ -25,6 +25,7 @@ struct CliOptions {
   std::vector<std::string> titles;
   std::optional<std::string> titleFile;
   std::optional<std::string> settingsFile;
+  bool keepScriptLinks = false;  // publish script links, whatever the settings say
   bool quiet = false;
   bool help = false;
   bool version = false;

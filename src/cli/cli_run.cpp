@@ -2,9 +2,12 @@
 
 #include <chrono>
 #include <cstdio>
+#include <string_view>
+#include <vector>
 
 #include "base/io_error.h"
 #include "base/messages.h"
+#include "cli/run_texts.h"
 #include "cli/terminal_host.h"
 #include "generate/generation_command.h"
 #include "generate/memory_title_text.h"
@@ -74,6 +77,7 @@ void ApplyOptions(const CliOptions& options, SettingsState& state) {
   if (options.returnUrl) state.ReturnURL = platform::Utf8ToSjis(*options.returnUrl);
   if (options.charset)
     state.Charset = *options.charset == 1 ? PageCharset::kUtf8 : PageCharset::kShiftJis;
+  if (options.keepScriptLinks) state.ScriptLinks = true;
 }
 
 // Whether the walks can search the folder: it exists and the host lets this user list it.
@@ -149,12 +153,49 @@ void LoadTitles(const CliOptions& options, const std::string& exeFolder, MemoryT
   throw Failure{*options.titleFile, "too large for a title file"};
 }
 
+// `format` with "%1" and "%2" replaced by `first` and `second`.
+std::string Fill(std::string_view format, const std::string& first,
+                 const std::string& second = std::string()) {
+  std::string text;
+  for (std::size_t i = 0; i < format.size(); ++i) {
+    if (format[i] == '%' && i + 1 < format.size() &&
+        (format[i + 1] == '1' || format[i + 1] == '2')) {
+      text += format[++i] == '1' ? first : second;
+    } else {
+      text += format[i];
+    }
+  }
+  return text;
+}
+
+// One line per warning, each naming what it is about as the user sees it.
+void PrintWarnings(std::ostream& err, const std::vector<RunWarning>& warnings) {
+  for (const RunWarning& warning : warnings) {
+    err << text::kWarningPrefix;
+    switch (warning.kind) {
+      case RunWarning::Kind::kScriptLinkLeftOut:
+        err << (warning.where.empty()
+                    ? Fill(text::kScriptLinkLeftOutNoFolder, platform::ToHostText(warning.subject))
+                    : Fill(text::kScriptLinkLeftOut, platform::ToHostText(warning.subject),
+                           platform::ToHostText(warning.where)));
+        break;
+      case RunWarning::Kind::kEditedPageKept:
+        err << Fill(text::kEditedPageKept, platform::ToHostPath(warning.subject));
+        break;
+    }
+    err << '\n';
+  }
+}
+
 void PrintSummary(std::ostream& out, const GenerationStats& stats, double seconds) {
   char elapsed[32];
   std::snprintf(elapsed, sizeof elapsed, "%.3f", seconds);
   out << stats.pages << (stats.pages == 1 ? " page" : " pages") << ", " << stats.links
       << (stats.links == 1 ? " link" : " links") << ", " << stats.folders
-      << (stats.folders == 1 ? " folder" : " folders") << " in " << elapsed << " s\n";
+      << (stats.folders == 1 ? " folder" : " folders") << " in " << elapsed << " s";
+  if (stats.unchanged > 0) out << Fill(text::kUpToDate, std::to_string(stats.unchanged));
+  if (stats.removed > 0) out << Fill(text::kRemoved, std::to_string(stats.removed));
+  out << '\n';
 }
 
 }  // namespace
@@ -192,6 +233,7 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
     const GenerationStats stats =
         RunGenerationCommand(state, titles, progress, messages, exeFolder);
     if (messages.shown()) return kExitFailure;
+    PrintWarnings(err, stats.warnings);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
     if (!options.quiet) PrintSummary(out, stats, elapsed.count());
     return kExitSuccess;

@@ -98,6 +98,49 @@ TEST_F(CliRun, WritesTheSinglePageWithEveryOption) {
   EXPECT_NE(out_.str().find("1 page, 2 links, 2 folders in "), std::string::npos) << out_.str();
 }
 
+// What a run left out or kept is one line each on stderr; the run still succeeds, and
+// its closing line counts the pages already up to date and those removed.
+TEST_F(CliRun, WarningsAreLinesOnStandardErrorAndTheRunSucceeds) {
+  test::WriteShortcut(dir_.hostPath("Fav/Tools/Run.url"), "javascript:alert('hi')");
+  test::WriteShortcut(dir_.hostPath("Fav/Gone/Old.url"), "old.html");
+  const std::vector<std::string> args = {
+      "--favorites", HostPath("Fav"), "--out",  HostPath("site/links.html"),
+      "--type",      "tree",          "--quiet"};
+  ASSERT_EQ(Run(args), kExitSuccess) << err_.str();
+  EXPECT_EQ(err_.str(), "favpage-cli: warning: left out the script link \"Run\" in \"Tools\"\n");
+  EXPECT_EQ(Page("site/links_1.html").find("javascript:"), std::string::npos);
+
+  // Pages of the last run: one no longer written, one edited by hand since.
+  fs::remove_all(dir_.hostPath("Fav/Gone"));
+  fs::remove_all(dir_.hostPath("Fav/Tools"));
+  WriteBytes(dir_.hostPath("site/links_1.html"), "edited");
+  std::vector<std::string> loud = args;
+  loud.pop_back();
+  ASSERT_EQ(Run(loud), kExitSuccess) << err_.str();
+  EXPECT_EQ(err_.str(), "Output link file ... links.html\nfavpage-cli: warning: kept " +
+                            HostPath("site/links_1.html") + ": edited since favpage wrote it\n");
+  EXPECT_EQ(Page("site/links_1.html"), "edited");
+  EXPECT_FALSE(fs::exists(dir_.hostPath("site/links_0.html")));
+  EXPECT_NE(out_.str().find("1 page, 1 link, 1 folder in "), std::string::npos) << out_.str();
+  EXPECT_NE(out_.str().find(" s, 1 removed\n"), std::string::npos) << out_.str();
+
+  ASSERT_EQ(Run(loud), kExitSuccess) << err_.str();
+  EXPECT_NE(out_.str().find(" s, 1 up to date\n"), std::string::npos) << out_.str();
+
+  // Kept on request, on the command line or in the settings.
+  test::WriteShortcut(dir_.hostPath("Fav/Run.url"), "javascript:alert('hi')");
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("site/links.html"),
+                 "--keep-script-links", "--quiet"}),
+            kExitSuccess);
+  EXPECT_EQ(err_.str(), "");
+  EXPECT_NE(Page("site/links.html").find("<A HREF=\"javascript:alert('hi')\">Run</A>"),
+            std::string::npos);
+  WriteBytes(dir_.hostPath("app/favpage.INI"), CrLfLines({"[Setup]", "ScriptLinks=1"}));
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("site/links.html"), "--quiet"}),
+            kExitSuccess);
+  EXPECT_EQ(err_.str(), "");
+}
+
 TEST_F(CliRun, TakesItsDefaultsFromTheWindowsFilesBesideIt) {
   WriteBytes(dir_.hostPath("app/favpage.INI"),
              CrLfLines({"[Setup]", "OutName=" + dir_.internal("web\\links.html"), "OutType=1",
