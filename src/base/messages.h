@@ -56,6 +56,18 @@ inline constexpr char kStreamWriteError[] =  // ストリームへの書き込�
     "\x83\x58\x83\x67\x83\x8A\x81\x5B\x83\x80\x82\xD6\x82\xCC\x8F\x91\x82\xAB\x8D\x9E\x82\xDD"
     "\x83\x47\x83\x89\x81\x5B";
 
+// What a successful run left out or kept, listed in one message at its end: a script link
+// (%s its name, then its folder's heading), a page edited by hand since the last run (%s
+// its path), and the count of further lines beyond those listed.
+inline constexpr char
+    kScriptLinkLeftOutFormat[] =  // スクリプトのリンクを出力しませんでした: %s (%s)
+    "\x83\x58\x83\x4E\x83\x8A\x83\x76\x83\x67\x82\xCC\x83\x8A\x83\x93\x83\x4E\x82\xF0"
+    "\x8F\x6F\x97\xCD\x82\xB5\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82\xB5\x82\xBD: %s (%s)";
+inline constexpr char kEditedPageKeptFormat[] =  // 手で編集されたページを残しました: %s
+    "\x8E\xE8\x82\xC5\x95\xD2\x8F\x57\x82\xB3\x82\xEA\x82\xBD\x83\x79\x81\x5B\x83\x57"
+    "\x82\xF0\x8E\x63\x82\xB5\x82\xDC\x82\xB5\x82\xBD: %s";
+inline constexpr char kMoreWarningsFormat[] = "\x91\xBC %s \x8C\x8F";  // 他 %s 件
+
 // The application title: the caption of the default error display.
 inline constexpr char kApplicationTitle[] = "Mirel Favorites Manager";
 
