@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace favpage::platform {
 
@@ -37,12 +38,18 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes);
 inline constexpr std::size_t kStagingSuffixLength = 6;
 int CreateStagingFile(const std::string& path, const std::string& namePrefix, std::string& staged);
 
-// Puts the staging file `staged` (made by CreateStagingFile for `path`) in the place of the
-// file `path` in one step, with its data on the disk first: the file keeps its permissions
-// and owner (a new one gets the user's default permissions), a symbolic link stays and the
-// file it names is replaced; another user's file is written where it stands, as
-// ReplaceFileContents does. Refused as CheckFileReplaceable refuses, the staging file kept.
-// On success the staging file is gone.
+// Brings the data of the written staging files `staged` to the disk, so that a crash of
+// the host after their moves leaves each file old or new, never empty. One flush of each
+// file system they lie on where the host has one (Linux), else one per file: a run
+// publishing a thousand pages pays for one flush, not a thousand.
+int FlushStagedFiles(const std::vector<std::string>& staged);
+
+// Puts the staging file `staged` (made by CreateStagingFile for `path`, flushed by
+// FlushStagedFiles) in the place of the file `path` in one step: the file keeps its
+// permissions and owner (a new one gets the user's default permissions), a symbolic link
+// stays and the file it names is replaced; another user's file is written where it
+// stands, as ReplaceFileContents does. Refused as CheckFileReplaceable refuses, the
+// staging file kept. On success the staging file is gone.
 int PutStagedFile(const std::string& staged, const std::string& path);
 
 // Removes the file `path`: only a regular file that is not read-only and that no opener

@@ -44,6 +44,7 @@ int SaveInTwoSteps(const std::string& path, std::string_view bytes) {
   int code = file.Open(staged, FileAccess::kCreate, FileShare::kRead);
   if (code == 0) code = file.Write(bytes.data(), bytes.size());
   if (const int closed = file.Close(); code == 0) code = closed;
+  if (code == 0) code = FlushStagedFiles({staged});
   if (code == 0) code = PutStagedFile(staged, path);
   if (code != 0) {
     EXPECT_EQ(RemoveFile(staged), 0);

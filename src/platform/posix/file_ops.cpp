@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <ctime>
+#include <set>
 
 #include "base/io_error.h"
 #include "platform/host_file.h"
@@ -247,6 +248,40 @@ int CreateStagingFile(const std::string& path, const std::string& namePrefix, st
   return io_code::kAccessDenied;
 }
 
+int FlushStagedFiles(const std::vector<std::string>& staged) {
+  // A few files are flushed one by one; more at once, by a flush of their file system.
+  constexpr std::size_t kFewFiles = 4;
+#ifdef __linux__
+  if (staged.size() > kFewFiles) {
+    std::set<std::string> folders;
+    for (const std::string& file : staged) folders.insert(FolderOf(ToHostPath(file)));
+    std::set<dev_t> flushed;
+    for (const std::string& folder : folders) {
+      const int fd =
+          open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      if (fd < 0) return OpenErrorCode(errno, folder);
+      struct stat info {};
+      int code = fstat(fd, &info) == 0 ? 0 : TransferErrorCode(errno);
+      if (code == 0 && flushed.insert(info.st_dev).second && syncfs(fd) != 0) {
+        code = TransferErrorCode(errno);
+      }
+      close(fd);
+      if (code != 0) return code;
+    }
+    return 0;
+  }
+#endif
+  for (const std::string& file : staged) {
+    const std::string host = ToHostPath(file);
+    const int fd = open(host.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return OpenErrorCode(errno, host);
+    const int code = fsync(fd) == 0 ? 0 : TransferErrorCode(errno);
+    close(fd);
+    if (code != 0) return code;
+  }
+  return 0;
+}
+
 int PutStagedFile(const std::string& staged, const std::string& path) {
   std::string target;
   if (const int code = ResolveTarget(path, target); code != 0) return code;
@@ -267,9 +302,6 @@ int PutStagedFile(const std::string& staged, const std::string& path) {
     if (code == 0) unlink(host.c_str());
     return code;
   }
-  // The data reaches the disk before the name does, so a crash of the host leaves the
-  // old file or the new one, never an empty one.
-  if (code == 0 && fsync(fd) != 0) code = TransferErrorCode(errno);
   if (close(fd) != 0 && code == 0 && errno != EINTR) code = TransferErrorCode(errno);
   if (code == 0 && rename(host.c_str(), target.c_str()) != 0) code = OpenErrorCode(errno, target);
   return code;

@@ -169,17 +169,22 @@ int CreateStagingFile(const std::string& path, const std::string& namePrefix, st
   return io_code::kAccessDenied;
 }
 
+// Windows has no flush of a whole volume for an ordinary user: each file is flushed.
+int FlushStagedFiles(const std::vector<std::string>& staged) {
+  for (const std::string& file : staged) {
+    Handle handle(CreateFileW(win32::ToWidePath(file).c_str(), GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle.valid()) return win32::OpenErrorCode(GetLastError());
+    if (!FlushFileBuffers(handle.get())) return win32::TransferErrorCode(GetLastError());
+  }
+  return 0;
+}
+
 int PutStagedFile(const std::string& staged, const std::string& path) {
   if (const int code = CheckFileReplaceable(path); code != 0) return code;
-  const std::wstring from = win32::ToWidePath(staged);
-  {
-    // The data reaches the disk before the name does.
-    Handle file(CreateFileW(from.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return win32::OpenErrorCode(GetLastError());
-    if (!FlushFileBuffers(file.get())) return win32::TransferErrorCode(GetLastError());
+  if (!MoveIntoPlace(win32::ToWidePath(staged), win32::ToWidePath(path))) {
+    return win32::OpenErrorCode(GetLastError());
   }
-  if (!MoveIntoPlace(from, win32::ToWidePath(path))) return win32::OpenErrorCode(GetLastError());
   return 0;
 }
 
