@@ -2,6 +2,7 @@
 // zeros and its bit length.
 #include "base/sha256.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -18,8 +19,6 @@ constexpr std::array<std::uint32_t, 64> kRound = {
     0xa2bfe8a1, 0xa81a664b, 0xc24b8b70, 0xc76c51a3, 0xd192e819, 0xd6990624, 0xf40e3585, 0x106aa070,
     0x19a4c116, 0x1e376c08, 0x2748774c, 0x34b0bcb5, 0x391c0cb3, 0x4ed8aa4a, 0x5b9cca4f, 0x682e6ff3,
     0x748f82ee, 0x78a5636f, 0x84c87814, 0x8cc70208, 0x90befffa, 0xa4506ceb, 0xbef9a3f7, 0xc67178f2};
-constexpr std::array<std::uint32_t, 8> kInitial = {
-    0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a, 0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
 // clang-format on
 
 constexpr std::uint32_t Rotate(std::uint32_t x, int n) { return (x >> n) | (x << (32 - n)); }
@@ -50,29 +49,51 @@ void Compress(std::array<std::uint32_t, 8>& state, const unsigned char* block) {
 
 }  // namespace
 
-std::string Sha256Hex(std::string_view bytes) {
-  std::array<std::uint32_t, 8> state = kInitial;
+void Sha256::Update(std::string_view bytes) {
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-  const std::size_t whole = bytes.size() - bytes.size() % 64;
-  for (std::size_t at = 0; at < whole; at += 64) Compress(state, data + at);
+  std::size_t size = bytes.size();
+  length_ += size;
+  if (filled_ > 0) {
+    const std::size_t taken = std::min(size, block_.size() - filled_);
+    std::copy(data, data + taken, block_.begin() + static_cast<std::ptrdiff_t>(filled_));
+    filled_ += taken;
+    data += taken;
+    size -= taken;
+    if (filled_ < block_.size()) return;
+    Compress(state_, block_.data());
+    filled_ = 0;
+  }
+  for (; size >= block_.size(); data += block_.size(), size -= block_.size()) {
+    Compress(state_, data);
+  }
+  std::copy(data, data + size, block_.begin());
+  filled_ = size;
+}
 
-  // The last block or two: the rest, a 1 bit, zeros, and the length in bits.
-  unsigned char tail[128] = {};
-  const std::size_t rest = bytes.size() - whole;
-  for (std::size_t i = 0; i < rest; ++i) tail[i] = data[whole + i];
-  tail[rest] = 0x80;
-  const std::size_t tailSize = rest < 56 ? 64 : 128;
-  const std::uint64_t bits = static_cast<std::uint64_t>(bytes.size()) * 8;
-  for (int i = 0; i < 8; ++i) tail[tailSize - 1 - i] = static_cast<unsigned char>(bits >> (8 * i));
-  for (std::size_t at = 0; at < tailSize; at += 64) Compress(state, tail + at);
+std::string Sha256::HexDigest() {
+  // The message ends with a 1 bit, zeros up to 8 bytes before a block's end, and its
+  // length in bits; a block that cannot hold the length gets one more.
+  const std::uint64_t bits = length_ * 8;
+  static constexpr unsigned char kPadding[64] = {0x80};
+  const std::size_t padding = filled_ < 56 ? 56 - filled_ : 120 - filled_;
+  Update(std::string_view(reinterpret_cast<const char*>(kPadding), padding));
+  unsigned char size[8];
+  for (int i = 0; i < 8; ++i) size[7 - i] = static_cast<unsigned char>(bits >> (8 * i));
+  Update(std::string_view(reinterpret_cast<const char*>(size), sizeof size));
 
   static constexpr char kDigits[] = "0123456789abcdef";
   std::string hex;
   hex.reserve(64);
-  for (const std::uint32_t word : state) {
+  for (const std::uint32_t word : state_) {
     for (int shift = 28; shift >= 0; shift -= 4) hex += kDigits[(word >> shift) & 0xF];
   }
   return hex;
+}
+
+std::string Sha256Hex(std::string_view bytes) {
+  Sha256 digest;
+  digest.Update(bytes);
+  return digest.HexDigest();
 }
 
 }  // namespace favpage

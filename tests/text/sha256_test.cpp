@@ -42,5 +42,21 @@ TEST(Sha256, LengthsAroundTheBlockBoundaries) {
   for (const auto& c : cases) EXPECT_EQ(Sha256Hex(Pattern(c.size)), c.digest) << c.size;
 }
 
+// A file is hashed as it is read: any cut into pieces gives the digest of the whole.
+TEST(Sha256, PiecesGiveTheDigestOfTheWhole) {
+  const std::string whole = Pattern(1000);
+  const std::string digest = Sha256Hex(whole);
+  for (const std::size_t piece : {1u, 7u, 55u, 56u, 63u, 64u, 65u, 128u, 999u}) {
+    Sha256 pieces;
+    for (std::size_t at = 0; at < whole.size(); at += piece) {
+      pieces.Update(std::string_view(whole).substr(at, piece));
+    }
+    EXPECT_EQ(pieces.HexDigest(), digest) << piece;
+  }
+  Sha256 none;
+  none.Update("");
+  EXPECT_EQ(none.HexDigest(), Sha256Hex(""));
+}
+
 }  // namespace
 }  // namespace favpage
