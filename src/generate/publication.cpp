@@ -1,5 +1,6 @@
 #include "generate/publication.h"
 
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -15,6 +16,8 @@
 namespace favpage {
 namespace {
 
+constexpr std::size_t kChunk = 64 * 1024;
+
 // The whole content of `path`: 0, or the code of the failing open or read (2 or 3 when
 // there is no such file).
 int ReadFileBytes(const std::string& path, std::string& bytes) {
@@ -24,13 +27,58 @@ int ReadFileBytes(const std::string& path, std::string& bytes) {
       code != 0) {
     return code;
   }
-  char buffer[64 * 1024];
+  std::string chunk(kChunk, '\0');
   for (;;) {
     std::size_t got = 0;
-    if (const int code = file.Read(buffer, sizeof buffer, got); code != 0) return code;
+    if (const int code = file.Read(chunk.data(), chunk.size(), got); code != 0) return code;
     if (got == 0) break;
-    bytes.append(buffer, got);
+    bytes.append(chunk, 0, got);
   }
+  return file.Close();
+}
+
+// Fills `buffer` from `file` as far as the file goes; false on a read error.
+bool ReadUpTo(platform::HostFile& file, std::string& buffer, std::size_t wanted, std::size_t& got) {
+  got = 0;
+  while (got < wanted) {
+    std::size_t more = 0;
+    if (file.Read(buffer.data() + got, wanted - got, more) != 0) return false;
+    if (more == 0) break;
+    got += more;
+  }
+  return true;
+}
+
+// The hash of the file `path`, read a piece at a time; with `other`, also whether that
+// file holds the very same bytes (false when it cannot be read). Answers 0 or the code of
+// the failing open or read of `path`.
+int HashFile(const std::string& path, std::string& hash, const std::string* other = nullptr,
+             bool* same = nullptr) {
+  platform::HostFile file;
+  if (const int code = file.Open(path, platform::FileAccess::kRead, platform::FileShare::kRead);
+      code != 0) {
+    return code;
+  }
+  platform::HostFile compared;
+  bool equal = other != nullptr &&
+               compared.Open(*other, platform::FileAccess::kRead, platform::FileShare::kRead) == 0;
+  Sha256 digest;
+  std::string chunk(kChunk, '\0');
+  std::string otherChunk(kChunk, '\0');
+  for (;;) {
+    std::size_t got = 0;
+    if (const int code = file.Read(chunk.data(), chunk.size(), got); code != 0) return code;
+    if (got == 0) break;
+    digest.Update(std::string_view(chunk.data(), got));
+    std::size_t otherGot = 0;
+    equal = equal && ReadUpTo(compared, otherChunk, got, otherGot) && otherGot == got &&
+            std::equal(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got),
+                       otherChunk.begin());
+  }
+  std::size_t beyond = 0;  // the other file must end where this one does
+  equal = equal && ReadUpTo(compared, otherChunk, 1, beyond) && beyond == 0;
+  if (same != nullptr) *same = equal;
+  hash = digest.HexDigest();
   return file.Close();
 }
 
@@ -114,47 +162,76 @@ std::vector<std::size_t> Publication::PutOrder() const {
 }
 
 void Publication::Publish(GenerationStats& stats, bool recordPages) {
-  struct Ready {
-    std::size_t index;
-    bool unchanged;
-  };
-  std::vector<Ready> ready;
   std::vector<ManifestEntry> published;  // the run's pages, in the order they go in place
-  for (const std::size_t index : PutOrder()) {
-    const Staged& staged = staged_[index];
-    std::string bytes;
-    Check(ReadFileBytes(staged.file, bytes), staged.target);
-    std::string current;
-    const bool unchanged = ReadFileBytes(staged.target, current) == 0 && current == bytes;
-    ready.push_back({index, unchanged});
-    if (staged.kind == Kind::kPage) {
-      published.push_back({ExtractFileName(staged.target), Sha256Hex(bytes)});
-    }
-  }
-  for (const Ready& item : ready) {
-    if (!item.unchanged)
-      Check(platform::CheckFileReplaceable(staged_[item.index].target), staged_[item.index].target);
-  }
-
+  const std::vector<Ready> ready = CompareWithPublished(published);
+  PrepareMoves(ready);
   // Until the run is over the manifest names the previous run's pages and this run's, so
   // a run killed while it moves them still leaves every page of its own on record.
   std::optional<std::vector<ManifestEntry>> previous;
   if (recordPages) {
     previous = ReadManifest();
-    std::vector<ManifestEntry> pending;
-    std::set<std::pair<std::string, std::string>> recorded;  // name and hash
+    WriteManifest(PendingRecord(previous, published));
+  }
+  MoveIntoPlace(ready, stats);
+  if (recordPages) {
+    std::vector<ManifestEntry> record = published;
     if (previous) {
-      for (const ManifestEntry& entry : *previous) {
-        if (IsPageName(entry.name, topName_) && recorded.insert({entry.name, entry.hash}).second)
-          pending.push_back(entry);
+      const std::vector<ManifestEntry> kept = RemoveStalePages(*previous, published, stats);
+      record.insert(record.end(), kept.begin(), kept.end());
+    }
+    WriteManifest(record);
+  }
+}
+
+// Every staged file in the order it goes in place, with whether the published file
+// already holds its bytes; `published` gets each page's name and hash.
+std::vector<Publication::Ready> Publication::CompareWithPublished(
+    std::vector<ManifestEntry>& published) const {
+  std::vector<Ready> ready;
+  for (const std::size_t index : PutOrder()) {
+    const Staged& staged = staged_[index];
+    std::string hash;
+    bool unchanged = false;
+    Check(HashFile(staged.file, hash, &staged.target, &unchanged), staged.target);
+    ready.push_back({index, unchanged});
+    if (staged.kind == Kind::kPage) published.push_back({ExtractFileName(staged.target), hash});
+  }
+  return ready;
+}
+
+// Before the first move: every file that changes may be replaced, and the data of every
+// one of them is on the disk.
+void Publication::PrepareMoves(const std::vector<Ready>& ready) const {
+  std::vector<std::string> changed;
+  for (const Ready& item : ready) {
+    if (item.unchanged) continue;
+    const Staged& staged = staged_[item.index];
+    Check(platform::CheckFileReplaceable(staged.target), staged.target);
+    changed.push_back(staged.file);
+  }
+  if (!changed.empty()) Check(platform::FlushStagedFiles(changed), folder_ + topName_);
+}
+
+// The previous manifest's pages and this run's, each name and hash once.
+std::vector<ManifestEntry> Publication::PendingRecord(
+    const std::optional<std::vector<ManifestEntry>>& previous,
+    const std::vector<ManifestEntry>& published) const {
+  std::vector<ManifestEntry> pending;
+  std::set<std::pair<std::string, std::string>> recorded;
+  if (previous) {
+    for (const ManifestEntry& entry : *previous) {
+      if (IsPageName(entry.name, topName_) && recorded.insert({entry.name, entry.hash}).second) {
+        pending.push_back(entry);
       }
     }
-    for (const ManifestEntry& entry : published) {
-      if (recorded.insert({entry.name, entry.hash}).second) pending.push_back(entry);
-    }
-    WriteManifest(pending);
   }
+  for (const ManifestEntry& entry : published) {
+    if (recorded.insert({entry.name, entry.hash}).second) pending.push_back(entry);
+  }
+  return pending;
+}
 
+void Publication::MoveIntoPlace(const std::vector<Ready>& ready, GenerationStats& stats) {
   for (const Ready& item : ready) {
     Staged& staged = staged_[item.index];
     if (item.unchanged) {
@@ -164,15 +241,6 @@ void Publication::Publish(GenerationStats& stats, bool recordPages) {
       Check(platform::PutStagedFile(staged.file, staged.target), staged.target);
     }
     staged.file.clear();
-  }
-
-  if (recordPages) {
-    std::vector<ManifestEntry> record = published;
-    if (previous) {
-      const std::vector<ManifestEntry> kept = RemoveStalePages(*previous, published, stats);
-      record.insert(record.end(), kept.begin(), kept.end());
-    }
-    WriteManifest(record);
   }
 }
 
@@ -193,6 +261,7 @@ void Publication::WriteManifest(const std::vector<ManifestEntry>& entries) const
   int code = out.Open(file, platform::FileAccess::kCreate, platform::FileShare::kRead);
   if (code == 0) code = out.Write(text.data(), text.size());
   if (const int closed = out.Close(); code == 0) code = closed;
+  if (code == 0) code = platform::FlushStagedFiles({file});
   if (code == 0) code = platform::PutStagedFile(file, path);
   if (code != 0) {
     (void)platform::RemoveFile(file);
@@ -222,14 +291,13 @@ std::vector<ManifestEntry> Publication::RemoveStalePages(
   std::vector<ManifestEntry> kept;
   for (const auto& [name, hashes] : stale) {
     const std::string path = folder_ + name;
-    std::string bytes;
-    if (const int code = ReadFileBytes(path, bytes); code != 0) {
+    std::string hash;
+    if (const int code = HashFile(path, hash); code != 0) {
       if (!Missing(code)) {
-        for (const std::string& hash : hashes) kept.push_back({name, hash});
+        for (const std::string& recorded : hashes) kept.push_back({name, recorded});
       }
       continue;
     }
-    const std::string hash = Sha256Hex(bytes);
     if (hashes.count(hash) == 0) {
       stats.warnings.push_back({RunWarning::Kind::kEditedPageKept, path, ""});
       continue;

@@ -65,7 +65,18 @@ class Publication {
     bool completed = false;
   };
 
+  struct Ready {
+    std::size_t index;  // in staged_
+    bool unchanged;     // the published file already holds these bytes
+  };
+
   std::vector<std::size_t> PutOrder() const;
+  std::vector<Ready> CompareWithPublished(std::vector<ManifestEntry>& published) const;
+  void PrepareMoves(const std::vector<Ready>& ready) const;
+  std::vector<ManifestEntry> PendingRecord(
+      const std::optional<std::vector<ManifestEntry>>& previous,
+      const std::vector<ManifestEntry>& published) const;
+  void MoveIntoPlace(const std::vector<Ready>& ready, GenerationStats& stats);
   std::optional<std::vector<ManifestEntry>> ReadManifest() const;
   void WriteManifest(const std::vector<ManifestEntry>& entries) const;
   std::vector<ManifestEntry> RemoveStalePages(const std::vector<ManifestEntry>& previous,

@@ -207,32 +207,35 @@ TEST_F(PublicationTest, AManifestThatCannotVouchForAFileRemovesNothingOfIt) {
 }
 
 // A run that fails at any step leaves the output folder byte for byte as the last
-// successful run left it: no new page, no changed page, nothing of its own.
+// successful run left it: no new page, no changed page, nothing of its own. The top page
+// has a long name, so a page name grows too long a few dozen folders down.
 TEST_F(PublicationTest, AFailedRunLeavesThePublishedFilesAsTheyWere) {
+  const std::string base(100, 'p');
+  state.OutName = dir.internal("web/" + base + ".html");
   const struct {
     const char* name;
     std::function<void()> breakRun;
     int code;
   } cases[] = {
       {"a read-only page in the middle",
-       [this] {
-         fs::permissions(dir.hostPath("web/links_1.html"),
+       [&] {
+         fs::permissions(dir.hostPath("web/" + base + "_1.html"),
                          fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
        },
        io_code::kAccessDenied},
-      {"no style sheet to copy", [this] { fs::remove(dir.hostPath("exe/mirelstyle0.css")); },
+      {"no style sheet to copy", [&] { fs::remove(dir.hostPath("exe/mirelstyle0.css")); },
        io_code::kFileNotFound},
       {"a read-only manifest",
-       [this] {
-         fs::permissions(dir.hostPath("web/links.html.favpage"),
+       [&] {
+         fs::permissions(dir.hostPath("web/" + base + ".html.favpage"),
                          fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
        },
        io_code::kAccessDenied},
       {"a page name too long for a page",
-       [this] {
+       [&] {
          // Each level of folders adds "_0" to its page's name, until one is too long.
          std::string deep = "Fav/A";
-         for (int level = 0; level < 130; ++level) deep += "/d";
+         for (int level = 0; level < 90; ++level) deep += "/d";
          Shortcut(deep + "/x.url", "x.html");
        },
        io_code::kPathNotFound},
@@ -251,6 +254,7 @@ TEST_F(PublicationTest, AFailedRunLeavesThePublishedFilesAsTheyWere) {
     WriteBytes(dir.hostPath("exe/mirelstyle0.css"), "body { color: red; }\r\n");
     c.breakRun();
     const std::map<std::string, std::string> before = Published();
+    ASSERT_EQ(before.size(), 6u);  // four pages, the style sheet and the manifest
 
     EXPECT_EQ(RunFailing(), c.code);
     EXPECT_EQ(Published(), before);
