@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "platform/host_path.h"
 #include "support/test_support.h"
 
 namespace favpage::cli {
@@ -118,7 +119,8 @@ TEST_F(CliRun, WarningsAreLinesOnStandardErrorAndTheRunSucceeds) {
   loud.pop_back();
   ASSERT_EQ(Run(loud), kExitSuccess) << err_.str();
   EXPECT_EQ(err_.str(), "Output link file ... links.html\nfavpage-cli: warning: kept " +
-                            HostPath("site/links_1.html") + ": edited since favpage wrote it\n");
+                            platform::ToHostPath(dir_.internal("site/links_1.html")) +
+                            ": edited since favpage wrote it\n");
   EXPECT_EQ(Page("site/links_1.html"), "edited");
   EXPECT_FALSE(fs::exists(dir_.hostPath("site/links_0.html")));
   EXPECT_NE(out_.str().find("1 page, 1 link, 1 folder in "), std::string::npos) << out_.str();
