@@ -1,6 +1,7 @@
 #include "platform/file_ops.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -159,22 +160,14 @@ std::string RandomSuffix() {
   static constexpr char kLetters[] =
       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
   unsigned char random[kStagingSuffixLength] = {};
-  std::size_t got = 0;
-  const int fd = open("/dev/urandom", O_RDONLY | O_CLOEXEC);
-  if (fd >= 0) {
-    while (got < sizeof random) {
-      const ssize_t n = read(fd, random + got, sizeof random - got);
-      if (n <= 0) break;
-      got += static_cast<std::size_t>(n);
-    }
-    close(fd);
-  }
+  const ssize_t got = getrandom(random, sizeof random, 0);
   std::string suffix;
   for (std::size_t i = 0; i < kStagingSuffixLength; ++i) {
     // Without the random source the name is still new (the create is exclusive), only
     // guessable; the clock and the process keep two runs apart.
-    const unsigned value =
-        i < got ? random[i] : static_cast<unsigned>(clock() + getpid() * 31 + i * 7);
+    const unsigned value = got > 0 && i < static_cast<std::size_t>(got)
+                               ? random[i]
+                               : static_cast<unsigned>(clock() + getpid() * 31 + i * 7);
     suffix += kLetters[value % (sizeof kLetters - 1)];
   }
   return suffix;
