@@ -36,9 +36,10 @@ class CliRun : public ::testing::Test {
   }
 
   std::string Page(std::string_view name) { return ReadBytes(dir_.hostPath(name)); }
-  // As a command line gives it: UTF-8 on every host.
+  // As a command line gives it, and as the program names it: UTF-8 on every host, with
+  // the host's own separators.
   std::string HostPath(std::string_view name) {
-    const std::u8string utf8 = dir_.hostPath(name).u8string();
+    const std::u8string utf8 = dir_.hostPath(name).make_preferred().u8string();
     return std::string(utf8.begin(), utf8.end());
   }
 
