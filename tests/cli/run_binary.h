@@ -42,9 +42,11 @@ inline std::filesystem::path CopyOfBinary(const std::filesystem::path& folder) {
 
 // Runs the real binary (or `program`) with `args`, HOME set to `home`, in the folder `cwd`;
 // as the user "nobody" when `asNobody` (exit code kCannotBecomeNobody when that is refused,
-// kProgramUnreachable when that user cannot reach the program).
+// kProgramUnreachable when that user cannot reach the program). The locale is LANG=`lang`
+// alone, so a run speaks English unless a test asks otherwise.
 inline Outcome RunBinary(const std::vector<std::string>& args, const std::filesystem::path& home,
                          const std::filesystem::path& cwd, bool asNobody = false,
+                         const char* lang = "C.UTF-8",
                          const std::filesystem::path& program = FAVPAGE_CLI_BINARY) {
   const std::filesystem::path outFile = cwd / "stdout.txt";
   const std::filesystem::path errFile = cwd / "stderr.txt";
@@ -55,6 +57,9 @@ inline Outcome RunBinary(const std::vector<std::string>& args, const std::filesy
       _exit(127);
     }
     setenv("HOME", home.c_str(), 1);
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+    setenv("LANG", lang, 1);
     if (asNobody && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
       _exit(kCannotBecomeNobody);
     }

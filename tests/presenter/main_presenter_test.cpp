@@ -562,7 +562,7 @@ TEST_F(MainPresenterTest, RunWarningsAreListedInOneMessageAtTheEnd) {
   EXPECT_FALSE(view_.messages[0].error);
   const std::string& text = view_.messages[0].text;
   EXPECT_EQ(text.substr(0, text.find('\n')),
-            "スクリプトのリンクを出力しませんでした: Run10 (Tools)");
+            "スクリプトのリンク \"Run10\" (Tools) は出力しませんでした");
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 20);
   EXPECT_EQ(text.substr(text.rfind('\n') + 1), "他 2 件");
   EXPECT_EQ(test::ReadBytes(Host("out/links.html")).find("javascript:"), std::string::npos);

@@ -85,9 +85,13 @@ std::string RunWarningsText(const std::vector<RunWarning>& warnings) {
   for (std::size_t i = 0; i < warnings.size() && i < kShownLines; ++i) {
     const RunWarning& warning = warnings[i];
     if (!text.empty()) text += '\n';
-    text += warning.kind == RunWarning::Kind::kScriptLinkLeftOut
-                ? FormatText(msg::kScriptLinkLeftOutFormat, warning.subject, warning.where)
-                : FormatText(msg::kEditedPageKeptFormat, platform::DisplayPath(warning.subject));
+    if (warning.kind == RunWarning::Kind::kEditedPageKept) {
+      text += FormatText(msg::kEditedPageKeptFormat, platform::DisplayPath(warning.subject));
+    } else if (warning.where.empty()) {
+      text += FormatText(msg::kTopScriptLinkLeftOutFormat, warning.subject);
+    } else {
+      text += FormatText(msg::kScriptLinkLeftOutFormat, warning.subject, warning.where);
+    }
   }
   if (warnings.size() > kShownLines) {
     text +=
