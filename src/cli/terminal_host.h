@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "generate/host_seams.h"
+#include "base/run_host.h"
 
 namespace favpage::cli {
 

@@ -1,6 +1,10 @@
-// What a generation run asks of the program that hosts it: the window, the CLI or a test.
+// What the core asks of the program that hosts it (the window, the CLI or a test): the
+// progress of a run, the title lines and the title text, the system's own message boxes
+// and the preview's HTML view. The core reaches the outside world only through these and
+// through platform/.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace favpage {
@@ -19,12 +23,25 @@ class Progress {
   virtual void RunEnded() = 0;
 };
 
+// The window reads each title line into a buffer of this many bytes: a longer line is
+// read cut to it, at a character boundary.
+inline constexpr std::size_t kTitleLineLimit = 4096;
+
 // The title lines: line 0 is the page title, all lines form the top heading.
 class TitleLines {
  public:
   virtual ~TitleLines() = default;
   virtual int LineCount() const = 0;
-  virtual std::string Line(int index) const = 0;  // Shift_JIS
+  virtual std::string Line(int index) const = 0;  // Shift_JIS, at most kTitleLineLimit bytes
+};
+
+// The title text as the window's title edit holds it (Shift_JIS, lines ended by CR LF).
+class TitleText {
+ public:
+  virtual ~TitleText() = default;
+  virtual std::string Text() const = 0;
+  // Replaces the whole text; false when the edit refuses it (too large).
+  virtual bool SetText(const std::string& text) = 0;
 };
 
 enum class MessageKind {
@@ -38,6 +55,14 @@ class MessageSink {
   virtual ~MessageSink() = default;
   virtual void ShowMessage(const std::string& text, const std::string& caption,
                            MessageKind kind) = 0;  // Shift_JIS texts
+};
+
+// The window's embedded HTML view (a recorder in tests, nothing in the CLI).
+class HtmlView {
+ public:
+  virtual ~HtmlView() = default;
+  // Shows the local file `path` (the core's dialect); raises Error when the view fails.
+  virtual void Navigate(const std::string& path) = 0;
 };
 
 }  // namespace favpage
