@@ -1,4 +1,4 @@
-#include "ui/title_memo.h"
+#include "ui/qt/title_memo.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>

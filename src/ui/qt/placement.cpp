@@ -1,8 +1,10 @@
-#include "ui/placement.h"
+#include "ui/qt/placement.h"
 
 #include <QEvent>
 #include <QScreen>
 #include <QWidget>
+
+#include "ui/presenter/main_layout.h"
 
 namespace favpage::ui {
 namespace {
@@ -48,8 +50,9 @@ class Placer : public QObject {
 }  // namespace
 
 QPoint CentredIn(const QRect& area, const QSize& outer) {
-  return {area.left() + (area.width() - outer.width()) / 2,
-          area.top() + (area.height() - outer.height()) / 2};
+  const layout::Point at = layout::CenterInControl(
+      {area.left(), area.top(), area.width(), area.height()}, {outer.width(), outer.height()});
+  return {at.x, at.y};
 }
 
 void KeepPlaced(QWidget* window, std::function<QPoint()> place) {

@@ -1,4 +1,4 @@
-#include "ui/panel_ex.h"
+#include "ui/qt/panel_ex.h"
 
 #include <QEvent>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
-#include "ui/fonts.h"
+#include "ui/qt/fonts.h"
 
 #include <QApplication>
 
-#include "ui/ui_strings.h"
+#include "ui/qt/ui_strings.h"
 
 namespace favpage::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/miniatures.h"
+#include "ui/qt/miniatures.h"
 
 #include <QPainter>
 

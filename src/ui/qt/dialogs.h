@@ -1,34 +1,23 @@
-// The modal dialogs of the window behind one seam each, so widget tests answer them
-// instead of blocking in a modal loop (next file name, recorded messages).
+// The modal dialogs of the window. While a DialogRecord is set (presenter/dialog_record.h)
+// each records what it would show and answers from the record instead of blocking in a
+// modal loop.
 #pragma once
 
-#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <optional>
-#include <vector>
+
+#include "base/run_host.h"
 
 class QWidget;
 
 namespace favpage::ui {
 
-struct ShownMessage {
-  QString caption;
-  QString text;
-  QMessageBox::Icon icon;
-  // The object names of the top-level windows on the screen beside the box.
-  QStringList visibleWindows;
-};
-
 // Modal message boxes with one "OK" button (default and Escape button), centred on the
-// screen.
+// screen: the stop icon for an error, the question mark for a confirmation.
 class MessageBoxes {
  public:
-  static void Show(const QString& caption, const QString& text, QMessageBox::Icon icon);
-
-  // Test hook: from now on record the messages instead of showing them.
-  static void RecordInstead();
-  static std::vector<ShownMessage>& Recorded();
+  static void Show(const QString& caption, const QString& text, MessageKind kind);
 };
 
 // The browse command's file-save dialog: default suffix ".html", the one HTML filter, no
@@ -37,11 +26,6 @@ class MessageBoxes {
 class SaveDialogs {
  public:
   static std::optional<QString> Choose(QWidget* parent, const QString& folder);
-
-  // Test hooks: the next dialog returns this answer (nullopt: cancelled) without showing.
-  static void SetNextAnswer(std::optional<QString> answer);
-  // The folder the last dialog was asked to open in.
-  static QString LastFolder();
 };
 
 // The source chooser: a modal list of `choices` with OK and Cancel, `current` selected

@@ -1,9 +1,9 @@
-#include "ui/application.h"
+#include "ui/qt/application.h"
 
 #include "base/io_error.h"
 #include "platform/host_path.h"
-#include "ui/dialogs.h"
-#include "ui/ui_strings.h"
+#include "ui/qt/dialogs.h"
+#include "ui/qt/ui_strings.h"
 
 namespace favpage::ui {
 
@@ -13,7 +13,7 @@ void ShowDefaultError(const std::string& message) {
 
 void ShowDefaultErrorText(const std::string& hostText) {
   MessageBoxes::Show(Str(str::kApplicationTitle), QString::fromStdString(hostText),
-                     QMessageBox::Critical);
+                     MessageKind::kError);
 }
 
 void ShowDefaultError(const std::exception& error) { ShowDefaultError(std::string(error.what())); }

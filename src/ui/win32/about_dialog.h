@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "platform/win32/owned.h"
+
 namespace favpage::ui::win32 {
 
 class TAboutDialog {
@@ -14,7 +16,6 @@ class TAboutDialog {
 
   // `owner` is the window that holds the component (the main window).
   explicit TAboutDialog(HWND owner);
-  ~TAboutDialog();
   TAboutDialog(const TAboutDialog&) = delete;
   TAboutDialog& operator=(const TAboutDialog&) = delete;
 
@@ -46,7 +47,7 @@ class TAboutDialog {
 
  private:
   HWND owner_;
-  HICON icon_ = nullptr;  // owned copy
+  platform::win32::OwnedIcon icon_;  // the component's own copy
 };
 
 }  // namespace favpage::ui::win32

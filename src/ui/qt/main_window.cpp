@@ -1,41 +1,72 @@
-#include "ui/platform_window.h"
+#include "ui/qt/main_window.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QToolButton>
 #include <QWebEngineView>
+#include <functional>
 
 #include "platform/folders.h"
 #include "platform/host_path.h"
 #include "text/path_rules.h"
-#include "ui/about_dialog.h"
-#include "ui/application.h"
-#include "ui/dialogs.h"
-#include "ui/panel_ex.h"
-#include "ui/progress_window.h"
-#include "ui/title_memo.h"
-#include "ui/ui_strings.h"
+#include "ui/presenter/main_layout.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/anchors.h"
+#include "ui/qt/application.h"
+#include "ui/qt/controls.h"
+#include "ui/qt/dialogs.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/menu_bar_mode.h"
+#include "ui/qt/progress_window.h"
+#include "ui/qt/title_memo.h"
+#include "ui/qt/ui_strings.h"
 
 namespace favpage::ui {
 namespace {
 
 QString FromHost(const std::string& text) { return QString::fromStdString(text); }
 
+QKeySequence Keys(int shortcut) {
+  if (shortcut == layout::kNoShortcut) return {};
+  const Qt::KeyboardModifiers modifiers =
+      layout::ShortcutHasCtrl(shortcut) ? Qt::ControlModifier : Qt::NoModifier;
+  return QKeySequence(
+      QKeyCombination(modifiers, static_cast<Qt::Key>(layout::ShortcutKey(shortcut))));
+}
+
+// Runs `action` whenever `watched` gains a child widget.
+class ChildAddedWatcher : public QObject {
+ public:
+  ChildAddedWatcher(QObject* watched, std::function<void()> action)
+      : QObject(watched), action_(std::move(action)) {
+    watched->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::ChildAdded) action_();
+    return false;
+  }
+
+ private:
+  std::function<void()> action_;
+};
+
 }  // namespace
 
 TPlatform::TPlatform(std::string exePath) : presenter_(*this, exePath) {
-  BuildLayout();
+  BuildControls();
   BuildMenus();
   BuildTabOrder();
-  ConnectHandlers();
   const QPixmap icon(FromHost(platform::ToHostPath(ExtractFilePath(exePath) + "favpage.png")));
   if (!icon.isNull()) {
     setWindowIcon(QIcon(icon));
@@ -47,32 +78,85 @@ TPlatform::TPlatform() : TPlatform(platform::ExecutablePath()) {}
 
 TPlatform::~TPlatform() { delete WorkForm; }
 
-void TPlatform::ConnectHandlers() {
+void TPlatform::BuildControls() {
+  setObjectName(QStringLiteral("Platform"));
+  setWindowTitle(Str(str::kMainCaption));
+  setFont(WindowFont());
+  resize(layout::kWindowClient.width, layout::kWindowClient.height);
+  setMinimumSize(layout::kWindowClient.width, layout::kWindowClient.height);
+  move(layout::kWindowOrigin.x, layout::kWindowOrigin.y);
+
+  anchors_ = new Anchors(this);
+  std::map<std::string_view, QWidget*> containers;
+  for (const layout::ControlRow& row : layout::Controls()) {
+    QWidget* parent = row.parent.empty() ? this : containers.at(row.parent);
+    QWidget* widget = MakeControl(row, parent);
+    containers[row.name] = widget;
+    if (!row.name.empty()) controls_[row.name] = widget;
+    // The preview fills its scroll box, which sizes it.
+    if (row.kind != layout::Kind::kPreview && row.anchors != layout::kLeftTop) {
+      anchors_->Add(widget, row.anchors);
+    }
+    ConnectHandler(row, widget, this, presenter_);
+  }
+  Memo1 = qobject_cast<TitleMemo*>(ControlObject("Memo1"));
+  Button3 = qobject_cast<QPushButton*>(ControlObject("Button3"));
+  WebBrowser1 = qobject_cast<QWebEngineView*>(ControlObject("WebBrowser1"));
+
+  AboutDialog1 = new TAboutDialog(this);
+  AboutDialog1->setObjectName(QStringLiteral("AboutDialog1"));
+  layout::ApplyAboutLayout(*AboutDialog1, Str);
+  AboutDialog1->FFont = WindowFont();
+}
+
+void TPlatform::BuildMenus() {
+  MainMenu1 = new QObject(this);
+  MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+  QList<QToolButton*> buttons;
+  for (const layout::MenuRow& row : layout::Menus()) {
+    auto* button = qobject_cast<QToolButton*>(ControlObject(row.button));
+    auto* menu = new QMenu(button->text(), this);
+    menu->setObjectName(QLatin1String(row.name));
+    button->setMenu(menu);
+    buttons.append(button);
+    controls_[row.name] = menu;
+  }
+  // The items belong to the window too, so their shortcuts work wherever the focus is.
   MainPresenter* p = &presenter_;
-  connect(Exit1, &QAction::triggered, this, [p] { p->Exit1Click(); });
-  connect(Source1, &QAction::triggered, this, [p] { p->Source1Click(); });
-  connect(HTTP1, &QAction::triggered, this, [p] { p->Button3Click(); });
-  connect(About1, &QAction::triggered, this, [p] { p->About1Click(); });
-  connect(Button2, &QPushButton::clicked, this, [p] { p->Button2Click(); });
-  connect(Button3, &QPushButton::clicked, this, [p] { p->Button3Click(); });
-  connect(Edit1, &QLineEdit::textChanged, this,
-          [p](const QString& text) { p->Edit1Change(text.toStdString()); });
-  connect(Edit2, &QLineEdit::textChanged, this,
-          [p](const QString& text) { p->Edit2Change(text.toStdString()); });
-  connect(Edit3, &QLineEdit::textChanged, this,
-          [p](const QString& text) { p->Edit3Change(text.toStdString()); });
-  connect(CheckBox1, &QCheckBox::toggled, this, [p](bool on) { p->CheckBox1Click(on); });
-  connect(CheckBox2, &QCheckBox::toggled, this, [p](bool on) { p->CheckBox2Click(on); });
-  connect(CheckBox3, &QCheckBox::toggled, this, [p](bool on) { p->CheckBox3Click(on); });
-  connect(RadioButton1, &QRadioButton::toggled, this, [p](bool on) {
-    if (on) p->RadioButton1Click();
+  for (const layout::MenuItemRow& item : layout::MenuItems()) {
+    auto* menu = qobject_cast<QMenu*>(ControlObject(item.menu));
+    if (item.separatorBefore) menu->addSeparator();
+    auto* action = new QAction(Str(item.caption), MainMenu1);
+    action->setObjectName(QLatin1String(item.name));
+    action->setShortcut(Keys(item.shortcut));
+    action->setShortcutContext(Qt::WindowShortcut);
+    menu->addAction(action);
+    addAction(action);
+    connect(action, &QAction::triggered, this, [p, command = item.command] { (p->*command)(); });
+    controls_[item.name] = action;
+  }
+  new MenuBarMode(this, buttons);
+}
+
+void TPlatform::BuildTabOrder() {
+  QList<QWidget*> order;
+  for (std::string_view name : layout::TabOrder()) {
+    auto* widget = qobject_cast<QWidget*>(ControlObject(name));
+    // The browser view hands its focus to a widget of its own, which takes the tab stop.
+    if (layout::FindControl(name)->kind == layout::Kind::kPreview && widget->focusProxy()) {
+      widget = widget->focusProxy();
+    }
+    order.append(widget);
+  }
+  for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  if (tabOrderWatcher_ != nullptr) return;
+  // The browser view makes the widget that takes its focus only when it first renders,
+  // at the end of the window's focus chain; the order is laid again then, so the preview
+  // keeps its place in it.
+  tabOrderWatcher_ = new ChildAddedWatcher(WebBrowser1, [this] {
+    QMetaObject::invokeMethod(
+        this, [this] { BuildTabOrder(); }, Qt::QueuedConnection);
   });
-  connect(RadioButton2, &QRadioButton::toggled, this, [p](bool on) {
-    if (on) p->RadioButton2Click();
-  });
-  // Only the user's choice rebuilds the preview; setting the style leaves it to start-up.
-  connect(ComboBox1, &QComboBox::activated, this, [p](int index) { p->ComboBox1Change(index); });
-  connect(Memo1, &QTextEdit::textChanged, this, [p] { p->Memo1Change(); });
 }
 
 void TPlatform::closeEvent(QCloseEvent* event) {
@@ -103,39 +187,16 @@ void TPlatform::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-// MainView.
+QObject* TPlatform::ControlObject(std::string_view name) const {
+  const auto found = controls_.find(name);
+  return found != controls_.end() ? found->second : nullptr;
+}
 
 QObject* TPlatform::ControlObject(Control control) const {
-  switch (control) {
-    case Control::FavoriteDir:
-      return FavoriteDir;
-    case Control::RadioButton1:
-      return RadioButton1;
-    case Control::RadioButton2:
-      return RadioButton2;
-    case Control::Edit2:
-      return Edit2;
-    case Control::CheckBox1:
-      return CheckBox1;
-    case Control::PanelEx1:
-      return PanelEx1;
-    case Control::Edit1:
-      return Edit1;
-    case Control::Edit3:
-      return Edit3;
-    case Control::Button3:
-      return Button3;
-    case Control::HTTP1:
-      return HTTP1;
-    case Control::ComboBox1:
-      return ComboBox1;
-    case Control::CheckBox2:
-      return CheckBox2;
-    case Control::CheckBox3:
-      return CheckBox3;
-  }
-  return nullptr;
+  return ControlObject(layout::ControlName(control));
 }
+
+// MainView.
 
 void TPlatform::SetControlText(Control control, const std::string& text) {
   QObject* object = ControlObject(control);
@@ -175,9 +236,7 @@ std::string TPlatform::TitleText() { return Memo1->WholeText().toStdString(); }
 void TPlatform::SetTitleText(const std::string& text) { Memo1->setPlainText(FromHost(text)); }
 
 void TPlatform::ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) {
-  MessageBoxes::Show(
-      FromHost(caption), FromHost(text),
-      kind == MessageKind::kConfirmation ? QMessageBox::Question : QMessageBox::Critical);
+  MessageBoxes::Show(FromHost(caption), FromHost(text), kind);
 }
 
 void TPlatform::ShowError(const std::string& text) { ShowDefaultErrorText(text); }

@@ -1,8 +1,10 @@
-#include "ui/anchors.h"
+#include "ui/qt/anchors.h"
 
 #include <QEvent>
 #include <QResizeEvent>
 #include <QWidget>
+
+#include "ui/presenter/main_layout.h"
 
 namespace favpage::ui {
 
@@ -25,24 +27,12 @@ bool Anchors::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Anchors::Apply(const Entry& entry, QSize parentSize) const {
-  const int dw = parentSize.width() - entry.parentLaidOut.width();
-  const int dh = parentSize.height() - entry.parentLaidOut.height();
-  QRect r = entry.laidOut;
-  const bool left = entry.anchors & kAnchorLeft;
-  const bool right = entry.anchors & kAnchorRight;
-  const bool top = entry.anchors & kAnchorTop;
-  const bool bottom = entry.anchors & kAnchorBottom;
-  if (left && right) {
-    r.setWidth(r.width() + dw);
-  } else if (right) {
-    r.moveLeft(r.left() + dw);
-  }
-  if (top && bottom) {
-    r.setHeight(r.height() + dh);
-  } else if (bottom) {
-    r.moveTop(r.top() + dh);
-  }
-  entry.control->setGeometry(r);
+  const QRect& r = entry.laidOut;
+  const layout::Rect at =
+      layout::Anchored({r.x(), r.y(), r.width(), r.height()}, entry.anchors,
+                       {entry.parentLaidOut.width(), entry.parentLaidOut.height()},
+                       {parentSize.width(), parentSize.height()});
+  entry.control->setGeometry(at.left, at.top, at.width, at.height);
 }
 
 }  // namespace favpage::ui

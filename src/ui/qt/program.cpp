@@ -1,13 +1,13 @@
-#include "ui/program.h"
+#include "ui/qt/program.h"
 
 #include <QCoreApplication>
 #include <cstdlib>
 
 #include "platform/process.h"
-#include "ui/application.h"
-#include "ui/fonts.h"
-#include "ui/platform_window.h"
-#include "ui/translations.h"
+#include "ui/qt/application.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/translations.h"
 
 namespace favpage::ui {
 

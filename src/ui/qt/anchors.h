@@ -1,5 +1,6 @@
 // Anchoring of controls placed at fixed pixel positions: each anchored control keeps its
-// recorded distances to the anchored edges of its parent when the parent is resized.
+// recorded distances to the anchored edges of its parent when the parent is resized, by
+// the layout's anchoring rule (layout::Anchored).
 #pragma once
 
 #include <QObject>
@@ -12,21 +13,14 @@ class QWidget;
 
 namespace favpage::ui {
 
-enum Anchor : unsigned {
-  kAnchorLeft = 1,
-  kAnchorTop = 2,
-  kAnchorRight = 4,
-  kAnchorBottom = 8,
-  kAnchorAll = 15,
-};
-
 class Anchors : public QObject {
   Q_OBJECT
  public:
   explicit Anchors(QObject* owner) : QObject(owner) {}
 
   // Records the control's distances to its parent's edges as they are now; call it once
-  // the control and its parent have their laid-out geometry.
+  // the control and its parent have their laid-out geometry. `anchors` are
+  // layout::Anchor flags.
   void Add(QWidget* control, unsigned anchors);
 
  protected:

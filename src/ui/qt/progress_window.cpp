@@ -1,10 +1,11 @@
-#include "ui/progress_window.h"
+#include "ui/qt/progress_window.h"
 
 #include <QLabel>
 #include <QWidget>
 
-#include "ui/placement.h"
-#include "ui/ui_strings.h"
+#include "ui/presenter/main_layout.h"
+#include "ui/qt/placement.h"
+#include "ui/qt/ui_strings.h"
 
 namespace favpage::ui {
 
@@ -13,15 +14,15 @@ ProgressWindow ShowProgressWindow(const QWidget* mainWindow) {
   form->setObjectName(QStringLiteral("WorkForm"));
   form->setAttribute(Qt::WA_QuitOnClose, false);
   form->setWindowTitle(Str(str::kWorkingCaption));
-  form->setFixedSize(320, 32);
+  form->setFixedSize(layout::kWorkFormClient.width, layout::kWorkFormClient.height);
 
   auto* label = new QLabel(Str(str::kWorkingInitialText), form);
   label->setObjectName(QStringLiteral("WorkLabel"));
   QFont font = label->font();
-  font.setPointSize(10);
+  font.setPointSize(layout::kWorkLabelPoints);
   font.setBold(true);
   label->setFont(font);
-  label->move(8, 8);
+  label->move(layout::kWorkLabelOrigin.x, layout::kWorkLabelOrigin.y);
   label->adjustSize();
 
   form->winId();  // the native window knows its frame, which the centring includes

@@ -1,39 +1,42 @@
-#include "ui/dialogs.h"
+#include "ui/qt/dialogs.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <utility>
+#include <string>
+#include <vector>
 
-#include "ui/fonts.h"
-#include "ui/placement.h"
-#include "ui/ui_strings.h"
+#include "ui/presenter/dialog_record.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/placement.h"
+#include "ui/qt/ui_strings.h"
 
 namespace favpage::ui {
 namespace {
 
-bool recordMessages = false;
-std::vector<ShownMessage> recordedMessages;
-
-bool answerArmed = false;
-std::optional<QString> nextAnswer;
-QString lastFolder;
+std::optional<QString> FromRecord(const std::optional<std::string>& answer) {
+  if (!answer) return std::nullopt;
+  return QString::fromStdString(*answer);
+}
 
 }  // namespace
 
-void MessageBoxes::Show(const QString& caption, const QString& text, QMessageBox::Icon icon) {
-  if (recordMessages) {
-    QStringList visible;
+void MessageBoxes::Show(const QString& caption, const QString& text, MessageKind kind) {
+  if (DialogRecord* record = DialogRecording()) {
+    std::vector<std::string> shown;
     for (const QWidget* window : QApplication::topLevelWidgets()) {
-      if (window->isVisible()) visible.append(window->objectName());
+      if (window->isVisible()) shown.push_back(window->objectName().toStdString());
     }
-    recordedMessages.push_back({caption, text, icon, visible});
+    record->messages.push_back({caption.toStdString(), text.toStdString(), kind, shown});
     return;
   }
+  const QMessageBox::Icon icon =
+      kind == MessageKind::kConfirmation ? QMessageBox::Question : QMessageBox::Critical;
   QMessageBox box(icon, caption, text, QMessageBox::Ok);
   box.setDefaultButton(QMessageBox::Ok);
   box.setEscapeButton(QMessageBox::Ok);
@@ -42,15 +45,9 @@ void MessageBoxes::Show(const QString& caption, const QString& text, QMessageBox
   box.exec();
 }
 
-void MessageBoxes::RecordInstead() { recordMessages = true; }
-
-std::vector<ShownMessage>& MessageBoxes::Recorded() { return recordedMessages; }
-
 std::optional<QString> SaveDialogs::Choose(QWidget* parent, const QString& folder) {
-  lastFolder = folder;
-  if (answerArmed) {
-    answerArmed = false;
-    return std::exchange(nextAnswer, std::nullopt);
+  if (DialogRecord* record = DialogRecording()) {
+    return FromRecord(record->NextFile(folder.toStdString()));
   }
   QFileDialog dialog(parent);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -63,14 +60,8 @@ std::optional<QString> SaveDialogs::Choose(QWidget* parent, const QString& folde
   return dialog.selectedFiles().constFirst();
 }
 
-void SaveDialogs::SetNextAnswer(std::optional<QString> answer) {
-  answerArmed = true;
-  nextAnswer = std::move(answer);
-}
-
-QString SaveDialogs::LastFolder() { return lastFolder; }
-
 std::optional<int> SourceDialogs::Choose(QWidget* parent, const QStringList& choices, int current) {
+  if (DialogRecord* record = DialogRecording()) return record->NextChoice();
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("SourceDialog"));
   dialog.setWindowTitle(Str(str::kSourceCaption));
@@ -100,6 +91,9 @@ std::optional<int> SourceDialogs::Choose(QWidget* parent, const QStringList& cho
 }
 
 std::optional<QString> SourceDialogs::ChooseFile(QWidget* parent, const QString& folder) {
+  if (DialogRecord* record = DialogRecording()) {
+    return FromRecord(record->NextFile(folder.toStdString()));
+  }
   QFileDialog dialog(parent);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);

@@ -1,4 +1,4 @@
-#include "ui/preview_view.h"
+#include "ui/qt/preview_view.h"
 
 namespace favpage::ui {
 namespace {

@@ -1,14 +1,26 @@
-#include "ui/win32/about_box.h"
+#include "ui/win32/about_dialog.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "ui/presenter/main_layout.h"
 
 namespace favpage::ui::win32 {
 namespace {
 
-int Half(int value) { return value / 2; }
+namespace about = layout::about;
+
+std::string Show(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+         std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+}
+std::string Show(const layout::Rect& r) {
+  return Show(RECT{r.left, r.top, r.left + r.width, r.top + r.height});
+}
+layout::Point Origin(const RECT& r) { return {r.left, r.top}; }
 
 RECT InParent(HWND child) {
   RECT rect{};
@@ -138,14 +150,13 @@ TEST(AboutBoxTest, LaysOutAndPlacesTheBoxByItsRules) {
     const char* name;
     int width, height;
     TAboutDialog::TFPosition position;
-    POINT button;
     WPARAM closeKey;
   };
   const Case cases[] = {
-      {"screen centre, Enter", 320, 120, TAboutDialog::fpScreenCenter, {128, 88}, VK_RETURN},
-      {"designed, Esc", 321, 97, TAboutDialog::fpDesigned, {128, 65}, VK_ESCAPE},
-      {"owner centre, click", 200, 150, TAboutDialog::fpOwnerFormCenter, {68, 118}, 0},
-      {"main centre", 401, 81, TAboutDialog::fpMainFormCenter, {168, 49}, VK_RETURN},
+      {"screen centre, Enter", 320, 120, TAboutDialog::fpScreenCenter, VK_RETURN},
+      {"designed, Esc", 321, 97, TAboutDialog::fpDesigned, VK_ESCAPE},
+      {"owner centre, click", 200, 150, TAboutDialog::fpOwnerFormCenter, 0},
+      {"main centre", 401, 81, TAboutDialog::fpMainFormCenter, VK_RETURN},
   };
   Owner owner(ownerRect);
   for (const Case& c : cases) {
@@ -170,44 +181,35 @@ TEST(AboutBoxTest, LaysOutAndPlacesTheBoxByItsRules) {
 
     EXPECT_EQ(seen.buttonText, about.FCloseButton);
     EXPECT_EQ(seen.buttonStyle, BS_DEFPUSHBUTTON);
-    EXPECT_EQ(seen.button.left, c.button.x);
-    EXPECT_EQ(seen.button.top, c.button.y);
-    EXPECT_EQ(seen.button.right - seen.button.left, 64);
-    EXPECT_EQ(seen.button.bottom - seen.button.top, 24);
-    EXPECT_EQ(seen.picture.left, 8);
-    EXPECT_EQ(seen.picture.top, 8);
-    EXPECT_EQ(seen.picture.right, 56);
-    EXPECT_EQ(seen.picture.bottom, 56);
+    const layout::Size client{c.width, c.height};
+    EXPECT_EQ(Show(seen.button), Show(about::CloseButton(client)));
+    EXPECT_EQ(Show(seen.picture), Show(about::kPicture));
 
     ASSERT_EQ(seen.labels.size(), 3u);
     const int nameWidth = seen.labels[0].right - seen.labels[0].left;
-    EXPECT_EQ(seen.labels[0].left, 56 + Half(c.width - 56 - 8 - nameWidth));
-    EXPECT_EQ(seen.labels[0].top, 8);
-    const int tops[] = {8, 36, 54};
+    EXPECT_EQ(Origin(seen.labels[0]), about::NameOrigin(client, nameWidth));
+    const int tops[] = {about::kMargin, about::kVersionTop, about::kMemoTop};
     const int heights[] = {-21, -13, -13};  // 16 and 10 points at 96 pixels per inch
     for (int i = 0; i < 3; ++i) {
       const int labelWidth = seen.labels[i].right - seen.labels[i].left;
       EXPECT_GT(labelWidth, 0);
       if (i > 0) {
-        EXPECT_EQ(seen.labels[i].left, Half(c.width - labelWidth));
+        EXPECT_EQ(Origin(seen.labels[i]), about::LineOrigin(client, labelWidth, tops[i]));
       }
       EXPECT_EQ(seen.labels[i].top, tops[i]);
       EXPECT_EQ(seen.labelFonts[i].lfHeight, heights[i]);
       EXPECT_STREQ(seen.labelFonts[i].lfFaceName, L"Tahoma");
     }
 
-    const int outerWidth = seen.frame.right - seen.frame.left;
-    const int outerHeight = seen.frame.bottom - seen.frame.top;
-    POINT expected{-20, 30};
-    if (c.position == TAboutDialog::fpScreenCenter) {
-      expected = {Half(GetSystemMetrics(SM_CXSCREEN) - outerWidth),
-                  Half(GetSystemMetrics(SM_CYSCREEN) - outerHeight)};
-    } else if (c.position != TAboutDialog::fpDesigned) {
-      expected = {ownerRect.left + Half(ownerRect.right - ownerRect.left - outerWidth),
-                  ownerRect.top + Half(ownerRect.bottom - ownerRect.top - outerHeight)};
-    }
-    EXPECT_EQ(seen.frame.left, expected.x);
-    EXPECT_EQ(seen.frame.top, expected.y);
+    const layout::Rect owned{ownerRect.left, ownerRect.top, ownerRect.right - ownerRect.left,
+                             ownerRect.bottom - ownerRect.top};
+    const std::optional<layout::Point> expected =
+        about::Origin(c.position, {-20, 30},
+                      {seen.frame.right - seen.frame.left, seen.frame.bottom - seen.frame.top},
+                      {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, owned, owned);
+    ASSERT_TRUE(expected.has_value());
+    EXPECT_EQ(seen.frame.left, expected->x);
+    EXPECT_EQ(seen.frame.top, expected->y);
   }
 }
 
@@ -221,7 +223,8 @@ TEST(AboutBoxTest, TooWideLabelsAreCutOffOnBothSides) {
   const Seen wide = Show(about);
   const int memoWidth = wide.labels[2].right - wide.labels[2].left;
   ASSERT_GT(memoWidth, 320);
-  EXPECT_EQ(wide.labels[2].left, Half(320 - memoWidth));
+  EXPECT_EQ(wide.labels[2].left,
+            about::LineOrigin(about::kLaidOutClient, memoWidth, about::kMemoTop).x);
   EXPECT_LT(wide.labels[0].left, 56);
 
   about.FFormWidth = memoWidth - 3;

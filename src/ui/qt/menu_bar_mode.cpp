@@ -1,4 +1,4 @@
-#include "ui/menu_bar_mode.h"
+#include "ui/qt/menu_bar_mode.h"
 
 #include <QApplication>
 #include <QKeyEvent>
