@@ -6,8 +6,9 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
+
+#include "platform/native_handle.h"
 
 namespace favpage::platform {
 
@@ -44,11 +45,6 @@ class HostFile {
   int Close();
 
  private:
-  // The host's own handle of the open file (a descriptor on POSIX, a HANDLE on Windows),
-  // held as a number so that this header names no host type.
-  using NativeHandle = std::intptr_t;
-  static constexpr NativeHandle kNoHandle = -1;
-
   NativeHandle handle_ = kNoHandle;
   unsigned long long registration_ = 0;
 };
