@@ -2,9 +2,10 @@
 #pragma once
 
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "base/io_error.h"
 
 namespace favpage::cli {
 
@@ -30,10 +31,11 @@ struct CliOptions {
   bool version = false;
 };
 
-// A command line that cannot be understood; the message says what is wrong.
-class UsageError : public std::runtime_error {
+// A command line that cannot be understood; the message says what is wrong, in the
+// terminal's own text (UTF-8), as the arguments came.
+class UsageError : public Error {
  public:
-  using std::runtime_error::runtime_error;
+  using Error::Error;
 };
 
 // Parses the arguments after the program name; raises UsageError.

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 #include "base/io_error.h"
 #include "base/messages.h"
@@ -24,19 +25,27 @@ namespace {
 constexpr char kWindowSettingsName[] = "favpage.INI";
 constexpr char kWindowTitleName[] = "favpage.tit";
 
-// A failure the terminal reports (and the CLI's own checks throw): the message (Shift_JIS)
-// and the host path it is about, as the user typed it or as the file is on disk; empty
-// when it is about no file.
-struct Failure {
-  std::string hostPath;
-  std::string message;
+// A path the user typed, in the core's dialect, for an error about it.
+std::string Typed(const std::string& hostPath) { return platform::FromHostPath(hostPath); }
+
+// A failure the CLI's own checks find. Its message (Shift_JIS) is printed as it stands,
+// without the window's closing ".", after the path it is about as the user typed it or as
+// the host names it (empty for none).
+class CheckFailure : public Error {
+ public:
+  explicit CheckFailure(const std::string& message, std::string hostPath = {})
+      : Error(message, Typed(hostPath)), hostPath_(std::move(hostPath)) {}
+  const std::string& hostPath() const { return hostPath_; }
+
+ private:
+  std::string hostPath_;
 };
 
 // One failure line: "favpage-cli: PATH: message".
-void PrintFailure(std::ostream& err, const Failure& failure) {
+void PrintFailure(std::ostream& err, const std::string& hostPath, const std::string& message) {
   err << "favpage-cli: ";
-  if (!failure.hostPath.empty()) err << failure.hostPath << ": ";
-  err << platform::ToHostText(failure.message) << '\n';
+  if (!hostPath.empty()) err << hostPath << ": ";
+  err << platform::ToHostText(message) << '\n';
 }
 
 // A host path from the command line, made absolute against the current folder, in the
@@ -47,7 +56,7 @@ std::string InternalPath(const std::string& hostPath) {
   if (hostPath.empty()) return {};
   std::string internal;
   if (!platform::AbsoluteUserPath(hostPath, internal)) {
-    throw IoError(io_code::kPathNotFound).AboutPath(platform::FromHostPath(hostPath));
+    throw IoError(io_code::kPathNotFound).AboutPath(Typed(hostPath));
   }
   return internal;
 }
@@ -57,7 +66,7 @@ std::string InternalPath(const std::string& hostPath) {
 // folder's own name (which would overwrite a file of that name or write one).
 std::string OutputPagePath(const std::string& hostPath) {
   if (!hostPath.empty() && platform::UserPathNamesFolder(hostPath)) {
-    throw IoError(io_code::kPathNotFound).AboutPath(platform::FromHostPath(hostPath));
+    throw IoError(io_code::kPathNotFound).AboutPath(Typed(hostPath));
   }
   return InternalPath(hostPath);
 }
@@ -98,14 +107,16 @@ void ChooseSource(const CliOptions& options, SettingsState& state) {
     } else if (const std::string path = InternalPath(*options.source);
                platform::DirectoryExists(path)) {
       state.FavoritePath = path;
-      if (!Searchable(state.FavoritePath)) throw Failure{*options.source, msg::kFavoritesNotFound};
+      if (!Searchable(state.FavoritePath)) {
+        throw CheckFailure(msg::kFavoritesNotFound, *options.source);
+      }
     } else {
       state.Source = path;
     }
   }
   if (options.profile) {
     const std::string browser = state.Source.substr(0, state.Source.find(':'));
-    if (!IsBrowserName(browser)) throw Failure{"", "--profile needs a browser as the source"};
+    if (!IsBrowserName(browser)) throw CheckFailure("--profile needs a browser as the source");
     state.Source = browser + ":" + platform::FromHostPath(*options.profile);
   }
 }
@@ -117,14 +128,16 @@ void LocateFavorites(const CliOptions& options, SettingsState& state) {
   if (!state.Source.empty()) return;  // the links come from elsewhere
   if (options.source) return;         // a folder, checked as it was chosen
   if (!options.favorites) {
-    if (!platform::FavoritesFolder(state.FavoritePath)) throw Failure{"", msg::kFavoritesNotFound};
+    if (!platform::FavoritesFolder(state.FavoritePath)) throw CheckFailure(msg::kFavoritesNotFound);
     if (!Searchable(state.FavoritePath)) {
-      throw Failure{platform::ToHostPath(state.FavoritePath), msg::kFavoritesNotFound};
+      throw CheckFailure(msg::kFavoritesNotFound, platform::ToHostPath(state.FavoritePath));
     }
     return;
   }
   state.FavoritePath = InternalPath(*options.favorites);
-  if (!Searchable(state.FavoritePath)) throw Failure{*options.favorites, msg::kFavoritesNotFound};
+  if (!Searchable(state.FavoritePath)) {
+    throw CheckFailure(msg::kFavoritesNotFound, *options.favorites);
+  }
 }
 
 // The title lines: those of --title, else the named title file (which must load), else
@@ -145,8 +158,8 @@ void LoadTitles(const CliOptions& options, const std::string& exeFolder, MemoryT
   const std::string path = InternalPath(*options.titleFile);
   int failure = 0;
   if (LoadTitleFile(path, titles, failure) == TitleLoad::kLoaded) return;
-  if (failure > 0) throw IoError(failure).AboutPath(platform::FromHostPath(*options.titleFile));
-  throw Failure{*options.titleFile, "too large for a title file"};
+  if (failure > 0) throw IoError(failure).AboutPath(Typed(*options.titleFile));
+  throw CheckFailure("too large for a title file", *options.titleFile);
 }
 
 void PrintSummary(std::ostream& out, const GenerationStats& stats, double seconds) {
@@ -195,16 +208,11 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
     if (!options.quiet) PrintSummary(out, stats, elapsed.count());
     return kExitSuccess;
-  } catch (const SourceError& error) {
-    PrintFailure(err, {error.path().empty() ? "" : platform::ToHostPath(error.path()),
-                       DisplayMessage(error.what())});
-  } catch (const IoError& error) {
-    PrintFailure(err, {error.path().empty() ? "" : platform::ToHostPath(error.path()),
-                       DisplayMessage(error.what())});
+  } catch (const CheckFailure& failure) {
+    PrintFailure(err, failure.hostPath(), failure.what());
   } catch (const Error& error) {
-    PrintFailure(err, {"", DisplayMessage(error.what())});
-  } catch (const Failure& failure) {
-    PrintFailure(err, failure);
+    PrintFailure(err, error.path().empty() ? "" : platform::ToHostPath(error.path()),
+                 DisplayMessage(error.what()));
   }
   return kExitFailure;
 }

@@ -25,8 +25,8 @@ class OutputClaim {
   // created empty to carry the claim, and removed again on release when the run left it
   // empty. Answers 0, 32 when another run holds the claim, or the code that opening the
   // page would give (3 missing folder, 5 denied, ...). Never waits.
-  int Claim(const std::string& path);
-  bool IsHeld() const { return handle_ != kNoHandle; }
+  [[nodiscard]] int Claim(const std::string& path);
+  [[nodiscard]] bool IsHeld() const { return handle_ != kNoHandle; }
   void Release();
 
  private:

@@ -55,7 +55,7 @@ int OpenDescriptor(const std::string& host, FileAccess access, bool& created) {
 }  // namespace
 
 int HostFile::Open(const std::string& path, FileAccess access, FileShare share) {
-  Close();
+  (void)Close();  // a file still open is let go of quietly
   const std::string host = ToHostPath(path);
   // A path that ends in a delimiter names a folder, never a file.
   if (host.empty() || host.back() == '/' || host.find('\0') != std::string::npos) {

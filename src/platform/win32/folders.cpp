@@ -59,7 +59,8 @@ bool CreateFolderTree(const std::string& path) {
   if (WideDirectoryExists(wide)) return true;
   const std::size_t cut = wide.find_last_of(L"\\/");
   if (cut != std::wstring::npos && cut > 0 && !(cut == 2 && wide[1] == L':')) {
-    CreateFolderTree(win32::FromWidePath(wide.substr(0, cut)));
+    // A parent that cannot be made fails the folder's own creation below.
+    (void)CreateFolderTree(win32::FromWidePath(wide.substr(0, cut)));
   }
   return CreateDirectoryW(wide.c_str(), nullptr) != 0 || WideDirectoryExists(wide);
 }

@@ -45,7 +45,7 @@ int AdmitFile(HANDLE file, FileAccess access) {
 }  // namespace
 
 int HostFile::Open(const std::string& path, FileAccess access, FileShare share) {
-  Close();
+  (void)Close();  // a file still open is let go of quietly
   // A path that ends in a delimiter names a folder, never a file.
   if (path.empty() || path.find('\0') != std::string::npos) return io_code::kPathNotFound;
   const std::wstring wide = win32::ToWidePath(path);
