@@ -21,10 +21,6 @@
 namespace favpage::cli {
 namespace {
 
-// The window program's files, which the CLI shares where the window keeps them.
-constexpr char kWindowSettingsName[] = "favpage.INI";
-constexpr char kWindowTitleName[] = "favpage.tit";
-
 // A path the user typed, in the core's dialect, for an error about it.
 std::string Typed(const std::string& hostPath) { return platform::FromHostPath(hostPath); }
 
@@ -150,7 +146,7 @@ void LoadTitles(const CliOptions& options, const std::string& exeFolder, MemoryT
     return;
   }
   if (!options.titleFile) {
-    LoadTitleLines(StoredFilesFolder(exeFolder) + kWindowTitleName, titles);
+    LoadTitleLines(StoredTitlePath(exeFolder + kWindowProgramName), titles);
     return;
   }
   // A file the user named is one they expect on the page: publishing the fallback
@@ -192,7 +188,7 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
   try {
     const SettingsFile settings(options.settingsFile
                                     ? InternalPath(*options.settingsFile)
-                                    : StoredFilesFolder(exeFolder) + kWindowSettingsName);
+                                    : StoredSettingsPath(exeFolder + kWindowProgramName));
     SettingsState state = ReadStoredSettings(settings);
     ApplyOptions(options, state);
     ChooseSource(options, state);
