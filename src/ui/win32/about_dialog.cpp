@@ -117,6 +117,21 @@ std::optional<layout::Rect> FrameOf(HWND window) {
   return Frame(window);
 }
 
+// Sizes `window` so that its client area is `client`, and answers its outer size. The frame
+// is the system's: what it really made of the asked client size is measured.
+layout::Size FitClientArea(HWND window, layout::Size client) {
+  RECT made{};
+  GetClientRect(window, &made);
+  const layout::Rect frame = Frame(window);
+  const layout::Size outer{frame.width + client.width - made.right,
+                           frame.height + client.height - made.bottom};
+  if (made.right != client.width || made.bottom != client.height) {
+    SetWindowPos(window, nullptr, 0, 0, outer.width, outer.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  return outer;
+}
+
 }  // namespace
 
 TAboutDialog::TAboutDialog(HWND owner) : owner_(owner) {}
@@ -126,6 +141,20 @@ void TAboutDialog::SetIcon(HICON icon) { icon_.Reset(icon ? CopyIcon(icon) : nul
 POINT TAboutDialog::CenterInControl(HWND control, int width, int height) {
   const layout::Point at = layout::CenterInControl(Frame(control), {width, height});
   return {at.x, at.y};
+}
+
+void TAboutDialog::Place(HWND box, layout::Size outer) const {
+  // The owner is the main window here; a child owner stands for its top-level window.
+  const HWND rootOwner = owner_ ? GetAncestor(owner_, GA_ROOTOWNER) : nullptr;
+  const std::optional<layout::Rect> main = FrameOf(rootOwner ? rootOwner : GetActiveWindow());
+  const std::optional<layout::Rect> ownerFrame =
+      FrameOf(owner_ ? GetAncestor(owner_, GA_ROOT) : nullptr);
+  const std::optional<layout::Point> at = layout::about::Origin(
+      FFormPosition, {FFormLeft, FFormTop}, outer,
+      {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, main, ownerFrame);
+  if (at) {
+    SetWindowPos(box, nullptr, at->x, at->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 void TAboutDialog::Execute() {
@@ -153,27 +182,7 @@ void TAboutDialog::Execute() {
   const HWND window = box.Get();
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(boxFont.Get()), FALSE);
 
-  // The frame is the system's: measure what it really made of the asked client size.
-  RECT client{};
-  GetClientRect(window, &client);
-  const layout::Rect frame = Frame(window);
-  const layout::Size size{frame.width + FFormWidth - client.right,
-                          frame.height + FFormHeight - client.bottom};
-  if (client.right != FFormWidth || client.bottom != FFormHeight) {
-    SetWindowPos(window, nullptr, 0, 0, size.width, size.height,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-
-  // The owner is the main window here; a child owner stands for its top-level window.
-  const HWND rootOwner = owner_ ? GetAncestor(owner_, GA_ROOTOWNER) : nullptr;
-  const std::optional<layout::Rect> main = FrameOf(rootOwner ? rootOwner : GetActiveWindow());
-  const std::optional<layout::Rect> ownerFrame =
-      FrameOf(owner_ ? GetAncestor(owner_, GA_ROOT) : nullptr);
-  const std::optional<layout::Point> at = about::Origin(
-      FFormPosition, {FFormLeft, FFormTop}, size,
-      {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, main, ownerFrame);
-  if (at)
-    SetWindowPos(window, nullptr, at->x, at->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Place(window, FitClientArea(window, {FFormWidth, FFormHeight}));
 
   const layout::Size area{FFormWidth, FFormHeight};
   const HWND button = Child(window, L"BUTTON", FCloseButton, WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK,

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/win32/owned.h"
+#include "ui/presenter/main_layout.h"
 
 namespace favpage::ui::win32 {
 
@@ -46,6 +47,9 @@ class TAboutDialog {
   void* OnShownContext = nullptr;
 
  private:
+  // Moves the box, of outer size `outer`, where FFormPosition puts it.
+  void Place(HWND box, layout::Size outer) const;
+
   HWND owner_;
   platform::win32::OwnedIcon icon_;  // the component's own copy
 };

@@ -132,26 +132,12 @@ LRESULT TPlatform::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       if (menuBar_ && menuBar_->OnSysCommand(wParam, lParam)) return 0;
       break;
     case WM_ACTIVATE:
-      // The keyboard focus goes back to the control that had it, first to the first one.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focused = GetFocus();
-        if (focused != nullptr && IsChild(Hwnd(), focused)) focus_ = focused;
-      } else if (HIWORD(wParam) == 0) {
-        SetFocus(focus_ != nullptr && IsWindow(focus_) ? focus_
-                                                       : GetNextDlgTabItem(Hwnd(), nullptr, FALSE));
-      }
+      OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
       return 0;
     case DM_GETDEFID:
       return MAKELRESULT(ControlIdByName("Button3"), DC_HASDEFID);
-    case WM_CTLCOLORSTATIC: {
-      // Labels, check boxes and radio buttons on the window's own face colour.
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      SetTextColor(dc,
-                   GetSysColor(IsWindowEnabled(reinterpret_cast<HWND>(lParam)) ? COLOR_WINDOWTEXT
-                                                                               : COLOR_GRAYTEXT));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+    case WM_CTLCOLORSTATIC:
+      return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_GETMINMAXINFO: {
       const SIZE outer = OuterSize();
       reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {outer.cx, outer.cy};
@@ -161,14 +147,7 @@ LRESULT TPlatform::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       if (wParam != SIZE_MINIMIZED) ApplyAnchors(Hwnd(), {LOWORD(lParam), HIWORD(lParam)});
       return 0;
     case WM_CLOSE:
-      if (presenter_.CloseQuery()) {
-        // Off the screen at once, whatever the teardown after it takes: a look at the
-        // queue hands the hiding to the display now, not when the program ends.
-        ShowWindow(Hwnd(), SW_HIDE);
-        MSG pending{};
-        PeekMessageW(&pending, nullptr, 0, 0, PM_NOREMOVE);
-        window_.Reset();
-      }
+      OnClose();
       return 0;
     case WM_DESTROY:
       WebBrowser1.reset();
@@ -180,6 +159,34 @@ LRESULT TPlatform::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       break;
   }
   return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void TPlatform::OnActivate(bool active, bool minimized) {
+  // The keyboard focus goes back to the control that had it, first to the first one.
+  if (!active) {
+    HWND focused = GetFocus();
+    if (focused != nullptr && IsChild(Hwnd(), focused)) focus_ = focused;
+  } else if (!minimized) {
+    SetFocus(focus_ != nullptr && IsWindow(focus_) ? focus_
+                                                   : GetNextDlgTabItem(Hwnd(), nullptr, FALSE));
+  }
+}
+
+// Labels, check boxes and radio buttons on the window's own face colour.
+LRESULT TPlatform::OnColorStatic(HDC dc, HWND control) {
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  SetTextColor(dc, GetSysColor(IsWindowEnabled(control) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void TPlatform::OnClose() {
+  if (!presenter_.CloseQuery()) return;
+  // Off the screen at once, whatever the teardown after it takes: a look at the queue
+  // hands the hiding to the display now, not when the program ends.
+  ShowWindow(Hwnd(), SW_HIDE);
+  MSG pending{};
+  PeekMessageW(&pending, nullptr, 0, 0, PM_NOREMOVE);
+  window_.Reset();
 }
 
 HWND TPlatform::Memo() const { return Item(ControlIdByName("Memo1")); }

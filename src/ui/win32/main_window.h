@@ -62,6 +62,9 @@ class TPlatform : public MainView {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
+  void OnActivate(bool active, bool minimized);
+  LRESULT OnColorStatic(HDC dc, HWND control);
+  void OnClose();
   HWND Hwnd() const { return window_.Get(); }
   HWND Item(int id) const { return GetDlgItem(Hwnd(), id); }
   HWND Memo() const;

@@ -35,9 +35,15 @@ HWND MakeChild(HWND parent, const wchar_t* windowClass, DWORD style, const layou
 }  // namespace
 
 MenuBar::MenuBar(HWND window) : window_(window) {
+  MakeBand();
+  MakeMenus();
+}
+
+// The band container and its flat tool bar, one drop-down button per menu.
+void MenuBar::MakeBand() {
   const layout::ControlRow& band = Row("CoolBar1");
   const layout::ControlRow& bar = Row("ToolBar1");
-  coolBar_ = MakeChild(window, REBARCLASSNAMEW,
+  coolBar_ = MakeChild(window_, REBARCLASSNAMEW,
                        WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CCS_NOPARENTALIGN | CCS_NORESIZE |
                            CCS_NODIVIDER | RBS_VARHEIGHT,
                        band.rect, band.name);
@@ -48,8 +54,7 @@ MenuBar::MenuBar(HWND window) : window_(window) {
   SendMessageW(toolBar_, WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont()), FALSE);
   SendMessageW(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageW(toolBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
-  const std::size_t count = layout::Menus().size();
-  for (std::size_t i = 0; i < count; ++i) {
+  for (std::size_t i = 0; i < layout::Menus().size(); ++i) {
     const int command = static_cast<int>(i) + 1;
     TBBUTTON button{};
     button.iBitmap = I_IMAGENONE;
@@ -77,12 +82,15 @@ MenuBar::MenuBar(HWND window) : window_(window) {
   info.cx = band.rect.width;
   info.cxHeader = bar.rect.left;  // the band's header: the gripper, before the tool bar
   SendMessageW(coolBar_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&info));
+}
 
+// The menus with their items, and the shortcut table of the items that have a shortcut.
+void MenuBar::MakeMenus() {
   std::vector<ACCEL> keys;
-  for (std::size_t i = 0; i < count; ++i) {
+  for (const layout::MenuRow& row : layout::Menus()) {
     const HMENU menu = menus_.emplace_back(CreatePopupMenu()).Get();
     for (const layout::MenuItemRow& item : layout::MenuItems()) {
-      if (item.menu != layout::Menus()[i].name) continue;
+      if (item.menu != row.name) continue;
       const int id = ControlIdByName(item.name);
       if (item.separatorBefore) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
       std::u16string text = item.caption;

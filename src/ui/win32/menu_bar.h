@@ -35,6 +35,8 @@ class MenuBar {
   bool OnAltLetter(wchar_t letter);
 
  private:
+  void MakeBand();
+  void MakeMenus();
   static LRESULT CALLBACK MenuKeys(int code, WPARAM wParam, LPARAM lParam);
 
   HWND window_;
