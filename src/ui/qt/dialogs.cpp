@@ -24,6 +24,12 @@ std::optional<QString> FromRecord(const std::optional<std::string>& answer) {
   return QString::fromStdString(*answer);
 }
 
+// Runs a file dialog modally: the chosen file, or nothing when cancelled.
+std::optional<QString> ChosenFile(QFileDialog& dialog) {
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
 
 void MessageBoxes::Show(const QString& caption, const QString& text, MessageKind kind) {
@@ -56,8 +62,7 @@ std::optional<QString> SaveDialogs::Choose(QWidget* parent, const QString& folde
   dialog.setDefaultSuffix(Str(str::kHtmlSuffix));
   dialog.setNameFilter(Str(str::kHtmlFilter));
   dialog.setDirectory(folder);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().constFirst();
+  return ChosenFile(dialog);
 }
 
 std::optional<int> SourceDialogs::Choose(QWidget* parent, const QStringList& choices, int current) {
@@ -101,8 +106,7 @@ std::optional<QString> SourceDialogs::ChooseFile(QWidget* parent, const QString&
                              Str(str::kBookmarksPatterns) + QLatin1Char(')'),
                          Str(str::kAllFilesName) + QStringLiteral(" (*)")});
   if (!folder.isEmpty()) dialog.setDirectory(folder);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().constFirst();
+  return ChosenFile(dialog);
 }
 
 }  // namespace favpage::ui
