@@ -1,11 +1,11 @@
 #include "cli/cli_run.h"
 
-#include <chrono>
-#include <cstdio>
 #include <utility>
 
 #include "base/io_error.h"
 #include "base/messages.h"
+#include "cli/cli_report.h"
+#include "cli/cli_texts.h"
 #include "cli/terminal_host.h"
 #include "generate/generation_command.h"
 #include "generate/memory_title_text.h"
@@ -21,27 +21,29 @@
 namespace favpage::cli {
 namespace {
 
-// A path the user typed, in the core's dialect, for an error about it.
-std::string Typed(const std::string& hostPath) { return platform::FromHostPath(hostPath); }
-
-// A failure the CLI's own checks find. Its message (Shift_JIS) is printed as it stands,
-// without the window's closing ".", after the path it is about as the user typed it or as
-// the host names it (empty for none).
+// A failure the CLI's own checks find: its message (Shift_JIS), and the path it is about
+// as the user typed it or as the host names it (empty for none), which is printed as it
+// stands.
 class CheckFailure : public Error {
  public:
   explicit CheckFailure(const std::string& message, std::string hostPath = {})
-      : Error(message, Typed(hostPath)), hostPath_(std::move(hostPath)) {}
+      : Error(message, platform::FromHostPath(hostPath)), hostPath_(std::move(hostPath)) {}
   const std::string& hostPath() const { return hostPath_; }
 
  private:
   std::string hostPath_;
 };
 
-// One failure line: "favpage-cli: PATH: message".
-void PrintFailure(std::ostream& err, const std::string& hostPath, const std::string& message) {
-  err << "favpage-cli: ";
-  if (!hostPath.empty()) err << hostPath << ": ";
-  err << platform::ToHostText(message) << '\n';
+// One failure line, in the run's language: "favpage-cli: PATH: message".
+void PrintFailure(std::ostream& err, const Texts& texts, const std::string& hostPath,
+                  const std::string& message) {
+  std::string line = hostPath.empty() ? "" : hostPath + ": ";
+  line += texts.Message(message);
+  err << kProgramPrefix << OneLine(line) << '\n';
+}
+
+std::string HostPathOf(const std::string& internalPath) {
+  return internalPath.empty() ? "" : platform::ToHostPath(internalPath);
 }
 
 // A host path from the command line, made absolute against the current folder, in the
@@ -52,7 +54,7 @@ std::string InternalPath(const std::string& hostPath) {
   if (hostPath.empty()) return {};
   std::string internal;
   if (!platform::AbsoluteUserPath(hostPath, internal)) {
-    throw IoError(io_code::kPathNotFound).AboutPath(Typed(hostPath));
+    throw IoError(io_code::kPathNotFound).AboutPath(platform::FromHostPath(hostPath));
   }
   return internal;
 }
@@ -62,7 +64,7 @@ std::string InternalPath(const std::string& hostPath) {
 // folder's own name (which would overwrite a file of that name or write one).
 std::string OutputPagePath(const std::string& hostPath) {
   if (!hostPath.empty() && platform::UserPathNamesFolder(hostPath)) {
-    throw IoError(io_code::kPathNotFound).AboutPath(Typed(hostPath));
+    throw IoError(io_code::kPathNotFound).AboutPath(platform::FromHostPath(hostPath));
   }
   return InternalPath(hostPath);
 }
@@ -103,16 +105,15 @@ void ChooseSource(const CliOptions& options, SettingsState& state) {
     } else if (const std::string path = InternalPath(*options.source);
                platform::DirectoryExists(path)) {
       state.FavoritePath = path;
-      if (!Searchable(state.FavoritePath)) {
+      if (!Searchable(state.FavoritePath))
         throw CheckFailure(msg::kFavoritesNotFound, *options.source);
-      }
     } else {
       state.Source = path;
     }
   }
   if (options.profile) {
     const std::string browser = state.Source.substr(0, state.Source.find(':'));
-    if (!IsBrowserName(browser)) throw CheckFailure("--profile needs a browser as the source");
+    if (!IsBrowserName(browser)) throw CheckFailure(msg::kProfileNeedsBrowser);
     state.Source = browser + ":" + platform::FromHostPath(*options.profile);
   }
 }
@@ -131,9 +132,8 @@ void LocateFavorites(const CliOptions& options, SettingsState& state) {
     return;
   }
   state.FavoritePath = InternalPath(*options.favorites);
-  if (!Searchable(state.FavoritePath)) {
+  if (!Searchable(state.FavoritePath))
     throw CheckFailure(msg::kFavoritesNotFound, *options.favorites);
-  }
 }
 
 // The title lines: those of --title, else the named title file (which must load), else
@@ -154,24 +154,17 @@ void LoadTitles(const CliOptions& options, const std::string& exeFolder, MemoryT
   const std::string path = InternalPath(*options.titleFile);
   int failure = 0;
   if (LoadTitleFile(path, titles, failure) == TitleLoad::kLoaded) return;
-  if (failure > 0) throw IoError(failure).AboutPath(Typed(*options.titleFile));
-  throw CheckFailure("too large for a title file", *options.titleFile);
-}
-
-void PrintSummary(std::ostream& out, const GenerationStats& stats, double seconds) {
-  char elapsed[32];
-  std::snprintf(elapsed, sizeof elapsed, "%.3f", seconds);
-  out << stats.pages << (stats.pages == 1 ? " page" : " pages") << ", " << stats.links
-      << (stats.links == 1 ? " link" : " links") << ", " << stats.folders
-      << (stats.folders == 1 ? " folder" : " folders") << " in " << elapsed << " s\n";
+  if (failure > 0) throw IoError(failure).AboutPath(platform::FromHostPath(*options.titleFile));
+  throw CheckFailure(msg::kTitleFileTooLarge, *options.titleFile);
 }
 
 }  // namespace
 
 int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, msg::Language language) {
+  const Texts texts(language);
   if (options.help) {
-    out << UsageText();
+    out << HelpText(language);
     return kExitSuccess;
   }
   if (options.version) {
@@ -179,11 +172,12 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
     return kExitSuccess;
   }
   if (options.settingsFile && !FileExists(*options.settingsFile)) {
-    err << "favpage-cli: no settings file " << *options.settingsFile << '\n';
+    err << kProgramPrefix << OneLine(*options.settingsFile + ": " + texts.Say(msg::kNoSettingsFile))
+        << '\n'
+        << texts.Say(msg::kTryHelp) << '\n';
     return kExitUsage;
   }
 
-  const auto started = std::chrono::steady_clock::now();
   const std::string exeFolder = ExtractFilePath(exePath);
   try {
     const SettingsFile settings(options.settingsFile
@@ -196,25 +190,26 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
     MemoryTitleText titles;
     LoadTitles(options, exeFolder, titles);
 
-    TerminalProgress progress(err, options.quiet);
-    TerminalMessages messages(err);
+    TerminalProgress progress(out, texts, options.verbose, ExtractFilePath(state.OutName));
+    TerminalMessages messages(err, texts);
     const GenerationStats stats =
         RunGenerationCommand(state, titles, progress, messages, exeFolder);
+    // Warnings are printed even when quiet: they name what the pages lack.
+    for (const RunWarning& warning : stats.warnings) err << WarningLine(texts, warning) << '\n';
     if (messages.shown()) return kExitFailure;
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
-    if (!options.quiet) PrintSummary(out, stats, elapsed.count());
+    if (!options.quiet) out << SummaryLine(texts, stats, HostPathOf(state.OutName)) << '\n';
     return kExitSuccess;
   } catch (const CheckFailure& failure) {
-    PrintFailure(err, failure.hostPath(), failure.what());
+    PrintFailure(err, texts, failure.hostPath(), failure.what());
   } catch (const Error& error) {
-    PrintFailure(err, error.path().empty() ? "" : platform::ToHostPath(error.path()),
-                 DisplayMessage(error.what()));
+    PrintFailure(err, texts, HostPathOf(error.path()), error.what());
   }
   return kExitFailure;
 }
 
 int CliMain(const std::vector<std::string>& args, const std::string& exePath, std::ostream& out,
-            std::ostream& err) {
+            std::ostream& err, msg::Language language) {
+  const Texts texts(language);
   // Nothing leaves favpage-cli unreported: an error the run does not know (memory
   // exhausted, a failure of the standard library) still ends it with a message and 1.
   try {
@@ -222,14 +217,15 @@ int CliMain(const std::vector<std::string>& args, const std::string& exePath, st
     try {
       options = ParseCliArguments(args);
     } catch (const UsageError& error) {
-      err << "favpage-cli: " << error.what() << "\n\n" << UsageText();
+      err << kProgramPrefix << OneLine(texts.Say(error.text(), error.values())) << '\n'
+          << texts.Say(msg::kTryHelp) << '\n';
       return kExitUsage;
     }
-    return RunCli(options, exePath, out, err);
+    return RunCli(options, exePath, out, err, language);
   } catch (const std::exception& error) {
-    err << "favpage-cli: " << error.what() << '\n';
+    err << kProgramPrefix << OneLine(error.what()) << '\n';
   } catch (...) {
-    err << "favpage-cli: unexpected error\n";
+    err << kProgramPrefix << texts.Say(msg::kUnexpectedError) << '\n';
   }
   return kExitFailure;
 }

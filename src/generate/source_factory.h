@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/io_error.h"
+#include "base/messages.h"
 #include "generate/link_source.h"
 #include "settings/settings_state.h"
 
@@ -24,7 +25,8 @@ class SourceError : public Error {
   using Error::Error;
 };
 
-inline constexpr char kNotBookmarksFile[] = "not a bookmarks file";
+// The message of a file that is no bookmarks file of any kind.
+using msg::kNotBookmarksFile;
 
 bool IsBrowserName(std::string_view name);
 
