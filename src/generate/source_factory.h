@@ -22,12 +22,7 @@ namespace favpage {
 // machine does not have. `path` (internal) is what it is about; empty for none.
 class SourceError : public Error {
  public:
-  SourceError(const std::string& message, std::string path)
-      : Error(message), path_(std::move(path)) {}
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
+  using Error::Error;
 };
 
 // The message of a file that is no bookmarks file of any kind.

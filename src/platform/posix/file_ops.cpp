@@ -8,12 +8,14 @@
 #include <cerrno>
 #include <ctime>
 #include <set>
+#include <utility>
 
 #include "base/io_error.h"
 #include "platform/host_file.h"
 #include "platform/host_path.h"
 #include "platform/posix/error_codes.h"
 #include "platform/posix/open_file_registry.h"
+#include "platform/posix/unique_fd.h"
 
 namespace favpage::platform {
 namespace {
@@ -89,11 +91,12 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
-// Writes, flushes to the disk and closes `fd`, whatever fails first.
-int WriteAndClose(int fd, std::string_view bytes) {
-  int code = WriteAll(fd, bytes);
-  if (code == 0 && fsync(fd) != 0) code = TransferErrorCode(errno);
-  if (close(fd) != 0 && code == 0 && errno != EINTR) code = TransferErrorCode(errno);
+// Writes, flushes to the disk and closes `file`, whatever fails first.
+int WriteAndClose(posix::UniqueFd file, std::string_view bytes) {
+  int code = WriteAll(file.Get(), bytes);
+  if (code == 0 && fsync(file.Get()) != 0) code = TransferErrorCode(errno);
+  const int closeError = file.Close();
+  if (closeError != 0 && code == 0) code = TransferErrorCode(closeError);
   return code;
 }
 
@@ -104,18 +107,18 @@ mode_t NewFileMode() {
 }
 
 void SyncFolder(const std::string& folder) {
-  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
+  const posix::UniqueFd opened(
+      open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (opened.Valid()) fsync(opened.Get());
 }
 
 // For a file the user may write where a replacement cannot take its place (a folder the
 // user may not write, another user's file): not atomic, but the save is not refused.
 int RewriteInPlace(const std::string& target, std::string_view bytes) {
-  const int fd = open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) return OpenErrorCode(errno, target);
-  return WriteAndClose(fd, bytes);
+  posix::UniqueFd file(
+      open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  if (!file.Valid()) return OpenErrorCode(errno, target);
+  return WriteAndClose(std::move(file), bytes);
 }
 
 // The host path that a save of `path` changes: links followed.
@@ -194,23 +197,23 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
   // file of their own in its place.
   const std::string folder = FolderOf(target);
   std::string temporary = folder + ".favpage-XXXXXX";
-  const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) {
+  posix::UniqueFd file(mkostemp(temporary.data(), O_CLOEXEC));
+  if (!file.Valid()) {
     const int error = errno;
     if (exists && (error == EACCES || error == EPERM)) return RewriteInPlace(target, bytes);
     return OpenErrorCode(error, target);
   }
-  int code = AdoptTarget(fd, exists, info);
+  int code = AdoptTarget(file.Get(), exists, info);
   if (code < 0) {
     // Another user's file that this user may write: a replacement would take it over.
-    close(fd);
+    file.Reset();
     unlink(temporary.c_str());
     return RewriteInPlace(target, bytes);
   }
   if (code == 0) {
-    code = WriteAndClose(fd, bytes);
+    code = WriteAndClose(std::move(file), bytes);
   } else {
-    close(fd);
+    file.Reset();
   }
   if (code == 0 && rename(temporary.c_str(), target.c_str()) != 0) {
     code = OpenErrorCode(errno, target);
@@ -230,11 +233,11 @@ int CreateStagingFile(const std::string& path, const std::string& namePrefix, st
   const std::string stem = FolderOf(target) + ToHostPath(namePrefix);
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string candidate = stem + RandomSuffix();
-    const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
-                        S_IRUSR | S_IWUSR);
-    if (fd < 0 && errno == EEXIST) continue;
-    if (fd < 0) return OpenErrorCode(errno, candidate);
-    close(fd);
+    const posix::UniqueFd created(open(candidate.c_str(),
+                                       O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                                       S_IRUSR | S_IWUSR));
+    if (!created.Valid() && errno == EEXIST) continue;
+    if (!created.Valid()) return OpenErrorCode(errno, candidate);
     staged = FromHostPath(candidate);
     return 0;
   }
@@ -250,27 +253,23 @@ int FlushStagedFiles(const std::vector<std::string>& staged) {
     for (const std::string& file : staged) folders.insert(FolderOf(ToHostPath(file)));
     std::set<dev_t> flushed;
     for (const std::string& folder : folders) {
-      const int fd =
-          open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-      if (fd < 0) return OpenErrorCode(errno, folder);
+      const posix::UniqueFd opened(
+          open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+      if (!opened.Valid()) return OpenErrorCode(errno, folder);
       struct stat info {};
-      int code = fstat(fd, &info) == 0 ? 0 : TransferErrorCode(errno);
-      if (code == 0 && flushed.insert(info.st_dev).second && syncfs(fd) != 0) {
-        code = TransferErrorCode(errno);
+      if (fstat(opened.Get(), &info) != 0) return TransferErrorCode(errno);
+      if (flushed.insert(info.st_dev).second && syncfs(opened.Get()) != 0) {
+        return TransferErrorCode(errno);
       }
-      close(fd);
-      if (code != 0) return code;
     }
     return 0;
   }
 #endif
   for (const std::string& file : staged) {
     const std::string host = ToHostPath(file);
-    const int fd = open(host.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) return OpenErrorCode(errno, host);
-    const int code = fsync(fd) == 0 ? 0 : TransferErrorCode(errno);
-    close(fd);
-    if (code != 0) return code;
+    const posix::UniqueFd opened(open(host.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
+    if (!opened.Valid()) return OpenErrorCode(errno, host);
+    if (fsync(opened.Get()) != 0) return TransferErrorCode(errno);
   }
   return 0;
 }
@@ -283,19 +282,20 @@ int PutStagedFile(const std::string& staged, const std::string& path) {
   if (const int code = CheckTarget(target, exists, info); code != 0) return code;
 
   const std::string host = ToHostPath(staged);
-  const int fd = open(host.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
-  if (fd < 0) return OpenErrorCode(errno, host);
-  int code = AdoptTarget(fd, exists, info);
+  posix::UniqueFd file(open(host.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
+  if (!file.Valid()) return OpenErrorCode(errno, host);
+  int code = AdoptTarget(file.Get(), exists, info);
   if (code < 0) {
     // Another user's file: written where it stands, as a save of the settings would be.
     std::string bytes;
-    code = ReadAll(fd, bytes);
-    close(fd);
+    code = ReadAll(file.Get(), bytes);
+    file.Reset();
     if (code == 0) code = RewriteInPlace(target, bytes);
     if (code == 0) unlink(host.c_str());
     return code;
   }
-  if (close(fd) != 0 && code == 0 && errno != EINTR) code = TransferErrorCode(errno);
+  const int closeError = file.Close();
+  if (closeError != 0 && code == 0) code = TransferErrorCode(closeError);
   if (code == 0 && rename(host.c_str(), target.c_str()) != 0) code = OpenErrorCode(errno, target);
   return code;
 }
