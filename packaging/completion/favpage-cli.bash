@@ -7,7 +7,7 @@
 # The options when the program cannot be asked.
 _favpage_cli_known_options='--favorites --source --profile -o --out --type --charset --style
   --blank --no-blank --return-caption --return-url --no-return --title --title-file
-  --settings -q --quiet -v --verbose -h --help -V --version'
+  --settings --keep-script-links -q --quiet -v --verbose -h --help -V --version'
 _favpage_cli_browsers='chrome chromium edge brave vivaldi firefox'
 
 # A word as the shell would pass it: quotes and backslashes taken away, a leading ~ made

@@ -189,6 +189,19 @@ namespace favpage::msg {
       "\x8F\x57\x82\xB3\x82\xEA\x82\xC4\x82\xA2\x82\xE9\x82\xCC\x82\xC5\x81\x41\x8D\xED\x8F\x9C" \
       "\x82\xB9\x82\xB8\x82\xC9\x8E\x63\x82\xB5\x82\xDC\x82\xB5\x82\xBD", \
       "%s was edited since the last run: kept, not removed") \
+  /* The closing line's pages of the last run that this run no longer writes, removed. */ \
+  ROW(kOneRemoved, /* 、前回のページ 1 件を削除 */ \
+      "\x81\x41\x91\x4F\x89\xF1\x82\xCC\x83\x79\x81\x5B\x83\x57 1 \x8C\x8F\x82\xF0\x8D\xED" \
+      "\x8F\x9C", \
+      ", 1 old page removed") \
+  ROW(kRemovedFormat, /* 、前回のページ %s 件を削除 */ \
+      "\x81\x41\x91\x4F\x89\xF1\x82\xCC\x83\x79\x81\x5B\x83\x57 %s \x8C\x8F\x82\xF0\x8D\xED" \
+      "\x8F\x9C", \
+      ", %s old pages removed") \
+  /* The window lists a run's warnings in one message; a long list ends with this count. */ \
+  ROW(kMoreWarningsFormat, /* 他 %s 件 */ \
+      "\x91\xBC %s \x8C\x8F", \
+      "and %s more") \
   /* favpage-cli's help: the usage line, what it does (%s: the user's settings folder), the option groups, each option (%s: a default or the browsers), the exit status. */ \
   ROW(kHelpUsage, /* 使い方: favpage-cli [オプション]... */ \
       "\x8E\x67\x82\xA2\x95\xFB: favpage-cli [\x83\x49\x83\x76\x83\x56\x83\x87\x83\x93]...", \
@@ -290,6 +303,10 @@ namespace favpage::msg {
       "favpage.INI \x82\xCC\x91\xE3\x82\xED\x82\xE8\x82\xC9\x93\xC7\x82\xDE\x90\xDD\x92\xE8" \
       "\x83\x74\x83\x40\x83\x43\x83\x8B", \
       "the settings file to read instead of favpage.INI") \
+  ROW(kHelpKeepScriptLinks, /* javascript:、vbscript:、data: のリンクも出力する */ \
+      "javascript:\x81\x41vbscript:\x81\x41""data: \x82\xCC\x83\x8A\x83\x93\x83\x4E\x82\xE0" \
+      "\x8F\x6F\x97\xCD\x82\xB7\x82\xE9", \
+      "publish javascript:, vbscript: and data: links too") \
   ROW(kHelpQuiet, /* 警告とエラーのほかは何も表示しない */ \
       "\x8C\x78\x8D\x90\x82\xC6\x83\x47\x83\x89\x81\x5B\x82\xCC\x82\xD9\x82\xA9\x82\xCD\x89\xBD" \
       "\x82\xE0\x95\x5C\x8E\xA6\x82\xB5\x82\xC8\x82\xA2", \

@@ -93,6 +93,8 @@ constexpr OptionSpec kOptions[] = {
      [](CliOptions& o, const Spec&, V v) { o.titleFile = v; }},
     {"--settings", '\0', "FILE", {}, G::kPages, msg::kHelpSettings, nullptr,
      [](CliOptions& o, const Spec&, V v) { o.settingsFile = v; }},
+    {"--keep-script-links", '\0', "", {}, G::kPages, msg::kHelpKeepScriptLinks, nullptr,
+     [](CliOptions& o, const Spec&, V) { o.keepScriptLinks = true; }},
     {"--quiet", 'q', "", {}, G::kMessages, msg::kHelpQuiet, nullptr,
      [](CliOptions& o, const Spec&, V) { o.quiet = true; o.verbose = false; }},
     {"--verbose", 'v', "", {}, G::kMessages, msg::kHelpVerbose, nullptr,

@@ -30,8 +30,9 @@ struct CliOptions {
   std::vector<std::string> titles;
   std::optional<std::string> titleFile;
   std::optional<std::string> settingsFile;
-  bool quiet = false;    // -q: nothing but warnings and errors
-  bool verbose = false;  // -v: a line per page too; the last of -q and -v counts
+  bool keepScriptLinks = false;  // publish script links, whatever the settings say
+  bool quiet = false;            // -q: nothing but warnings and errors
+  bool verbose = false;          // -v: a line per page too; the last of -q and -v counts
   bool help = false;
   bool version = false;
 };

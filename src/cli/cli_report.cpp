@@ -9,8 +9,10 @@ std::string SummaryLine(const Texts& texts, const GenerationStats& stats,
                         const std::string& topPage) {
   const std::string pages = stats.pages == 1 ? texts.Say(msg::kOnePage)
                                              : texts.Say(msg::kPagesFormat, {Grouped(stats.pages)});
-  const std::string unchanged =
+  std::string unchanged =
       stats.unchanged > 0 ? texts.Say(msg::kUnchangedFormat, {Grouped(stats.unchanged)}) : "";
+  if (stats.removed == 1) unchanged += texts.Say(msg::kOneRemoved);
+  if (stats.removed > 1) unchanged += texts.Say(msg::kRemovedFormat, {Grouped(stats.removed)});
   const std::string links = stats.links == 1 ? texts.Say(msg::kOneLink)
                                              : texts.Say(msg::kLinksFormat, {Grouped(stats.links)});
   return OneLine(texts.Say(msg::kSummaryFormat, {pages, unchanged, links, topPage}));

@@ -14,7 +14,8 @@ inline constexpr char kProgramPrefix[] = "favpage-cli: ";
 inline constexpr char kWarningPrefix[] = "favpage-cli: warning: ";
 
 // The closing line of a run on the top page `topPage` (a host path), in the run's language:
-// "12 pages (10 unchanged), 1,234 links: /home/me/public_html/links.html".
+// "12 pages (10 unchanged), 1,234 links: /home/me/public_html/links.html", with
+// ", 2 old pages removed" after the pages when the run removed pages of the last one.
 std::string SummaryLine(const Texts& texts, const GenerationStats& stats,
                         const std::string& topPage);
 

@@ -81,6 +81,7 @@ void ApplyOptions(const CliOptions& options, SettingsState& state) {
   if (options.returnUrl) state.ReturnURL = platform::Utf8ToSjis(*options.returnUrl);
   if (options.charset)
     state.Charset = *options.charset == 1 ? PageCharset::kUtf8 : PageCharset::kShiftJis;
+  if (options.keepScriptLinks) state.ScriptLinks = true;
 }
 
 // Whether the walks can search the folder: it exists and the host lets this user list it.

@@ -13,11 +13,18 @@ namespace favpage {
 // Runs one generation. An empty OutName shows the confirmation message and returns
 // without a run. Otherwise `progress` is told RunStarted, then RunEnded also when an
 // error leaves the command. `exeFolder` (ending in "\") holds the style sheets.
+// The run is all or nothing for the published folder: its pages and style sheet are
+// staged and put in place only when everything has been written (Publication); a run
+// that fails leaves every published file as it was.
 GenerationStats RunGenerationCommand(const SettingsState& state, const TitleLines& titles,
                                      Progress& progress, MessageSink& messages,
                                      const std::string& exeFolder);
 
-// Copies the style sheet of StyleType from `exeFolder` into the output page's folder.
-void InstallStyleSheet(const SettingsState& state, const std::string& exeFolder);
+class Publication;
+
+// Copies the style sheet of StyleType from `exeFolder` into the output page's folder,
+// staged in `publication`.
+void InstallStyleSheet(const SettingsState& state, const std::string& exeFolder,
+                       Publication& publication);
 
 }  // namespace favpage

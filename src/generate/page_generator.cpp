@@ -8,12 +8,14 @@
 #include "base/io_error.h"
 #include "base/messages.h"
 #include "base/sjis.h"
+#include "generate/address_rules.h"
 #include "generate/favorites_source.h"
 #include "generate/folder_scan.h"
 #include "generate/heading_text.h"
 #include "generate/page_generator.h"
 #include "generate/page_markup.h"
 #include "generate/page_text.h"
+#include "generate/publication.h"
 #include "platform/folders.h"
 #include "platform/name_mapping.h"
 #include "preview/style_sheet.h"
@@ -31,13 +33,21 @@ bool EndsWithBackslash(std::string_view text) {
 
 // Creates the missing folders of `folder`, outermost first. A root, an existing folder or
 // a folder that cannot be created ends the climb quietly: creating the page file then
-// reports the missing path with the platform's own code.
-bool CreateMissingFolders(std::string folder) {
-  if (EndsWithBackslash(folder)) folder.pop_back();
-  if (folder.size() < 3 || platform::DirectoryExists(folder)) return true;
-  const std::string parent = ExtractFilePath(folder);
-  if (parent == folder) return true;
-  return CreateMissingFolders(parent) && platform::CreateFolder(folder);
+// reports the missing path with the platform's own code. The climb collects the missing
+// folders first, so no depth of path nests calls.
+void CreateMissingFolders(std::string folder) {
+  std::vector<std::string> missing;  // innermost first
+  for (;;) {
+    if (EndsWithBackslash(folder)) folder.pop_back();
+    if (folder.size() < 3 || platform::DirectoryExists(folder)) break;
+    std::string parent = ExtractFilePath(folder);
+    if (parent == folder) break;
+    missing.push_back(std::move(folder));
+    folder = std::move(parent);
+  }
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+    if (!platform::CreateFolder(*it)) return;
+  }
 }
 
 void AppendPercent(std::string& out, unsigned char byte) {
@@ -80,9 +90,18 @@ std::string NameHref(std::string_view name) {
   return href;
 }
 
-std::string ListItem(const std::string& href, const std::string& text) {
-  return std::string(markup::kItemOpen) + markup::kAnchorOpen + href + markup::kAnchorMiddle +
-         text + markup::kAnchorClose + markup::kItemClose;
+// One list line: an anchor to `href` showing `text`, with `attributes` after the address.
+std::string ListItem(const std::string& href, const std::string& text,
+                     std::string_view attributes = {}) {
+  std::string item = std::string(markup::kItemOpen) + markup::kAnchorOpen + href;
+  if (attributes.empty()) {
+    item += markup::kAnchorMiddle;
+  } else {
+    item += markup::kHrefClose;
+    item += attributes;
+    item += markup::kTagClose;
+  }
+  return item + text + markup::kAnchorClose + markup::kItemClose;
 }
 
 }  // namespace
@@ -107,6 +126,14 @@ void PageGenerator::CreatePageFolders(const std::string& page) {
   CreateMissingFolders(folder);
 }
 
+std::string PageGenerator::PageFile(const std::string& page) const {
+  return publication_ ? publication_->FileOf(page) : page;
+}
+
+const char* PageGenerator::NavigationTarget() const {
+  return state_.SetBlank ? markup::kSelfTarget : "";
+}
+
 void PageGenerator::WritePageHead(const std::string& page) {
   // The pending messages may change the settings, and the caller may have passed one of
   // them as `page`: the page path is fixed before they run.
@@ -115,7 +142,10 @@ void PageGenerator::WritePageHead(const std::string& page) {
   progress_.ProcessMessages();
 
   CreatePageFolders(path);
-  TextFile file(path, TextMode::kCreate);
+  // A path too long for a page fails before anything is made for it.
+  if (path.size() > kMaxPathBytes) throw IoError(io_code::kPathNotFound).AboutPath(path);
+  TextFile file(publication_ ? publication_->Stage(path, Publication::Kind::kPage) : path,
+                TextMode::kCreate, path);
   const PageCharset charset = state_.Charset;
   const auto text = [charset](std::string_view sjis) { return PageFixedText(sjis, charset); };
   const int lineCount = titles_.LineCount();
@@ -145,7 +175,7 @@ void PageGenerator::WritePageHead(const std::string& page) {
 }
 
 void PageGenerator::WriteFolderHeading(const std::string& page, const std::string& folder) {
-  TextFile file(page, TextMode::kAppend);
+  TextFile file(PageFile(page), TextMode::kAppend, page);
   file.WriteLine(markup::kHeadingOpen +
                  PageNameText(source_->FolderHeading(folder), state_.Charset) +
                  markup::kHeadingClose);
@@ -153,12 +183,35 @@ void PageGenerator::WriteFolderHeading(const std::string& page, const std::strin
 }
 
 void PageGenerator::WriteLinkList(const std::string& page, const std::vector<std::string>& links) {
-  TextFile file(page, TextMode::kAppend);
+  WriteShownLinks(page, ShownLinks("", links));
+}
+
+std::vector<ShownLink> PageGenerator::ShownLinks(const std::string& folder,
+                                                 const std::vector<std::string>& links) {
+  std::vector<ShownLink> shown;
+  shown.reserve(links.size());
+  for (const std::string& link : links) {
+    ShownLink item{source_->LinkName(link), source_->LinkUrl(link)};
+    if (!state_.ScriptLinks && IsScriptAddress(item.url)) {
+      stats_.warnings.push_back({RunWarning::Kind::kScriptLinkLeftOut, std::move(item.name),
+                                 folder.empty() ? "" : source_->FolderHeading(folder)});
+      continue;
+    }
+    shown.push_back(std::move(item));
+  }
+  return shown;
+}
+
+// An address reaches the browser as stored: a '"' cannot end the attribute, and an "&"
+// that would begin a character reference is written as "&amp;".
+void PageGenerator::WriteShownLinks(const std::string& page, const std::vector<ShownLink>& links) {
+  TextFile file(PageFile(page), TextMode::kAppend, page);
   file.WriteLine(markup::kListOpen);
   const PageCharset charset = state_.Charset;
-  for (const std::string& link : links) {
-    file.WriteLine(ListItem(PageUrlText(source_->LinkUrl(link), source_->UrlsAreUtf8(), charset),
-                            PageNameText(source_->LinkName(link), charset)));
+  for (const ShownLink& link : links) {
+    file.WriteLine(
+        ListItem(EscapeReferenceAmpersands(PageUrlText(link.url, source_->UrlsAreUtf8(), charset)),
+                 PageNameText(link.name, charset)));
     ++stats_.links;
   }
   file.WriteLine(markup::kListClose);
@@ -169,7 +222,7 @@ void PageGenerator::WriteLinkList(const std::string& page, const std::vector<std
 void PageGenerator::WriteSubfolderLinkList(const std::string& page,
                                            const std::vector<std::string>& subfolders) {
   const std::string pageBase = RemoveFileExt(ExtractFileName(page));
-  TextFile file(page, TextMode::kAppend);
+  TextFile file(PageFile(page), TextMode::kAppend, page);
   file.WriteLine(markup::kListOpen);
   const PageCharset charset = state_.Charset;
   const std::string href = PageNameText(NameHref(pageBase), charset);
@@ -177,7 +230,8 @@ void PageGenerator::WriteSubfolderLinkList(const std::string& page,
     file.WriteLine(ListItem(
         href + "_" + std::to_string(i) + markup::kSubPageSuffix,
         PageNameText(markup::kWideOpen + source_->FolderName(subfolders[i]) + markup::kWideClose,
-                     charset)));
+                     charset),
+        NavigationTarget()));
   }
   file.WriteLine(markup::kListClose);
   file.WriteLine("");
@@ -185,26 +239,27 @@ void PageGenerator::WriteSubfolderLinkList(const std::string& page,
 }
 
 void PageGenerator::WriteSeparator(const std::string& page) {
-  TextFile file(page, TextMode::kAppend);
+  TextFile file(PageFile(page), TextMode::kAppend, page);
   file.WriteLine(markup::kSeparator);
   file.Close();
 }
 
 // The link names the parent page's own file, whatever its extension: a top page named
 // "links.htm" or "links" is then still reached from the pages below it.
-void PageGenerator::WriteBackLink(const std::string& page, const std::string& parentPage,
-                                  PageCharset charset) {
-  TextFile file(page, TextMode::kAppend);
+void PageGenerator::WriteBackLink(const std::string& page, const std::string& parentPage) {
+  const PageCharset charset = state_.Charset;
+  TextFile file(PageFile(page), TextMode::kAppend, page);
   file.WriteLine(ListItem(PageNameText(NameHref(ExtractFileName(parentPage)), charset),
-                          PageFixedText(markup::kBackUp, charset)));
+                          PageFixedText(markup::kBackUp, charset), NavigationTarget()));
   file.Close();
 }
 
 void PageGenerator::WritePageEnd(const std::string& page) {
-  TextFile file(page, TextMode::kAppend);
+  TextFile file(PageFile(page), TextMode::kAppend, page);
   file.WriteLine(markup::kBodyClose);
   file.WriteLine(markup::kHtmlClose);
   file.Close();
+  if (publication_) publication_->PageCompleted(page);
 }
 
 }  // namespace favpage

@@ -1,6 +1,9 @@
 // The page writer and the two walks. Each page-writer operation opens its page file,
 // writes its lines and closes it again, so a walk can leave any number of unfinished
-// pages on disk while it writes another. Every failure raises IoError.
+// pages on disk while it writes another. Every failure raises IoError. Given a
+// Publication, the operations write each page's staging file instead of the page, and the
+// publication puts the pages in place once the run has succeeded. Both walks keep their
+// path through the tree on the heap, so no depth of folders exhausts the machine stack.
 #pragma once
 
 #include <memory>
@@ -29,7 +32,16 @@ struct GenerationStats {
   int unchanged = 0;  // of those, pages whose published bytes were already these
   int links = 0;      // shortcut links written
   int folders = 0;    // folders scanned with success
+  int removed = 0;    // pages of the previous run that this run no longer writes, removed
   std::vector<RunWarning> warnings;
+};
+
+class Publication;
+
+// A link as its page shows it: its text and its address, read once.
+struct ShownLink {
+  std::string name;  // internal form
+  std::string url;   // as the source holds it
 };
 
 class PageGenerator {
@@ -49,12 +61,23 @@ class PageGenerator {
   void WriteFolderHeading(const std::string& page, const std::string& folder);
   void WriteLinkList(const std::string& page, const std::vector<std::string>& links);
   void WriteSubfolderLinkList(const std::string& page, const std::vector<std::string>& subfolders);
-  static void WriteSeparator(const std::string& page);
-  static void WriteBackLink(const std::string& page, const std::string& parentPage,
-                            PageCharset charset = PageCharset::kShiftJis);
-  static void WritePageEnd(const std::string& page);
+  // The links of a folder that its page shows, with their names and addresses: a link
+  // whose address a browser would run as a script is left out, with a warning naming it
+  // and `folder` (empty: no folder named), unless the settings keep script links.
+  std::vector<ShownLink> ShownLinks(const std::string& folder,
+                                    const std::vector<std::string>& links);
+  // Appends the list of `links`, as ShownLinks chose them.
+  void WriteShownLinks(const std::string& page, const std::vector<ShownLink>& links);
+  void WriteSeparator(const std::string& page);
+  // With SetBlank, the link opens in the page's own window (TARGET="_self").
+  void WriteBackLink(const std::string& page, const std::string& parentPage);
+  void WritePageEnd(const std::string& page);
 
   const LinkSource& source() const { return *source_; }
+
+  // From now on the pages are written into staging files of `publication`, which the
+  // caller keeps alive and puts in place.
+  void StageThrough(Publication& publication) { publication_ = &publication; }
 
   // Single-page walk: appends the sections of `folder` and every folder below it.
   void WalkSinglePage(const std::string& page, const std::string& folder);
@@ -70,11 +93,17 @@ class PageGenerator {
   const GenerationStats& stats() const { return stats_; }
 
  private:
+  // The file that a page's operation writes: the page, or its staging file.
+  std::string PageFile(const std::string& page) const;
+  // The anchor attributes after HREF of the tree's own links: TARGET="_self" with SetBlank.
+  const char* NavigationTarget() const;
+
   const SettingsState& state_;
   const TitleLines& titles_;
   Progress& progress_;
   std::unique_ptr<LinkSource> favorites_;  // the default source, when none is given
   const LinkSource* source_;
+  Publication* publication_ = nullptr;
   GenerationStats stats_;
 };
 

@@ -39,6 +39,13 @@ inline constexpr char kItemClose[] = "</DD>";
 inline constexpr char kAnchorOpen[] = "<A HREF=\"";
 inline constexpr char kAnchorMiddle[] = "\">";
 inline constexpr char kAnchorClose[] = "</A>";
+// Between a link's address and its text when the anchor carries a further attribute: the
+// address's closing quote, the attribute, then the tag's end.
+inline constexpr char kHrefClose[] = "\"";
+inline constexpr char kTagClose[] = ">";
+// The tree's own links (sub-pages, back links) open in the page's window even where the
+// base target opens the others in a new one.
+inline constexpr char kSelfTarget[] = " TARGET=\"_self\"";
 inline constexpr char kSubPageSuffix[] = ".html";
 inline constexpr char kWideOpen[] = "\x81\x83";   // ＜
 inline constexpr char kWideClose[] = "\x81\x84";  // ＞

@@ -28,6 +28,8 @@ inline constexpr char kOutputDir[] = "OutputDir";
 // undo an earlier choice), so a file that never chose them stays as it was.
 inline constexpr char kSource[] = "Source";
 inline constexpr char kCharset[] = "Charset";
+// Written only when script links are kept, likewise.
+inline constexpr char kScriptLinks[] = "ScriptLinks";
 }  // namespace setup_key
 
 inline constexpr char kDefaultReturnLine[] =
@@ -100,8 +102,8 @@ inline constexpr char kCharsetUtf8[] = "utf-8";
 // The charset a stored (or typed) name stands for; nothing for an unknown name.
 std::optional<PageCharset> ParseCharset(std::string_view name);
 
-// Shut-down: writes the seven keys in their order, then Source and Charset when they are
-// chosen or were stored before; the first refused write raises.
+// Shut-down: writes the seven keys in their order, then Source, Charset and ScriptLinks
+// when they are chosen or were stored before; the first refused write raises.
 void WriteStoredSettings(SettingsFile& file, const SettingsState& state);
 
 // The browse command's folder: OutputDir, or the current folder when it is missing.

@@ -25,6 +25,9 @@ struct SettingsState {
   // (internal path) or a browser's name, as LinkSource takes it.
   std::string Source;
   PageCharset Charset = PageCharset::kShiftJis;
+  // Publish links whose address a browser would run as a script (javascript:, vbscript:,
+  // data:); by default they are left out of the pages.
+  bool ScriptLinks = false;
 };
 
 }  // namespace favpage

@@ -33,6 +33,7 @@ SettingsState ReadStoredSettings(const SettingsFile& file) {
   state.Charset =
       ParseCharset(file.ReadString(kSetupSection, setup_key::kCharset, kCharsetShiftJis))
           .value_or(PageCharset::kShiftJis);
+  state.ScriptLinks = file.ReadBool(kSetupSection, setup_key::kScriptLinks, false);
   return state;
 }
 
@@ -48,6 +49,7 @@ void WriteStoredSettings(SettingsFile& file, const SettingsState& state) {
   WriteChosenKey(file, setup_key::kCharset,
                  state.Charset == PageCharset::kUtf8 ? kCharsetUtf8 : kCharsetShiftJis,
                  state.Charset != PageCharset::kShiftJis);
+  WriteChosenKey(file, setup_key::kScriptLinks, state.ScriptLinks ? "1" : "0", state.ScriptLinks);
 }
 
 std::optional<PageCharset> ParseCharset(std::string_view name) {

@@ -27,10 +27,12 @@ void Check(int code, const std::string& path) {
 
 }  // namespace
 
-TextFile::TextFile(const std::string& path, TextMode mode)
-    : path_(path), writing_(mode != TextMode::kRead) {
-  if (path.empty() || path.size() > kMaxPathBytes)
-    throw IoError(io_code::kPathNotFound).AboutPath(path);
+TextFile::TextFile(const std::string& path, TextMode mode) : TextFile(path, mode, path) {}
+
+TextFile::TextFile(const std::string& path, TextMode mode, const std::string& shownPath)
+    : path_(shownPath), writing_(mode != TextMode::kRead) {
+  if (path.empty() || shownPath.size() > kMaxPathBytes)
+    throw IoError(io_code::kPathNotFound).AboutPath(path_);
   Check(file_.Open(path, AccessFor(mode), platform::FileShare::kRead), path_);
 }
 

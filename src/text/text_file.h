@@ -22,6 +22,9 @@ class TextFile {
  public:
   // Opens or creates `path`; raises IoError on failure.
   TextFile(const std::string& path, TextMode mode);
+  // Opens or creates `path` as the content of the file `shownPath`, which is what errors
+  // name and what the path length limit applies to: a staging file written for a page.
+  TextFile(const std::string& path, TextMode mode, const std::string& shownPath);
   TextFile(const TextFile&) = delete;
   TextFile& operator=(const TextFile&) = delete;
   ~TextFile();  // closes quietly when Close was not called
@@ -36,6 +39,7 @@ class TextFile {
   // Flushes and closes; raises IoError when a buffered write or the close fails.
   void Close();
 
+  // The path errors name.
   const std::string& path() const { return path_; }
 
  private:

@@ -15,6 +15,7 @@
 
 #include "base/utf8.h"
 #include "cli/run_binary.h"
+#include "generate/publish_names.h"
 #include "platform/child_process.h"
 #include "platform/codepage.h"
 #include "platform/host_path.h"
@@ -142,11 +143,13 @@ TEST(CliBinary, RefusesPathsAndTextsItCannotPublish) {
 }
 
 // Root may list any folder, so the unreadable folder is tried as another user; the same
-// run with a folder that user may read shows that nothing else stops it.
+// run with a folder that user may read shows that nothing else stops it. That user runs a
+// copy of the program in the test's folder: the build folder may be closed to it.
 TEST(CliBinary, UnreadableFavoritesFolderIsReportedLikeAMissingOne) {
   favpage::test::TempDir dir;
   favpage::test::WriteShortcut(dir.hostPath("Favs/News.url"), "news.html");
   fs::create_directories(dir.hostPath("out"));
+  const fs::path program = favpage::test::CopyOfBinary(dir.hostPath("bin"));
   fs::permissions(dir.host(),
                   fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
   fs::permissions(dir.hostPath("out"), fs::perms::all);
@@ -155,8 +158,12 @@ TEST(CliBinary, UnreadableFavoritesFolderIsReportedLikeAMissingOne) {
     fs::permissions(dir.hostPath("Favs"), fs::perms::none);
     const Outcome refused =
         RunBinary({"--favorites", "Favs", "--out", "out/links.html", "--type", type, "--quiet"},
-                  dir.host(), dir.host(), true);
+                  dir.host(), dir.host(), true, "C.UTF-8", program);
     if (refused.exitCode == kCannotBecomeNobody) GTEST_SKIP() << "cannot become nobody";
+    if (refused.exitCode == favpage::test::kProgramUnreachable) {
+      GTEST_SKIP() << "nobody cannot reach " << program << ": a folder above "
+                   << fs::temp_directory_path() << " is closed to that user (set TMPDIR)";
+    }
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, "favpage-cli: Favs: favorites folder not found\n");
     EXPECT_FALSE(fs::exists(dir.hostPath("out/links.html")));
@@ -164,7 +171,7 @@ TEST(CliBinary, UnreadableFavoritesFolderIsReportedLikeAMissingOne) {
     fs::permissions(dir.hostPath("Favs"), fs::perms::all);
     const Outcome read =
         RunBinary({"--favorites", "Favs", "--out", "out/links.html", "--type", type, "--quiet"},
-                  dir.host(), dir.host(), true);
+                  dir.host(), dir.host(), true, "C.UTF-8", program);
     EXPECT_EQ(read.exitCode, 0) << read.err;
     EXPECT_NE(favpage::test::ReadBytes(dir.hostPath("out/links.html")).find("news.html"),
               std::string::npos);
@@ -192,11 +199,12 @@ TEST(CliBinary, ASecondRunOnTheSamePageStopsUntilTheFirstIsGone) {
   favpage::test::TempDir dir;
   favpage::test::WriteShortcut(dir.hostPath("Favorites/News.url"), "news.html");
   favpage::test::WriteBytes(dir.hostPath("site/links.html"), "first run's page");
-  const std::string page =
-      favpage::platform::FromHostPath(dir.hostPath("site/links.html").string());
+  // The first run's claim: the lock of the claim file beside its page.
+  const std::string claimFile = favpage::platform::FromHostPath(
+      dir.hostPath("site/" + favpage::ClaimName("links.html")).string());
   favpage::test::WaitingChild firstRun([&] {
     static favpage::platform::OutputClaim claim;  // held until the child is killed
-    return claim.Claim(page);
+    return claim.Claim(claimFile);
   });
   ASSERT_EQ(firstRun.setUpResult(), 0);
 
@@ -207,8 +215,9 @@ TEST(CliBinary, ASecondRunOnTheSamePageStopsUntilTheFirstIsGone) {
     EXPECT_EQ(second.err,
               "favpage-cli: " + dir.hostPath("site/links.html").string() + ": I/O error (32)\n");
     EXPECT_EQ(favpage::test::ReadBytes(dir.hostPath("site/links.html")), "first run's page");
+    // The page and the first run's claim file, nothing of the second run.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.hostPath("site")), fs::directory_iterator()),
-              1);
+              2);
   }
 
   firstRun.Kill();

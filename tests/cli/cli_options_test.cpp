@@ -30,6 +30,13 @@ TEST(CliOptions, LeavesUnnamedSettingsUnset) {
   EXPECT_FALSE(options.out || options.outType || options.styleType || options.blank ||
                options.returnLink || options.favorites || options.titleFile);
   EXPECT_TRUE(options.titles.empty());
+  EXPECT_FALSE(options.keepScriptLinks);
+}
+
+TEST(CliOptions, KeepScriptLinksIsAFlag) {
+  EXPECT_TRUE(ParseCliArguments({"--keep-script-links"}).keepScriptLinks);
+  EXPECT_THROW(ParseCliArguments({"--keep-script-links=1"}), UsageError);
+  EXPECT_NE(HelpText(msg::Language::kEnglish).find("--keep-script-links"), std::string::npos);
 }
 
 TEST(CliOptions, StyleNamesMapToStyleTypes) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "platform/host_path.h"
 #include "support/test_support.h"
 
 namespace favpage::cli {
@@ -98,6 +99,49 @@ TEST_F(CliRun, WritesTheSinglePageWithEveryOption) {
   EXPECT_EQ(Page("site/mirelstyle0.css"), WithCrLf(Page("app/mirelstyle0.css")));
   EXPECT_EQ(err_.str(), "");
   EXPECT_EQ(out_.str(), "1 ページ、リンク 2 件: " + HostPath("site/links.html") + "\n");
+}
+
+// What a run left out or kept is one line each on stderr; the run still succeeds, and
+// its closing line counts the pages already up to date and those removed.
+TEST_F(CliRun, WarningsAreLinesOnStandardErrorAndTheRunSucceeds) {
+  test::WriteShortcut(dir_.hostPath("Fav/Tools/Run.url"), "javascript:alert('hi')");
+  test::WriteShortcut(dir_.hostPath("Fav/Gone/Old.url"), "old.html");
+  const std::vector<std::string> args = {
+      "--favorites", HostPath("Fav"), "--out",  HostPath("site/links.html"),
+      "--type",      "tree",          "--quiet"};
+  ASSERT_EQ(RunIn(msg::Language::kEnglish, args), kExitSuccess) << err_.str();
+  EXPECT_EQ(err_.str(), "favpage-cli: warning: script link \"Run\" in Tools left out\n");
+  EXPECT_EQ(Page("site/links_1.html").find("javascript:"), std::string::npos);
+
+  // Pages of the last run: one no longer written, one edited by hand since.
+  fs::remove_all(dir_.hostPath("Fav/Gone"));
+  fs::remove_all(dir_.hostPath("Fav/Tools"));
+  WriteBytes(dir_.hostPath("site/links_1.html"), "edited");
+  std::vector<std::string> loud = args;
+  loud.pop_back();
+  ASSERT_EQ(RunIn(msg::Language::kEnglish, loud), kExitSuccess) << err_.str();
+  EXPECT_EQ(err_.str(), "favpage-cli: warning: " + HostPath("site/links_1.html") +
+                            " was edited since the last run: kept, not removed\n");
+  EXPECT_EQ(Page("site/links_1.html"), "edited");
+  EXPECT_FALSE(fs::exists(dir_.hostPath("site/links_0.html")));
+  EXPECT_EQ(out_.str(),
+            "1 page, 1 old page removed, 1 link: " + HostPath("site/links.html") + "\n");
+  ASSERT_EQ(Run(loud), kExitSuccess) << err_.str();
+  EXPECT_EQ(out_.str(), "1 ページ (うち 1 ページは変更なし)、リンク 1 件: " +
+                            HostPath("site/links.html") + "\n");
+
+  // Kept on request, on the command line or in the settings.
+  test::WriteShortcut(dir_.hostPath("Fav/Run.url"), "javascript:alert('hi')");
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("site/links.html"),
+                 "--keep-script-links", "--quiet"}),
+            kExitSuccess);
+  EXPECT_EQ(err_.str(), "");
+  EXPECT_NE(Page("site/links.html").find("<A HREF=\"javascript:alert('hi')\">Run</A>"),
+            std::string::npos);
+  WriteBytes(dir_.hostPath("app/favpage.INI"), CrLfLines({"[Setup]", "ScriptLinks=1"}));
+  ASSERT_EQ(Run({"--favorites", HostPath("Fav"), "--out", HostPath("site/links.html"), "--quiet"}),
+            kExitSuccess);
+  EXPECT_EQ(err_.str(), "");
 }
 
 TEST_F(CliRun, TakesItsDefaultsFromTheWindowsFilesBesideIt) {
@@ -298,10 +342,12 @@ TEST_F(CliRun, VerbosityChoosesWhatARunPrints) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.extra));
+    fs::remove_all(dir_.hostPath("site"));  // every run writes its pages anew
     ASSERT_EQ(RunIn(msg::Language::kEnglish, with(c.extra)), kExitSuccess) << err_.str();
     EXPECT_EQ(out_.str(), c.out);
     EXPECT_EQ(err_.str(), "");
   }
+  fs::remove_all(dir_.hostPath("site"));
   ASSERT_EQ(RunIn(msg::Language::kJapanese, with({"-v"})), kExitSuccess);
   EXPECT_EQ(out_.str(), top + " を出力します\n" + HostPath("site/links_0.html") +
                             " を出力します\n2 ページ、リンク 2 件: " + top + "\n");
@@ -324,7 +370,8 @@ TEST_F(CliRun, MissingStyleSheetFailsAfterThePagesAreWritten) {
             kExitFailure);
   EXPECT_EQ(err_.str(),
             "favpage-cli: " + HostPath("app/mirelstyle1.css") + ": ファイルが見つかりません.\n");
-  EXPECT_NE(Page("s/links.html").find("</HTML>\r\n"), std::string::npos);
+  // The run failed as a whole: its pages are not published either.
+  EXPECT_FALSE(fs::exists(dir_.hostPath("s/links.html")));
   EXPECT_FALSE(fs::exists(dir_.hostPath("s/mirelstyle1.css")));
 }
 

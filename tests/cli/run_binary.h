@@ -22,13 +22,32 @@ struct Outcome {
 };
 
 inline constexpr int kCannotBecomeNobody = 126;
+// The user "nobody" cannot reach the program to run (a folder on its path is closed).
+inline constexpr int kProgramUnreachable = 125;
 
-// Runs the real binary with `args`, HOME set to `home`, in the folder `cwd`; as the user
-// "nobody" when `asNobody` (exit code kCannotBecomeNobody when that is refused). The
-// locale is LANG=`lang` alone, so a run speaks English unless a test asks otherwise.
+// A copy of the real binary in `folder` (created), for a run as another user: the build
+// folder may lie where only its owner may enter (a clone in a private folder), the test's
+// own temporary folder is where the run's files are anyway.
+inline std::filesystem::path CopyOfBinary(const std::filesystem::path& folder) {
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path copy = folder / std::filesystem::path(FAVPAGE_CLI_BINARY).filename();
+  std::filesystem::copy_file(FAVPAGE_CLI_BINARY, copy,
+                             std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::permissions(
+      copy, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                std::filesystem::perms::others_exec);
+  return copy;
+}
+
+// Runs the real binary (or `program`) with `args`, HOME set to `home`, in the folder `cwd`;
+// as the user "nobody" when `asNobody` (exit code kCannotBecomeNobody when that is refused,
+// kProgramUnreachable when that user cannot reach the program). The locale is LANG=`lang`
+// alone, so a run speaks English unless a test asks otherwise.
 inline Outcome RunBinary(const std::vector<std::string>& args, const std::filesystem::path& home,
                          const std::filesystem::path& cwd, bool asNobody = false,
-                         const char* lang = "C.UTF-8") {
+                         const char* lang = "C.UTF-8",
+                         const std::filesystem::path& program = FAVPAGE_CLI_BINARY) {
   const std::filesystem::path outFile = cwd / "stdout.txt";
   const std::filesystem::path errFile = cwd / "stderr.txt";
   const pid_t child = fork();
@@ -44,10 +63,11 @@ inline Outcome RunBinary(const std::vector<std::string>& args, const std::filesy
     if (asNobody && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
       _exit(kCannotBecomeNobody);
     }
-    std::vector<char*> argv{const_cast<char*>(FAVPAGE_CLI_BINARY)};
+    if (access(program.c_str(), X_OK) != 0) _exit(kProgramUnreachable);
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    execv(FAVPAGE_CLI_BINARY, argv.data());
+    execv(program.c_str(), argv.data());
     _exit(127);
   }
   int status = 0;

@@ -122,7 +122,7 @@ TEST_F(PageWriterTest, PageLinksLeadToTheFilesTheyName) {
     generator.WritePageHead(page);
     generator.WriteSubfolderLinkList(page,
                                      {dir.internal() + "\\" + platform::FromHostPath(kSubfolder)});
-    PageGenerator::WriteBackLink(page, page);
+    generator.WriteBackLink(page, page);
 #ifdef _WIN32
     const std::filesystem::path written = dir.hostPath(c.hostPage);
 #else
@@ -142,9 +142,9 @@ TEST_F(PageWriterTest, AppendingBeforeTheHeadFailsWithFileNotFound) {
       [&] { generator.WriteFolderHeading(page, dir.internal("Fav") + "\\"); },
       [&] { generator.WriteLinkList(page, {}); },
       [&] { generator.WriteSubfolderLinkList(page, {dir.internal("Fav/A")}); },
-      [&] { PageGenerator::WriteSeparator(page); },
-      [&] { PageGenerator::WriteBackLink(page, dir.internal("links.html")); },
-      [&] { PageGenerator::WritePageEnd(page); },
+      [&] { generator.WriteSeparator(page); },
+      [&] { generator.WriteBackLink(page, dir.internal("links.html")); },
+      [&] { generator.WritePageEnd(page); },
   };
   for (const auto& append : appends) {
     try {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -537,10 +538,47 @@ TEST_F(MainPresenterTest, FailedRunShowsItsErrorAfterTheProgressWindowIsGone) {
   EXPECT_EQ(view_.log, (std::vector<std::string>{"progress", "progress off", "error"}));
   ASSERT_EQ(view_.messages.size(), 1u);
   EXPECT_EQ(view_.messages[0].text, "ファイルが見つかりません.");
-  EXPECT_TRUE(std::filesystem::exists(Host("out/links.html")));
+  // A run that fails publishes nothing: not even the pages it wrote before the failure.
+  EXPECT_FALSE(std::filesystem::exists(Host("out/links.html")));
   EXPECT_FALSE(presenter_.RunInProgress());
   EXPECT_TRUE(view_.Enabled(Control::Button3));
   EXPECT_TRUE(view_.Enabled(Control::HTTP1));
+}
+
+// What a successful run left out is listed in one message once the progress window is
+// gone; a long list shows its first lines and the count of the others.
+TEST_F(MainPresenterTest, RunWarningsAreListedInOneMessageAtTheEnd) {
+  for (int i = 0; i < 22; ++i) {
+    test::WriteShortcut(Host("Favorites/Tools/Run" + std::to_string(10 + i) + ".url"),
+                        "javascript:run(" + std::to_string(i) + ")");
+  }
+  PrepareRun(0);
+  // The test's folder as the source: on Windows the shell decides where Favorites is.
+  presenter_.SetSource(Internal("Favorites") + "\\");
+  presenter_.Button3Click();
+  EXPECT_EQ(view_.log, (std::vector<std::string>{"progress", "progress off", "message"}));
+  ASSERT_EQ(view_.messages.size(), 1u);
+  EXPECT_EQ(view_.messages[0].caption, "確認");
+  EXPECT_FALSE(view_.messages[0].error);
+  const std::string& text = view_.messages[0].text;
+  EXPECT_EQ(text.substr(0, text.find('\n')),
+            "スクリプトのリンク \"Run10\" (Tools) は出力しませんでした");
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 20);
+  EXPECT_EQ(text.substr(text.rfind('\n') + 1), "他 2 件");
+  EXPECT_EQ(test::ReadBytes(Host("out/links.html")).find("javascript:"), std::string::npos);
+}
+
+// ScriptLinks has no control: the stored choice is used by the run and written back.
+TEST_F(MainPresenterTest, StoredScriptLinksAreKeptThroughTheWindow) {
+  test::WriteShortcut(Host("Favorites/Run.url"), "javascript:run()");
+  test::WriteBytes(Host("favpage.INI"), "[Setup]\r\nScriptLinks=1\r\n");
+  PrepareRun(0);
+  presenter_.SetSource(Internal("Favorites") + "\\");
+  presenter_.Button3Click();
+  EXPECT_TRUE(view_.messages.empty());
+  EXPECT_NE(test::ReadBytes(Host("out/links.html")).find("javascript:run()"), std::string::npos);
+  ASSERT_TRUE(presenter_.CloseQuery());
+  EXPECT_EQ(Setting("ScriptLinks"), "1");
 }
 
 TEST_F(MainPresenterTest, SecondStartDuringARunIsIgnored) {

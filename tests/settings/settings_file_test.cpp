@@ -239,9 +239,9 @@ TEST(SettingsFile, OutputDirIsTheChosenFilesFolder) {
 namespace favpage {
 namespace {
 
-// Source and Charset are later keys: a file that never chose them gets neither, so an
-// older program reads it as it always did; a choice is stored, and undoing it is stored
-// too rather than left behind.
+// Source, Charset and ScriptLinks are later keys: a file that never chose them gets none,
+// so an older program reads it as it always did; a choice is stored, and undoing it is
+// stored too rather than left behind.
 TEST(SettingsFile, SourceAndCharsetAreWrittenOnlyOnceChosen) {
   const std::string seven = "[Setup]\r\nOutName=\r\nOutType=0\r\nReturnFlag=0\r\nReturnLine=" +
                             std::string(kDefaultReturnLine) + "\r\nReturnURL=" + kDefaultReturnURL +
@@ -249,36 +249,49 @@ TEST(SettingsFile, SourceAndCharsetAreWrittenOnlyOnceChosen) {
   const struct {
     const char* source;
     PageCharset charset;
+    bool scriptLinks;
     std::string tail;  // after the seven keys of the first write
   } cases[] = {
-      {"", PageCharset::kShiftJis, ""},
-      {"firefox", PageCharset::kShiftJis, "Source=firefox\r\n"},
-      {"", PageCharset::kUtf8, "Charset=utf-8\r\n"},
-      {"\\home\\me\\Bookmarks", PageCharset::kUtf8,
+      {"", PageCharset::kShiftJis, false, ""},
+      {"firefox", PageCharset::kShiftJis, false, "Source=firefox\r\n"},
+      {"", PageCharset::kUtf8, false, "Charset=utf-8\r\n"},
+      {"\\home\\me\\Bookmarks", PageCharset::kUtf8, false,
        "Source=\\home\\me\\Bookmarks\r\nCharset=utf-8\r\n"},
+      {"", PageCharset::kShiftJis, true, "ScriptLinks=1\r\n"},
+      {"chrome", PageCharset::kShiftJis, true, "Source=chrome\r\nScriptLinks=1\r\n"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.source);
+    SCOPED_TRACE(c.tail);
     test::TempDir dir;
     SettingsFile file(dir.internal("favpage.INI"));
     SettingsState state = ReadStoredSettings(file);
     EXPECT_EQ(state.Source, "");
     EXPECT_EQ(state.Charset, PageCharset::kShiftJis);
+    EXPECT_FALSE(state.ScriptLinks);
     state.Source = c.source;
     state.Charset = c.charset;
+    state.ScriptLinks = c.scriptLinks;
     WriteStoredSettings(file, state);
     EXPECT_EQ(test::ReadBytes(dir.hostPath("favpage.INI")), seven + c.tail);
     const SettingsState back = ReadStoredSettings(file);
     EXPECT_EQ(back.Source, c.source);
     EXPECT_EQ(back.Charset, c.charset);
+    EXPECT_EQ(back.ScriptLinks, c.scriptLinks);
 
-    // Back to the favorites folder and Shift_JIS: the keys stay, emptied or reset.
+    // Back to the favorites folder, Shift_JIS and no script links: the keys stay, emptied
+    // or reset.
     state.Source.clear();
     state.Charset = PageCharset::kShiftJis;
+    state.ScriptLinks = false;
     WriteStoredSettings(file, state);
     const SettingsState undone = ReadStoredSettings(file);
     EXPECT_EQ(undone.Source, "");
     EXPECT_EQ(undone.Charset, PageCharset::kShiftJis);
+    EXPECT_FALSE(undone.ScriptLinks);
+    if (c.scriptLinks) {
+      EXPECT_NE(test::ReadBytes(dir.hostPath("favpage.INI")).find("ScriptLinks=0\r\n"),
+                std::string::npos);
+    }
   }
 }
 

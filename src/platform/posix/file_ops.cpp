@@ -1,10 +1,13 @@
 #include "platform/file_ops.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
+#include <set>
 #include <utility>
 
 #include "base/io_error.h"
@@ -118,21 +121,74 @@ int RewriteInPlace(const std::string& target, std::string_view bytes) {
   return WriteAndClose(std::move(file), bytes);
 }
 
+// The host path that a save of `path` changes: links followed.
+int ResolveTarget(const std::string& path, std::string& target) {
+  target = ToHostPath(path);
+  if (!ValidHostPath(target)) return io_code::kPathNotFound;
+  return ResolveLinks(target);
+}
+
+// Gives the new file `fd` the owner and permissions of the file it replaces (`info`, when
+// `exists`), or the user's default permissions. Answers 0, or -1 when the file belongs to
+// another user whom this user cannot give it to: a replacement would take the file over,
+// so it must be written where it stands.
+int AdoptTarget(int fd, bool exists, const struct stat& info) {
+  struct stat created {};
+  if (exists && fstat(fd, &created) == 0 &&
+      (created.st_uid != info.st_uid || created.st_gid != info.st_gid) &&
+      fchown(fd, info.st_uid, info.st_gid) != 0) {
+    return -1;
+  }
+  // After fchown, which clears the set-id bits.
+  return fchmod(fd, exists ? info.st_mode & 07777 : NewFileMode()) == 0 ? 0
+                                                                        : TransferErrorCode(errno);
+}
+
+// The whole content of the open file `fd`, from its start.
+int ReadAll(int fd, std::string& bytes) {
+  bytes.clear();
+  if (lseek(fd, 0, SEEK_SET) != 0) return TransferErrorCode(errno);
+  char buffer[64 * 1024];
+  for (;;) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return TransferErrorCode(errno);
+    if (n == 0) return 0;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+// Random letters and digits for a staging name, from the host's random source.
+std::string RandomSuffix() {
+  static constexpr char kLetters[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  unsigned char random[kStagingSuffixLength] = {};
+  const ssize_t got = getrandom(random, sizeof random, 0);
+  std::string suffix;
+  for (std::size_t i = 0; i < kStagingSuffixLength; ++i) {
+    // Without the random source the name is still new (the create is exclusive), only
+    // guessable; the clock and the process keep two runs apart.
+    const unsigned value = got > 0 && i < static_cast<std::size_t>(got)
+                               ? random[i]
+                               : static_cast<unsigned>(clock() + getpid() * 31 + i * 7);
+    suffix += kLetters[value % (sizeof kLetters - 1)];
+  }
+  return suffix;
+}
+
 }  // namespace
 
 int CheckFileReplaceable(const std::string& path) {
-  std::string target = ToHostPath(path);
-  if (!ValidHostPath(target)) return io_code::kPathNotFound;
-  if (const int code = ResolveLinks(target); code != 0) return code;
+  std::string target;
+  if (const int code = ResolveTarget(path, target); code != 0) return code;
   bool exists = false;
   struct stat info {};
   return CheckTarget(target, exists, info);
 }
 
 int ReplaceFileContents(const std::string& path, std::string_view bytes) {
-  std::string target = ToHostPath(path);
-  if (!ValidHostPath(target)) return io_code::kPathNotFound;
-  if (const int code = ResolveLinks(target); code != 0) return code;
+  std::string target;
+  if (const int code = ResolveTarget(path, target); code != 0) return code;
   bool exists = false;
   struct stat info {};
   if (const int code = CheckTarget(target, exists, info); code != 0) return code;
@@ -147,19 +203,13 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
     if (exists && (error == EACCES || error == EPERM)) return RewriteInPlace(target, bytes);
     return OpenErrorCode(error, target);
   }
-  struct stat created {};
-  if (exists && fstat(file.Get(), &created) == 0 &&
-      (created.st_uid != info.st_uid || created.st_gid != info.st_gid) &&
-      fchown(file.Get(), info.st_uid, info.st_gid) != 0) {
+  int code = AdoptTarget(file.Get(), exists, info);
+  if (code < 0) {
     // Another user's file that this user may write: a replacement would take it over.
     file.Reset();
     unlink(temporary.c_str());
     return RewriteInPlace(target, bytes);
   }
-  // After fchown, which clears the set-id bits.
-  int code = fchmod(file.Get(), exists ? info.st_mode & 07777 : NewFileMode()) == 0
-                 ? 0
-                 : TransferErrorCode(errno);
   if (code == 0) {
     code = WriteAndClose(std::move(file), bytes);
   } else {
@@ -175,6 +225,92 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
   // The new entry lasts only once the folder reaches the disk.
   SyncFolder(folder);
   return 0;
+}
+
+int CreateStagingFile(const std::string& path, const std::string& namePrefix, std::string& staged) {
+  std::string target;
+  if (const int code = ResolveTarget(path, target); code != 0) return code;
+  const std::string stem = FolderOf(target) + ToHostPath(namePrefix);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string candidate = stem + RandomSuffix();
+    const posix::UniqueFd created(open(candidate.c_str(),
+                                       O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                                       S_IRUSR | S_IWUSR));
+    if (!created.Valid() && errno == EEXIST) continue;
+    if (!created.Valid()) return OpenErrorCode(errno, candidate);
+    staged = FromHostPath(candidate);
+    return 0;
+  }
+  return io_code::kAccessDenied;
+}
+
+int FlushStagedFiles(const std::vector<std::string>& staged) {
+  // A few files are flushed one by one; more at once, by a flush of their file system.
+  constexpr std::size_t kFewFiles = 4;
+#ifdef __linux__
+  if (staged.size() > kFewFiles) {
+    std::set<std::string> folders;
+    for (const std::string& file : staged) folders.insert(FolderOf(ToHostPath(file)));
+    std::set<dev_t> flushed;
+    for (const std::string& folder : folders) {
+      const posix::UniqueFd opened(
+          open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+      if (!opened.Valid()) return OpenErrorCode(errno, folder);
+      struct stat info {};
+      if (fstat(opened.Get(), &info) != 0) return TransferErrorCode(errno);
+      if (flushed.insert(info.st_dev).second && syncfs(opened.Get()) != 0) {
+        return TransferErrorCode(errno);
+      }
+    }
+    return 0;
+  }
+#endif
+  for (const std::string& file : staged) {
+    const std::string host = ToHostPath(file);
+    const posix::UniqueFd opened(open(host.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
+    if (!opened.Valid()) return OpenErrorCode(errno, host);
+    if (fsync(opened.Get()) != 0) return TransferErrorCode(errno);
+  }
+  return 0;
+}
+
+int PutStagedFile(const std::string& staged, const std::string& path) {
+  std::string target;
+  if (const int code = ResolveTarget(path, target); code != 0) return code;
+  bool exists = false;
+  struct stat info {};
+  if (const int code = CheckTarget(target, exists, info); code != 0) return code;
+
+  const std::string host = ToHostPath(staged);
+  posix::UniqueFd file(open(host.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
+  if (!file.Valid()) return OpenErrorCode(errno, host);
+  int code = AdoptTarget(file.Get(), exists, info);
+  if (code < 0) {
+    // Another user's file: written where it stands, as a save of the settings would be.
+    std::string bytes;
+    code = ReadAll(file.Get(), bytes);
+    file.Reset();
+    if (code == 0) code = RewriteInPlace(target, bytes);
+    if (code == 0) unlink(host.c_str());
+    return code;
+  }
+  const int closeError = file.Close();
+  if (closeError != 0 && code == 0) code = TransferErrorCode(closeError);
+  if (code == 0 && rename(host.c_str(), target.c_str()) != 0) code = OpenErrorCode(errno, target);
+  return code;
+}
+
+int RemoveFile(const std::string& path) {
+  const std::string host = ToHostPath(path);
+  if (!ValidHostPath(host)) return io_code::kPathNotFound;
+  struct stat info {};
+  if (lstat(host.c_str(), &info) != 0) return OpenErrorCode(errno, host);
+  if (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0) return io_code::kAccessDenied;
+  if (posix::ConflictsWithOpenFiles({info.st_dev, info.st_ino}, FileAccess::kCreate,
+                                    FileShare::kNone)) {
+    return io_code::kSharingViolation;
+  }
+  return unlink(host.c_str()) == 0 ? 0 : OpenErrorCode(errno, host);
 }
 
 }  // namespace favpage::platform

@@ -73,8 +73,11 @@ int HostFile::Open(const std::string& path, FileAccess access, FileShare share) 
   if (code == 0 && posix::ConflictsWithOpenFiles(identity, access, share)) {
     code = io_code::kSharingViolation;
   }
+  // An empty file is left as it is: truncating it changes nothing, but ext4 takes any
+  // truncation to zero for a rewrite in place and flushes the file when it is closed,
+  // which a freshly made staging file need not pay.
   if (code == 0 && access == FileAccess::kCreate && S_ISREG(info.st_mode) && !created &&
-      ftruncate(fd, 0) != 0) {
+      info.st_size > 0 && ftruncate(fd, 0) != 0) {
     code = TransferErrorCode(errno);
   }
   if (code == 0 && fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <utility>
 
@@ -34,6 +35,51 @@ std::wstring TemporaryName(const std::wstring& wide, unsigned attempt) {
   return wide + L".favpage-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
          std::to_wstring(static_cast<unsigned long long>(now.QuadPart) % 1000000007ULL) + L"-" +
          std::to_wstring(attempt);
+}
+
+// Random letters and digits for a staging name. CREATE_NEW keeps the name new whatever
+// they are; the random source keeps it from being guessed.
+std::wstring RandomSuffix() {
+  static constexpr wchar_t kLetters[] =
+      L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  static std::mt19937_64 random = [] {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    std::random_device device;
+    std::seed_seq seed{device(), device(), static_cast<unsigned>(now.QuadPart),
+                       static_cast<unsigned>(GetCurrentProcessId())};
+    return std::mt19937_64(seed);
+  }();
+  std::wstring suffix;
+  for (std::size_t i = 0; i < kStagingSuffixLength; ++i) {
+    suffix += kLetters[random() % (sizeof kLetters / sizeof kLetters[0] - 1)];
+  }
+  return suffix;
+}
+
+// The folder part of a wide path with its closing delimiter, or empty.
+std::wstring FolderOf(const std::wstring& wide) {
+  const std::size_t cut = wide.find_last_of(L"\\/:");
+  return cut == std::wstring::npos ? std::wstring() : wide.substr(0, cut + 1);
+}
+
+// A reader that shares neither writing nor deleting (a virus scanner, an indexer, a web
+// server that holds the page) makes a move fail for a moment; it is tried again a few
+// times before the failure is reported.
+bool MoveIntoPlace(const std::wstring& from, const std::wstring& to) {
+  constexpr int kAttempts = 20;
+  constexpr DWORD kPauseMilliseconds = 50;
+  for (int attempt = 1;; ++attempt) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return true;
+    const DWORD error = GetLastError();
+    if (attempt == kAttempts || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED &&
+                                 error != ERROR_LOCK_VIOLATION)) {
+      SetLastError(error);
+      return false;
+    }
+    Sleep(kPauseMilliseconds);
+  }
 }
 
 }  // namespace
@@ -87,6 +133,55 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
     return 0;
   }
   return io_code::kAccessDenied;
+}
+
+int CreateStagingFile(const std::string& path, const std::string& namePrefix, std::string& staged) {
+  if (path.empty() || path.find('\0') != std::string::npos) return io_code::kPathNotFound;
+  const std::wstring stem = FolderOf(win32::ToWidePath(path)) + win32::ToWidePath(namePrefix);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::wstring candidate = stem + RandomSuffix();
+    OwnedHandle file(CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+      const DWORD error = GetLastError();
+      if (error == ERROR_FILE_EXISTS) continue;
+      return win32::OpenErrorCode(error);
+    }
+    if (!file.Close()) return io_code::kAccessDenied;
+    staged = win32::FromWidePath(candidate);
+    return 0;
+  }
+  return io_code::kAccessDenied;
+}
+
+// Windows has no flush of a whole volume for an ordinary user: each file is flushed.
+int FlushStagedFiles(const std::vector<std::string>& staged) {
+  for (const std::string& file : staged) {
+    const OwnedHandle handle(CreateFileW(win32::ToWidePath(file).c_str(), GENERIC_WRITE, 0, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle) return win32::OpenErrorCode(GetLastError());
+    if (!FlushFileBuffers(handle.Get())) return win32::TransferErrorCode(GetLastError());
+  }
+  return 0;
+}
+
+int PutStagedFile(const std::string& staged, const std::string& path) {
+  if (const int code = CheckFileReplaceable(path); code != 0) return code;
+  if (!MoveIntoPlace(win32::ToWidePath(staged), win32::ToWidePath(path))) {
+    return win32::OpenErrorCode(GetLastError());
+  }
+  return 0;
+}
+
+int RemoveFile(const std::string& path) {
+  if (path.empty() || path.find('\0') != std::string::npos) return io_code::kPathNotFound;
+  const std::wstring wide = win32::ToWidePath(path);
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return win32::OpenErrorCode(GetLastError());
+  constexpr DWORD kNotAPlainFile =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_REPARSE_POINT;
+  if ((attributes & kNotAPlainFile) != 0) return io_code::kAccessDenied;
+  return DeleteFileW(wide.c_str()) ? 0 : win32::OpenErrorCode(GetLastError());
 }
 
 }  // namespace favpage::platform

@@ -61,6 +61,29 @@ std::string BrowserTitle(std::string_view browser) {
   return std::string(browser);
 }
 
+// What a run left out or kept, one line each, in one message; a long list ends with the
+// count of the lines not shown.
+std::string RunWarningsText(const std::vector<RunWarning>& warnings) {
+  constexpr std::size_t kShownLines = 20;
+  std::string text;
+  for (std::size_t i = 0; i < warnings.size() && i < kShownLines; ++i) {
+    const RunWarning& warning = warnings[i];
+    if (!text.empty()) text += '\n';
+    if (warning.kind == RunWarning::Kind::kEditedPageKept) {
+      text += FormatText(msg::kEditedPageKeptFormat, platform::DisplayPath(warning.subject));
+    } else if (warning.where.empty()) {
+      text += FormatText(msg::kTopScriptLinkLeftOutFormat, warning.subject);
+    } else {
+      text += FormatText(msg::kScriptLinkLeftOutFormat, warning.subject, warning.where);
+    }
+  }
+  if (warnings.size() > kShownLines) {
+    text +=
+        '\n' + FormatText(msg::kMoreWarningsFormat, std::to_string(warnings.size() - kShownLines));
+  }
+  return text;
+}
+
 }  // namespace
 
 MainPresenter::MainPresenter(MainView& view, std::string exePath)
@@ -248,10 +271,11 @@ void MainPresenter::Button3Click() {
     }
   };
   std::string sourceFailure;
-  Guarded([this, &sourceFailure] {
+  GenerationStats stats;
+  Guarded([this, &sourceFailure, &stats] {
     const RunEnd runEnd{this};
     try {
-      RunGenerationCommand(state_, *this, *this, *this, ExeFolder());
+      stats = RunGenerationCommand(state_, *this, *this, *this, ExeFolder());
     } catch (const IoError& error) {
       // A chosen bookmarks file may have moved since it was chosen: the message names it
       // as the label shows it, so the user knows which file to look for.
@@ -262,6 +286,9 @@ void MainPresenter::Button3Click() {
   });
   // Shown, like any failure of the run, once the progress window is gone.
   if (!sourceFailure.empty()) view_.ShowError(sourceFailure);
+  if (!stats.warnings.empty()) {
+    ShowMessage(RunWarningsText(stats.warnings), msg::kConfirmCaption, MessageKind::kConfirmation);
+  }
 }
 
 void MainPresenter::SetRunControlsEnabled(bool enabled) {
@@ -288,7 +315,8 @@ void MainPresenter::FormCreate() {
   SetStyleType(stored.StyleType);
   SetBlankTarget(stored.SetBlank);
   SetCharset(stored.Charset);
-  state_.Source = stored.Source;  // shown once the favorites folder is known
+  state_.Source = stored.Source;            // shown once the favorites folder is known
+  state_.ScriptLinks = stored.ScriptLinks;  // no control; kept for shut-down
   BuildPreview(shownStyle_);
   loadingTitle_ = true;
   struct LoadEnd {

@@ -1,0 +1,314 @@
+#include "generate/publication.h"
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+#include "base/io_error.h"
+#include "base/sha256.h"
+#include "base/sjis.h"
+#include "generate/publish_names.h"
+#include "platform/dir_search.h"
+#include "platform/file_ops.h"
+#include "platform/host_file.h"
+#include "text/path_rules.h"
+
+namespace favpage {
+namespace {
+
+constexpr std::size_t kChunk = 64 * 1024;
+
+// The whole content of `path`: 0, or the code of the failing open or read (2 or 3 when
+// there is no such file).
+int ReadFileBytes(const std::string& path, std::string& bytes) {
+  bytes.clear();
+  platform::HostFile file;
+  if (const int code = file.Open(path, platform::FileAccess::kRead, platform::FileShare::kRead);
+      code != 0) {
+    return code;
+  }
+  std::string chunk(kChunk, '\0');
+  for (;;) {
+    std::size_t got = 0;
+    if (const int code = file.Read(chunk.data(), chunk.size(), got); code != 0) return code;
+    if (got == 0) break;
+    bytes.append(chunk, 0, got);
+  }
+  return file.Close();
+}
+
+// Fills `buffer` from `file` as far as the file goes; false on a read error.
+bool ReadUpTo(platform::HostFile& file, std::string& buffer, std::size_t wanted, std::size_t& got) {
+  got = 0;
+  while (got < wanted) {
+    std::size_t more = 0;
+    if (file.Read(buffer.data() + got, wanted - got, more) != 0) return false;
+    if (more == 0) break;
+    got += more;
+  }
+  return true;
+}
+
+// The hash of the file `path`, read a piece at a time; with `other`, also whether that
+// file holds the very same bytes (false when it cannot be read). Answers 0 or the code of
+// the failing open or read of `path`.
+int HashFile(const std::string& path, std::string& hash, const std::string* other = nullptr,
+             bool* same = nullptr) {
+  platform::HostFile file;
+  if (const int code = file.Open(path, platform::FileAccess::kRead, platform::FileShare::kRead);
+      code != 0) {
+    return code;
+  }
+  platform::HostFile compared;
+  bool equal = other != nullptr &&
+               compared.Open(*other, platform::FileAccess::kRead, platform::FileShare::kRead) == 0;
+  Sha256 digest;
+  std::string chunk(kChunk, '\0');
+  std::string otherChunk(kChunk, '\0');
+  for (;;) {
+    std::size_t got = 0;
+    if (const int code = file.Read(chunk.data(), chunk.size(), got); code != 0) return code;
+    if (got == 0) break;
+    digest.Update(std::string_view(chunk.data(), got));
+    std::size_t otherGot = 0;
+    equal = equal && ReadUpTo(compared, otherChunk, got, otherGot) && otherGot == got &&
+            std::equal(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got),
+                       otherChunk.begin());
+  }
+  std::size_t beyond = 0;  // the other file must end where this one does
+  equal = equal && ReadUpTo(compared, otherChunk, 1, beyond) && beyond == 0;
+  if (same != nullptr) *same = equal;
+  hash = digest.HexDigest();
+  return file.Close();
+}
+
+bool Missing(int code) { return code == io_code::kFileNotFound || code == io_code::kPathNotFound; }
+
+void Check(int code, const std::string& path) {
+  if (code != 0) throw IoError(code).AboutPath(path);
+}
+
+}  // namespace
+
+Publication::Publication(std::string topPage)
+    : folder_(ExtractFilePath(topPage)), topName_(ExtractFileName(topPage)) {}
+
+Publication::~Publication() {
+  for (const Staged& staged : staged_) {
+    if (!staged.file.empty()) (void)platform::RemoveFile(staged.file);
+  }
+}
+
+std::string Publication::ManifestPath() const { return folder_ + ManifestName(topName_); }
+
+std::string Publication::ClaimPath() const { return folder_ + ClaimName(topName_); }
+
+void Publication::RemoveLeftovers() const {
+  // Every entry is searched for: a staging file may carry any attribute.
+  constexpr std::uint32_t kAllEntries = 63;
+  platform::DirSearch search;
+  platform::FindData entry;
+  if (!search.First(folder_ + "*.*", kAllEntries, entry)) return;
+  std::vector<std::string> leftovers;
+  do {
+    const bool plainFile =
+        (entry.attributes & (platform::attr::kDirectory | platform::attr::kReparsePoint)) == 0;
+    if (plainFile && IsStagingName(entry.name, topName_)) leftovers.push_back(entry.name);
+  } while (search.Next(entry));
+  search.Close();
+  for (const std::string& name : leftovers) (void)platform::RemoveFile(folder_ + name);
+}
+
+std::string Publication::Stage(const std::string& target, Kind kind) {
+  if (const auto known = index_.find(target); known != index_.end()) {
+    return staged_[known->second].file;
+  }
+  // A target that cannot be replaced fails here, where writing it in place would have.
+  Check(platform::CheckFileReplaceable(target), target);
+  std::string file;
+  Check(platform::CreateStagingFile(target, StagingPrefix(topName_), file), target);
+  index_.emplace(target, staged_.size());
+  staged_.push_back({target, std::move(file), kind});
+  return staged_.back().file;
+}
+
+const std::string& Publication::FileOf(const std::string& target) const {
+  const auto known = index_.find(target);
+  if (known == index_.end() || staged_[known->second].file.empty()) {
+    throw IoError(io_code::kFileNotFound).AboutPath(target);
+  }
+  return staged_[known->second].file;
+}
+
+void Publication::PageCompleted(const std::string& page) {
+  const auto known = index_.find(page);
+  if (known == index_.end() || staged_[known->second].completed) return;
+  staged_[known->second].completed = true;
+  completed_.push_back(known->second);
+}
+
+std::vector<std::size_t> Publication::PutOrder() const {
+  std::vector<std::size_t> order;
+  for (std::size_t i = 0; i < staged_.size(); ++i) {
+    if (staged_[i].kind == Kind::kStyleSheet) order.push_back(i);
+  }
+  order.insert(order.end(), completed_.begin(), completed_.end());
+  // A page never completed: the single page of a source whose top folder could not be
+  // read, which holds its head alone.
+  for (std::size_t i = 0; i < staged_.size(); ++i) {
+    if (staged_[i].kind == Kind::kPage && !staged_[i].completed) order.push_back(i);
+  }
+  return order;
+}
+
+void Publication::Publish(GenerationStats& stats, bool recordPages) {
+  std::vector<ManifestEntry> published;  // the run's pages, in the order they go in place
+  const std::vector<Ready> ready = CompareWithPublished(published);
+  PrepareMoves(ready);
+  // Until the run is over the manifest names the previous run's pages and this run's, so
+  // a run killed while it moves them still leaves every page of its own on record.
+  std::optional<std::vector<ManifestEntry>> previous;
+  if (recordPages) {
+    previous = ReadManifest();
+    WriteManifest(PendingRecord(previous, published));
+  }
+  MoveIntoPlace(ready, stats);
+  if (recordPages) {
+    std::vector<ManifestEntry> record = published;
+    if (previous) {
+      const std::vector<ManifestEntry> kept = RemoveStalePages(*previous, published, stats);
+      record.insert(record.end(), kept.begin(), kept.end());
+    }
+    WriteManifest(record);
+  }
+}
+
+// Every staged file in the order it goes in place, with whether the published file
+// already holds its bytes; `published` gets each page's name and hash.
+std::vector<Publication::Ready> Publication::CompareWithPublished(
+    std::vector<ManifestEntry>& published) const {
+  std::vector<Ready> ready;
+  for (const std::size_t index : PutOrder()) {
+    const Staged& staged = staged_[index];
+    std::string hash;
+    bool unchanged = false;
+    Check(HashFile(staged.file, hash, &staged.target, &unchanged), staged.target);
+    ready.push_back({index, unchanged});
+    if (staged.kind == Kind::kPage) published.push_back({ExtractFileName(staged.target), hash});
+  }
+  return ready;
+}
+
+// Before the first move: every file that changes may be replaced, and the data of every
+// one of them is on the disk.
+void Publication::PrepareMoves(const std::vector<Ready>& ready) const {
+  std::vector<std::string> changed;
+  for (const Ready& item : ready) {
+    if (item.unchanged) continue;
+    const Staged& staged = staged_[item.index];
+    Check(platform::CheckFileReplaceable(staged.target), staged.target);
+    changed.push_back(staged.file);
+  }
+  if (!changed.empty()) Check(platform::FlushStagedFiles(changed), folder_ + topName_);
+}
+
+// The previous manifest's pages and this run's, each name and hash once.
+std::vector<ManifestEntry> Publication::PendingRecord(
+    const std::optional<std::vector<ManifestEntry>>& previous,
+    const std::vector<ManifestEntry>& published) const {
+  std::vector<ManifestEntry> pending;
+  std::set<std::pair<std::string, std::string>> recorded;
+  if (previous) {
+    for (const ManifestEntry& entry : *previous) {
+      if (IsPageName(entry.name, topName_) && recorded.insert({entry.name, entry.hash}).second) {
+        pending.push_back(entry);
+      }
+    }
+  }
+  for (const ManifestEntry& entry : published) {
+    if (recorded.insert({entry.name, entry.hash}).second) pending.push_back(entry);
+  }
+  return pending;
+}
+
+void Publication::MoveIntoPlace(const std::vector<Ready>& ready, GenerationStats& stats) {
+  for (const Ready& item : ready) {
+    Staged& staged = staged_[item.index];
+    if (item.unchanged) {
+      (void)platform::RemoveFile(staged.file);
+      if (staged.kind == Kind::kPage) ++stats.unchanged;
+    } else {
+      Check(platform::PutStagedFile(staged.file, staged.target), staged.target);
+    }
+    staged.file.clear();
+  }
+}
+
+std::optional<std::vector<ManifestEntry>> Publication::ReadManifest() const {
+  std::string text;
+  if (ReadFileBytes(ManifestPath(), text) != 0) return std::nullopt;
+  return ParseManifest(text);
+}
+
+void Publication::WriteManifest(const std::vector<ManifestEntry>& entries) const {
+  const std::string path = ManifestPath();
+  const std::string text = ManifestText(entries);
+  std::string current;
+  if (ReadFileBytes(path, current) == 0 && current == text) return;
+  std::string file;
+  Check(platform::CreateStagingFile(path, StagingPrefix(topName_), file), path);
+  platform::HostFile out;
+  int code = out.Open(file, platform::FileAccess::kCreate, platform::FileShare::kRead);
+  if (code == 0) code = out.Write(text.data(), text.size());
+  if (const int closed = out.Close(); code == 0) code = closed;
+  if (code == 0) code = platform::FlushStagedFiles({file});
+  if (code == 0) code = platform::PutStagedFile(file, path);
+  if (code != 0) {
+    (void)platform::RemoveFile(file);
+    throw IoError(code).AboutPath(path);
+  }
+}
+
+// The pages of the previous manifest that this run did not write: removed when they still
+// hold bytes the program wrote, kept with a warning when edited since. Answers the entries
+// to record again: pages whose removal failed, or whose bytes could not be read, so a later
+// run tries again.
+std::vector<ManifestEntry> Publication::RemoveStalePages(
+    const std::vector<ManifestEntry>& previous, const std::vector<ManifestEntry>& published,
+    GenerationStats& stats) const {
+  // Names compare as the host's file names may: letters without regard to case.
+  std::set<std::string> written;
+  for (const ManifestEntry& entry : published) written.insert(UpperAscii(entry.name));
+  std::vector<std::pair<std::string, std::set<std::string>>> stale;  // name, its hashes
+  std::unordered_map<std::string, std::size_t> place;                // name to its place
+  for (const ManifestEntry& entry : previous) {
+    if (!IsPageName(entry.name, topName_) || written.count(UpperAscii(entry.name)) != 0) continue;
+    const auto [at, added] = place.emplace(entry.name, stale.size());
+    if (added) stale.push_back({entry.name, {}});
+    stale[at->second].second.insert(entry.hash);
+  }
+
+  std::vector<ManifestEntry> kept;
+  for (const auto& [name, hashes] : stale) {
+    const std::string path = folder_ + name;
+    std::string hash;
+    if (const int code = HashFile(path, hash); code != 0) {
+      if (!Missing(code)) {
+        for (const std::string& recorded : hashes) kept.push_back({name, recorded});
+      }
+      continue;
+    }
+    if (hashes.count(hash) == 0) {
+      stats.warnings.push_back({RunWarning::Kind::kEditedPageKept, path, ""});
+      continue;
+    }
+    if (platform::RemoveFile(path) == 0) {
+      ++stats.removed;
+    } else {
+      kept.push_back({name, hash});
+    }
+  }
+  return kept;
+}
+
+}  // namespace favpage
