@@ -23,6 +23,10 @@ std::string ToHostText(std::string_view internalText) {
   return win32::WideToUtf8(win32::WideFromCodePoints(CodePointsFromInternal(internalText, 0)));
 }
 
+std::string FromHostText(std::string_view hostText) {
+  return InternalFromCodePoints(win32::CodePointsFromWide(win32::Utf8ToWide(hostText)), 0);
+}
+
 // Through the wide form: std::filesystem would widen a narrow string byte by byte.
 bool AbsoluteUserPath(std::string_view typedUtf8, std::string& internalPath) {
   std::error_code error;
