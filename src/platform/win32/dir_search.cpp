@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace favpage::platform {
@@ -20,7 +21,7 @@ bool DirSearch::First(const std::string& pattern, std::uint32_t mask, FindData& 
   Close();
   if (pattern.find('\0') != std::string::npos) return false;
   WIN32_FIND_DATAW data{};
-  HANDLE search = FindFirstFileExW(win32::ToWidePath(pattern).c_str(), FindExInfoBasic, &data,
+  HANDLE search = FindFirstFileExW(win32::ToSystemPath(pattern).c_str(), FindExInfoBasic, &data,
                                    FindExSearchNameMatch, nullptr, 0);
   if (search == INVALID_HANDLE_VALUE) return false;
   // An error in the middle of the listing ends it with the entries read so far.

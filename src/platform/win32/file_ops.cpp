@@ -8,6 +8,7 @@
 
 #include "base/io_error.h"
 #include "platform/win32/error_codes.h"
+#include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace favpage::platform {
@@ -55,8 +56,8 @@ std::wstring TemporaryName(const std::wstring& wide, unsigned attempt) {
 
 int CheckFileReplaceable(const std::string& path) {
   if (path.empty() || path.find('\0') != std::string::npos) return io_code::kPathNotFound;
-  const std::wstring wide = win32::ToWidePath(path);
-  if (wide.back() == L'\\') return io_code::kPathNotFound;
+  if (win32::ToWidePath(path).back() == L'\\') return io_code::kPathNotFound;
+  const std::wstring wide = win32::ToSystemPath(path);
   const DWORD attributes = GetFileAttributesW(wide.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
@@ -76,7 +77,7 @@ int CheckFileReplaceable(const std::string& path) {
 
 int ReplaceFileContents(const std::string& path, std::string_view bytes) {
   if (const int code = CheckFileReplaceable(path); code != 0) return code;
-  const std::wstring wide = win32::ToWidePath(path);
+  const std::wstring wide = win32::ToSystemPath(path);
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
     const std::wstring temporary = TemporaryName(wide, attempt);
     Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
