@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "fuzz_support.h"
 #include "generate/bookmark_readers.h"
@@ -16,15 +18,16 @@ namespace {
 using favpage::html::Tag;
 using favpage::html::TextMode;
 
-// Every token as one line, with the modes a parser would choose for the raw text elements.
+// Every token, with the modes a parser would choose for the raw text elements. A run of
+// text may come in pieces that depend on the blocks: the pieces are joined.
 class Recorder : public favpage::html::TokenSink {
  public:
-  std::string tokens;
+  std::vector<std::pair<char, std::string>> tokens;
 
-  void Doctype(std::string_view name) override { tokens += "D " + std::string(name) + "\n"; }
+  void Doctype(std::string_view name) override { tokens.emplace_back('D', name); }
   TextMode StartTag(const Tag& tag) override {
-    tokens += "S " + tag.name + (tag.selfClosing ? " /" : "") +
-              (tag.hasHref ? " href=" + tag.href : "") + "\n";
+    tokens.emplace_back(
+        'S', tag.name + (tag.selfClosing ? " /" : "") + (tag.hasHref ? " href=" + tag.href : ""));
     if (tag.name == "svg") foreign_ = true;
     if (tag.name == "script") return TextMode::kScriptData;
     if (tag.name == "style") return TextMode::kRawtext;
@@ -33,14 +36,13 @@ class Recorder : public favpage::html::TokenSink {
     return TextMode::kData;
   }
   void EndTag(const Tag& tag) override {
-    tokens += "E " + tag.name + "\n";
+    tokens.emplace_back('E', tag.name);
     if (tag.name == "svg") foreign_ = false;
   }
-  // One run of text may come in pieces: pieces are joined, so only the text counts.
   void Text(std::string_view text) override {
-    if (tokens.empty() || tokens.back() != '\x01') tokens += "T ";
-    tokens.append(text);
-    tokens += '\x01';
+    FUZZ_CHECK(!text.empty());
+    if (tokens.empty() || tokens.back().first != 'T') tokens.emplace_back('T', "");
+    tokens.back().second.append(text);
   }
   bool CdataAllowed() const override { return foreign_; }
 
@@ -48,25 +50,13 @@ class Recorder : public favpage::html::TokenSink {
   bool foreign_ = false;
 };
 
-std::string Tokens(std::string_view text, std::size_t block, bool& whole) {
+std::vector<std::pair<char, std::string>> Tokens(std::string_view text, std::size_t block,
+                                                 bool& whole) {
   Recorder recorder;
   favpage::html::Tokenizer tokenizer(recorder);
   for (std::size_t at = 0; at < text.size(); at += block) tokenizer.Feed(text.substr(at, block));
   whole = tokenizer.Finish();
   return recorder.tokens;
-}
-
-// Text runs arrive in pieces that depend on the blocks: keep only their joined text.
-std::string Joined(const std::string& tokens) {
-  std::string joined;
-  for (std::size_t i = 0; i < tokens.size(); ++i) {
-    if (tokens[i] == '\x01') {
-      if (i + 2 < tokens.size() && tokens[i + 1] == 'T' && tokens[i + 2] == ' ') i += 2;
-      continue;
-    }
-    joined += tokens[i];
-  }
-  return joined;
 }
 
 std::string TreeOf(const std::string& text, std::size_t block, favpage::BookmarksRead& read) {
@@ -100,9 +90,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   bool wholeInOne = false;
   bool wholeInBlocks = false;
-  const std::string inOne = Tokens(text, text.size() + 1, wholeInOne);
-  const std::string inBlocks = Tokens(text, block, wholeInBlocks);
-  FUZZ_CHECK(Joined(inOne) == Joined(inBlocks));
+  const auto inOne = Tokens(text, text.size() + 1, wholeInOne);
+  const auto inBlocks = Tokens(text, block, wholeInBlocks);
+  FUZZ_CHECK(inOne == inBlocks);
   FUZZ_CHECK(wholeInOne == wholeInBlocks);
 
   favpage::BookmarksRead readInOne{};
