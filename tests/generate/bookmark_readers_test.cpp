@@ -1,6 +1,6 @@
 // The HTML export and Chromium JSON readers on small files: what an HTML parser hides,
-// references, letter case and quoting, loose structure, cut-off and root-less files, the
-// block size, and depth.
+// references, letter case and quoting, loose structure, cut-off and root-less files, and
+// the block size.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -356,31 +356,6 @@ TEST(NetscapeBookmarks, AnExportCutAnywhereIsIncompleteOrWhole) {
   EXPECT_GE(incomplete, lastFolderEnd);
 }
 
-// A tree as deep as a million folders is read, and named, without recursion.
-TEST(NetscapeBookmarks, AMillionNestedFolders) {
-  constexpr int kDepth = 1000000;
-  std::string html = std::string(kDoctype) + "<DL><p>\n";
-  html.reserve(html.size() + kDepth * 28);
-  for (int i = 0; i < kDepth; ++i) html += "<DT><H3>f</H3><DL><p>";
-  html += "<DT><A HREF=\"https://deep.example/\">deep</A>";
-  for (int i = 0; i < kDepth; ++i) html += "</DL>";
-  html += "</DL>\n";
-  BookmarkTree tree;
-  std::istringstream in(html);
-  ASSERT_EQ(ReadNetscapeBookmarks(in, tree), BookmarksRead::kRead);
-  ASSERT_EQ(tree.size(), kDepth + 2u);
-  std::string folder = tree.TopFolder();
-  for (int depth = 0; depth < kDepth; ++depth) {
-    const FolderListing listing = tree.ListFolder(folder);
-    ASSERT_EQ(listing.subfolders.size(), 1u) << depth;
-    folder = listing.subfolders.front();
-  }
-  const FolderListing deepest = tree.ListFolder(folder);
-  ASSERT_EQ(deepest.links.size(), 1u);
-  EXPECT_EQ(tree.LinkUrl(deepest.links.front()), "https://deep.example/");
-  EXPECT_EQ(tree.FolderHeading(folder).size(), kDepth * 4u - 3);  // "f > f > ... > f"
-}
-
 TEST(ChromiumBookmarks, WhatIsNoBookmarksFileAndWhatIsIncomplete) {
   const struct {
     const char* json;
@@ -431,20 +406,6 @@ TEST(ChromiumBookmarks, AFileCutAnywhereIsIncomplete) {
   EXPECT_EQ(ReadChromiumBookmarks(in, tree), BookmarksRead::kRead);
   EXPECT_EQ(Dump(tree), (std::vector<std::string>{"F Bar", "  L A <https://a.example/>", "  F F",
                                                   "    L B <https://b.example/>", "F Other"}));
-}
-
-TEST(ChromiumBookmarks, AMillionNestedFolders) {
-  constexpr int kDepth = 1000000;
-  std::string json = "{\"roots\": {\"bookmark_bar\": {\"type\": \"folder\", \"children\": [";
-  json.reserve(json.size() + kDepth * 38);
-  for (int i = 0; i < kDepth; ++i) json += "{\"type\":\"folder\",\"name\":\"f\",\"children\":[";
-  json += "{\"type\":\"url\",\"name\":\"deep\",\"url\":\"https://deep.example/\"}";
-  for (int i = 0; i < kDepth; ++i) json += "]}";
-  json += "]}}}";
-  BookmarkTree tree;
-  std::istringstream in(json);
-  ASSERT_EQ(ReadChromiumBookmarks(in, tree), BookmarksRead::kRead);
-  EXPECT_EQ(tree.size(), kDepth + 3u);
 }
 
 }  // namespace

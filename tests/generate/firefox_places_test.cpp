@@ -161,44 +161,5 @@ TEST_F(PlacesTest, PlacesWithoutTheirRootsOrDamagedAreIncomplete) {
             PlainPage({"<HR>", "<HR>", "<HR>", "<HR>", "</BODY>", "</HTML>"}));
 }
 
-TEST_F(PlacesTest, AMillionNestedFolders) {
-  constexpr int kDepth = 1000000;
-  sqlite3* db = MakePlaces("deep.sqlite");
-  Exec(db, "BEGIN;");
-  sqlite3_stmt* insert = nullptr;
-  ASSERT_EQ(sqlite3_prepare_v2(db,
-                               "INSERT INTO moz_bookmarks (id, type, parent, position, title, "
-                               "guid) VALUES (?, 2, ?, 0, 'f', NULL)",
-                               -1, &insert, nullptr),
-            SQLITE_OK);
-  std::int64_t parent = 3;  // the toolbar
-  for (int i = 0; i < kDepth; ++i) {
-    const std::int64_t id = 100 + i;
-    sqlite3_bind_int64(insert, 1, id);
-    sqlite3_bind_int64(insert, 2, parent);
-    ASSERT_EQ(sqlite3_step(insert), SQLITE_DONE);
-    sqlite3_reset(insert);
-    parent = id;
-  }
-  sqlite3_finalize(insert);
-  Exec(db, ("INSERT INTO moz_bookmarks VALUES (9, 1, 1, " + std::to_string(parent) +
-            ", 0, 'deep', 'd');")
-               .c_str());
-  Exec(db, "COMMIT;");
-  sqlite3_close(db);
-
-  BookmarkTree tree;
-  ASSERT_EQ(ReadFirefoxPlaces(dir.hostPath("deep.sqlite").string(), tree), BookmarksRead::kRead);
-  std::string folder = tree.ListFolder(tree.TopFolder()).subfolders.at(1);  // the toolbar
-  for (int depth = 0; depth < kDepth; ++depth) {
-    const FolderListing listing = tree.ListFolder(folder);
-    ASSERT_EQ(listing.subfolders.size(), 1u) << depth;
-    folder = listing.subfolders.front();
-  }
-  const FolderListing deepest = tree.ListFolder(folder);
-  ASSERT_EQ(deepest.links.size(), 1u);
-  EXPECT_EQ(tree.LinkUrl(deepest.links.front()), "https://mozilla.example/");
-}
-
 }  // namespace
 }  // namespace favpage::test

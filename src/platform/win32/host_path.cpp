@@ -32,6 +32,7 @@ std::string FromHostText(std::string_view hostText) {
 // drop a name's closing dots and blanks.
 bool AbsoluteUserPath(std::string_view typedUtf8, std::string& internalPath) {
   std::wstring absolute = win32::AbsolutePath(win32::Utf8ToWide(typedUtf8));
+  if (absolute.empty()) return false;
   // "C:\a\" names the folder "C:\a"; a root keeps its delimiter.
   if (!win32::IsRoot(absolute) && absolute.ends_with(L'\\')) absolute.pop_back();
   internalPath = win32::FromWidePath(absolute);

@@ -90,22 +90,22 @@ std::wstring ResolvePath(std::wstring_view path, std::wstring_view base) {
 }
 
 std::wstring AbsolutePath(std::wstring_view path) {
-  std::wstring base;
-  // "D:x" is relative to the current folder of drive D:, which the system keeps for
-  // each drive; GetFullPathNameW of the bare drive gives it.
-  std::wstring query = HasDrive(path) && (path.size() == 2 || (path[2] != L'\\' && path[2] != L'/'))
-                           ? std::wstring(path.substr(0, 2))
-                           : std::wstring();
-  const DWORD needed = query.empty() ? GetCurrentDirectoryW(0, nullptr)
-                                     : GetFullPathNameW(query.c_str(), 0, nullptr, nullptr);
-  if (needed > 0) {
-    base.resize(needed);
-    const DWORD length = query.empty()
-                             ? GetCurrentDirectoryW(needed, base.data())
-                             : GetFullPathNameW(query.c_str(), needed, base.data(), nullptr);
-    base.resize(length < needed ? length : 0);
-  }
-  if (base.empty()) base = query.empty() ? L"C:\\" : query + L"\\";
+  const auto delimiter = [](wchar_t c) { return c == L'\\' || c == L'/'; };
+  const bool unc = path.size() >= 2 && delimiter(path[0]) && delimiter(path[1]);
+  const bool driveAbsolute = HasDrive(path) && path.size() > 2 && delimiter(path[2]);
+  if (unc || driveAbsolute) return ResolvePath(path, {});
+  // "D:x" is relative to the current folder of drive D:, which the system keeps for each
+  // drive; GetFullPathNameW of the bare drive gives it. Anything else is relative to the
+  // current folder.
+  const std::wstring drive = HasDrive(path) ? std::wstring(path.substr(0, 2)) : std::wstring();
+  const auto ask = [&](DWORD size, wchar_t* buffer) {
+    return drive.empty() ? GetCurrentDirectoryW(size, buffer)
+                         : GetFullPathNameW(drive.c_str(), size, buffer, nullptr);
+  };
+  std::wstring base(ask(0, nullptr), L'\0');
+  const DWORD length = base.empty() ? 0 : ask(static_cast<DWORD>(base.size()), base.data());
+  if (length == 0 || length >= base.size()) return {};
+  base.resize(length);
   return ResolvePath(path, base);
 }
 
@@ -121,6 +121,7 @@ bool IsRoot(std::wstring_view absolute) {
 std::wstring SystemPath(std::wstring_view path) {
   if (path.starts_with(kVerbatim) || path.starts_with(kDevice)) return std::wstring(path);
   const std::wstring absolute = AbsolutePath(path);
+  if (absolute.empty()) return std::wstring(path);  // no current folder: the call fails
   if (IsUnc(absolute)) return std::wstring(kVerbatimUnc) + absolute.substr(2);
   return std::wstring(kVerbatim) + absolute;
 }

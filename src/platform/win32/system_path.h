@@ -18,7 +18,8 @@ namespace favpage::platform::win32 {
 std::wstring ResolvePath(std::wstring_view path, std::wstring_view base);
 
 // The path absolute (against this process's current folders) and normalized, without
-// any prefix: what a user sees.
+// any prefix: what a user sees. Empty for a relative path when there is no current
+// folder to take it against.
 std::wstring AbsolutePath(std::wstring_view path);
 
 // Whether an absolute path (as AbsolutePath gives it) is a root: "C:\", "\\server\share\".
