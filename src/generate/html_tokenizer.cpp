@@ -7,9 +7,10 @@
 
 namespace favpage::html {
 
-// The tokenizer's states, named as the HTML parsing rules name them. Raw text and RCDATA
-// share their end tag states (textState_ says which text they return to), and so do
-// script data and escaped script data.
+// The tokenizer's states, named as the HTML parsing rules name them, in the groups that
+// Step hands to one function each. Raw text and RCDATA share their end tag states
+// (textState_ says which text they return to), and so do script data and escaped script
+// data.
 enum class Tokenizer::State : std::uint8_t {
   kData,
   kRcdata,
@@ -18,7 +19,6 @@ enum class Tokenizer::State : std::uint8_t {
   kPlaintext,
   kTagOpen,
   kEndTagOpen,
-  kTagName,
   kTextLessThan,
   kTextEndTagOpen,
   kTextEndTagName,
@@ -35,6 +35,7 @@ enum class Tokenizer::State : std::uint8_t {
   kScriptDoubleEscapedDashDash,
   kScriptDoubleEscapedLessThan,
   kScriptDoubleEscapeEnd,
+  kTagName,
   kBeforeAttributeName,
   kAttributeName,
   kAfterAttributeName,
@@ -201,405 +202,435 @@ bool Tokenizer::Finish() {
 }
 
 void Tokenizer::Step(char c) {
-  // Each case either consumes `c` (return) or moves to another state that reads it again
-  // (continue).
+  // Each state's step either consumes `c` (true) or moves to a state that reads it again.
   for (;;) {
-    switch (state_) {
-      case State::kData:
-        if (c == '<') {
-          state_ = State::kTagOpen;
-        } else if (c == '&') {
-          StartReference(State::kData);
-        } else if (c != '\0') {
-          text_ += c;
-        }
-        return;
-      case State::kRcdata:
-      case State::kRawtext:
-        // The text of these elements is never part of a bookmark: it is not kept.
-        if (c == '<') {
-          textState_ = state_;
-          state_ = State::kTextLessThan;
-        }
-        return;
-      case State::kPlaintext:
-        return;
-      case State::kScriptData:
-        if (c == '<') state_ = State::kScriptLessThan;
-        return;
+    bool consumed = false;
+    if (state_ <= State::kTextEndTagName) {
+      consumed = TextStep(c);
+    } else if (state_ <= State::kScriptDoubleEscapeEnd) {
+      consumed = ScriptStep(c);
+    } else if (state_ <= State::kSelfClosingStartTag) {
+      consumed = TagStep(c);
+    } else if (state_ <= State::kCdataEnd) {
+      consumed = MarkupStep(c);
+    } else {
+      consumed = ReferenceStep(c);
+    }
+    if (consumed) return;
+  }
+}
 
-      case State::kTagOpen:
-        if (c == '!') {
-          declaration_.clear();
-          state_ = State::kMarkupDeclarationOpen;
-          return;
-        }
-        if (c == '/') {
-          state_ = State::kEndTagOpen;
-          return;
-        }
-        if (IsAlpha(c)) {
-          NewTag(false);
-          state_ = State::kTagName;
-          continue;
-        }
-        if (c == '?') {
-          state_ = State::kBogusComment;
-          continue;
-        }
-        text_ += '<';
-        state_ = State::kData;
-        continue;
-      case State::kEndTagOpen:
-        if (IsAlpha(c)) {
-          NewTag(true);
-          state_ = State::kTagName;
-          continue;
-        }
-        if (c == '>') {
-          state_ = State::kData;
-          return;
-        }
+// Markup and the text of raw text, RCDATA and script elements up to where a tag begins;
+// raw text, RCDATA and script data end only at the element's own end tag.
+bool Tokenizer::TextStep(char c) {
+  switch (state_) {
+    case State::kData:
+      if (c == '<') {
+        state_ = State::kTagOpen;
+      } else if (c == '&') {
+        StartReference(State::kData);
+      } else if (c != '\0') {
+        text_ += c;
+      }
+      return true;
+    case State::kRcdata:
+    case State::kRawtext:
+      // The text of these elements is never part of a bookmark: it is not kept.
+      if (c == '<') {
+        textState_ = state_;
+        state_ = State::kTextLessThan;
+      }
+      return true;
+    case State::kPlaintext:
+      return true;
+    case State::kScriptData:
+      if (c == '<') state_ = State::kScriptLessThan;
+      return true;
+    case State::kTagOpen:
+      if (c == '!') {
+        declaration_.clear();
+        state_ = State::kMarkupDeclarationOpen;
+        return true;
+      }
+      if (c == '/') {
+        state_ = State::kEndTagOpen;
+        return true;
+      }
+      if (IsAlpha(c)) {
+        NewTag(false);
+        state_ = State::kTagName;
+        return false;
+      }
+      if (c == '?') {
         state_ = State::kBogusComment;
-        continue;
-      case State::kTagName:
-        if (IsWhitespace(c)) {
-          state_ = State::kBeforeAttributeName;
-        } else if (c == '/') {
-          state_ = State::kSelfClosingStartTag;
-        } else if (c == '>') {
+        return false;
+      }
+      text_ += '<';
+      state_ = State::kData;
+      return false;
+    case State::kEndTagOpen:
+      if (IsAlpha(c)) {
+        NewTag(true);
+        state_ = State::kTagName;
+        return false;
+      }
+      if (c == '>') {
+        state_ = State::kData;
+        return true;
+      }
+      state_ = State::kBogusComment;
+      return false;
+    case State::kTextLessThan:
+      if (c == '/') {
+        state_ = State::kTextEndTagOpen;
+        return true;
+      }
+      state_ = textState_;
+      return false;
+    case State::kTextEndTagOpen:
+      if (IsAlpha(c)) {
+        NewTag(true);
+        state_ = State::kTextEndTagName;
+        return false;
+      }
+      state_ = textState_;
+      return false;
+    case State::kTextEndTagName:
+      if ((IsWhitespace(c) || c == '/' || c == '>') && IsAppropriateEndTag()) {
+        if (c == '>') {
           EmitTag();
         } else {
-          AppendTagName(c);
+          state_ = c == '/' ? State::kSelfClosingStartTag : State::kBeforeAttributeName;
         }
-        return;
-
-      // The end tag that ends raw text, RCDATA or script data: only the element's own.
-      case State::kTextLessThan:
-        if (c == '/') {
-          state_ = State::kTextEndTagOpen;
-          return;
-        }
-        state_ = textState_;
-        continue;
-      case State::kTextEndTagOpen:
-        if (IsAlpha(c)) {
-          NewTag(true);
-          state_ = State::kTextEndTagName;
-          continue;
-        }
-        state_ = textState_;
-        continue;
-      case State::kTextEndTagName:
-        if ((IsWhitespace(c) || c == '/' || c == '>') && IsAppropriateEndTag()) {
-          if (c == '>') {
-            EmitTag();
-          } else {
-            state_ = c == '/' ? State::kSelfClosingStartTag : State::kBeforeAttributeName;
-          }
-          return;
-        }
-        if (IsAlpha(c)) {
-          AppendTagName(c);
-          return;
-        }
-        state_ = textState_;
-        continue;
-
-      // Script data: "<!--" escapes it, and inside that a "<script" nests one more level
-      // in which "</script>" does not end the element.
-      case State::kScriptLessThan:
-        if (c == '/') {
-          textState_ = State::kScriptData;
-          state_ = State::kTextEndTagOpen;
-          return;
-        }
-        if (c == '!') {
-          state_ = State::kScriptEscapeStart;
-          return;
-        }
-        state_ = State::kScriptData;
-        continue;
-      case State::kScriptEscapeStart:
-      case State::kScriptEscapeStartDash:
-        if (c == '-') {
-          state_ = state_ == State::kScriptEscapeStart ? State::kScriptEscapeStartDash
-                                                       : State::kScriptEscapedDashDash;
-          return;
-        }
-        state_ = State::kScriptData;
-        continue;
-      case State::kScriptEscaped:
-      case State::kScriptEscapedDash:
-      case State::kScriptEscapedDashDash:
-        if (c == '-') {
-          state_ = state_ == State::kScriptEscaped ? State::kScriptEscapedDash
-                                                   : State::kScriptEscapedDashDash;
-        } else if (c == '<') {
-          state_ = State::kScriptEscapedLessThan;
-        } else if (c == '>' && state_ == State::kScriptEscapedDashDash) {
-          state_ = State::kScriptData;
-        } else {
-          state_ = State::kScriptEscaped;
-        }
-        return;
-      case State::kScriptEscapedLessThan:
-        if (c == '/') {
-          textState_ = State::kScriptEscaped;
-          state_ = State::kTextEndTagOpen;
-          return;
-        }
-        if (IsAlpha(c)) {
-          scriptBuffer_.clear();
-          state_ = State::kScriptDoubleEscapeStart;
-          continue;
-        }
-        state_ = State::kScriptEscaped;
-        continue;
-      case State::kScriptDoubleEscapeStart:
-      case State::kScriptDoubleEscapeEnd: {
-        const bool start = state_ == State::kScriptDoubleEscapeStart;
-        if (IsWhitespace(c) || c == '/' || c == '>') {
-          const bool script = scriptBuffer_ == "script";
-          state_ = script == start ? State::kScriptDoubleEscaped : State::kScriptEscaped;
-          return;
-        }
-        if (IsAlpha(c)) {
-          if (scriptBuffer_.size() < 8) scriptBuffer_ += Lower(c);
-          return;
-        }
-        state_ = start ? State::kScriptEscaped : State::kScriptDoubleEscaped;
-        continue;
+        return true;
       }
-      case State::kScriptDoubleEscaped:
-      case State::kScriptDoubleEscapedDash:
-      case State::kScriptDoubleEscapedDashDash:
-        if (c == '-') {
-          state_ = state_ == State::kScriptDoubleEscaped ? State::kScriptDoubleEscapedDash
-                                                         : State::kScriptDoubleEscapedDashDash;
-        } else if (c == '<') {
-          state_ = State::kScriptDoubleEscapedLessThan;
-        } else if (c == '>' && state_ == State::kScriptDoubleEscapedDashDash) {
-          state_ = State::kScriptData;
-        } else {
-          state_ = State::kScriptDoubleEscaped;
-        }
-        return;
-      case State::kScriptDoubleEscapedLessThan:
-        if (c == '/') {
-          scriptBuffer_.clear();
-          state_ = State::kScriptDoubleEscapeEnd;
-          return;
-        }
-        state_ = State::kScriptDoubleEscaped;
-        continue;
+      if (IsAlpha(c)) {
+        AppendTagName(c);
+        return true;
+      }
+      state_ = textState_;
+      return false;
+    default:
+      return true;
+  }
+}
 
-      case State::kBeforeAttributeName:
-        if (IsWhitespace(c)) return;
-        if (c == '/' || c == '>') {
-          state_ = State::kAfterAttributeName;
-          continue;
-        }
+// Script data: "<!--" escapes it, and inside that a "<script" nests one more level in
+// which "</script>" does not end the element.
+bool Tokenizer::ScriptStep(char c) {
+  switch (state_) {
+    case State::kScriptLessThan:
+      if (c == '/') {
+        textState_ = State::kScriptData;
+        state_ = State::kTextEndTagOpen;
+        return true;
+      }
+      if (c == '!') {
+        state_ = State::kScriptEscapeStart;
+        return true;
+      }
+      state_ = State::kScriptData;
+      return false;
+    case State::kScriptEscapeStart:
+    case State::kScriptEscapeStartDash:
+      if (c == '-') {
+        state_ = state_ == State::kScriptEscapeStart ? State::kScriptEscapeStartDash
+                                                     : State::kScriptEscapedDashDash;
+        return true;
+      }
+      state_ = State::kScriptData;
+      return false;
+    case State::kScriptEscaped:
+    case State::kScriptEscapedDash:
+    case State::kScriptEscapedDashDash:
+      if (c == '-') {
+        state_ = state_ == State::kScriptEscaped ? State::kScriptEscapedDash
+                                                 : State::kScriptEscapedDashDash;
+      } else if (c == '<') {
+        state_ = State::kScriptEscapedLessThan;
+      } else if (c == '>' && state_ == State::kScriptEscapedDashDash) {
+        state_ = State::kScriptData;
+      } else {
+        state_ = State::kScriptEscaped;
+      }
+      return true;
+    case State::kScriptEscapedLessThan:
+      if (c == '/') {
+        textState_ = State::kScriptEscaped;
+        state_ = State::kTextEndTagOpen;
+        return true;
+      }
+      if (IsAlpha(c)) {
+        scriptBuffer_.clear();
+        state_ = State::kScriptDoubleEscapeStart;
+        return false;
+      }
+      state_ = State::kScriptEscaped;
+      return false;
+    case State::kScriptDoubleEscapeStart:
+    case State::kScriptDoubleEscapeEnd: {
+      const bool start = state_ == State::kScriptDoubleEscapeStart;
+      if (IsWhitespace(c) || c == '/' || c == '>') {
+        const bool script = scriptBuffer_ == "script";
+        state_ = script == start ? State::kScriptDoubleEscaped : State::kScriptEscaped;
+        return true;
+      }
+      if (IsAlpha(c)) {
+        if (scriptBuffer_.size() < 8) scriptBuffer_ += Lower(c);
+        return true;
+      }
+      state_ = start ? State::kScriptEscaped : State::kScriptDoubleEscaped;
+      return false;
+    }
+    case State::kScriptDoubleEscaped:
+    case State::kScriptDoubleEscapedDash:
+    case State::kScriptDoubleEscapedDashDash:
+      if (c == '-') {
+        state_ = state_ == State::kScriptDoubleEscaped ? State::kScriptDoubleEscapedDash
+                                                       : State::kScriptDoubleEscapedDashDash;
+      } else if (c == '<') {
+        state_ = State::kScriptDoubleEscapedLessThan;
+      } else if (c == '>' && state_ == State::kScriptDoubleEscapedDashDash) {
+        state_ = State::kScriptData;
+      } else {
+        state_ = State::kScriptDoubleEscaped;
+      }
+      return true;
+    case State::kScriptDoubleEscapedLessThan:
+      if (c == '/') {
+        scriptBuffer_.clear();
+        state_ = State::kScriptDoubleEscapeEnd;
+        return true;
+      }
+      state_ = State::kScriptDoubleEscaped;
+      return false;
+    default:
+      return true;
+  }
+}
+
+// A tag's name and attributes.
+bool Tokenizer::TagStep(char c) {
+  switch (state_) {
+    case State::kTagName:
+      if (IsWhitespace(c)) {
+        state_ = State::kBeforeAttributeName;
+      } else if (c == '/') {
+        state_ = State::kSelfClosingStartTag;
+      } else if (c == '>') {
+        EmitTag();
+      } else {
+        AppendTagName(c);
+      }
+      return true;
+    case State::kBeforeAttributeName:
+      if (IsWhitespace(c)) return true;
+      if (c == '/' || c == '>') {
+        state_ = State::kAfterAttributeName;
+        return false;
+      }
+      NewAttribute();
+      state_ = State::kAttributeName;
+      if (c == '=') {
+        attributeName_ = "=";
+        return true;
+      }
+      return false;
+    case State::kAttributeName:
+      if (IsWhitespace(c) || c == '/' || c == '>') {
+        EndAttributeName();
+        state_ = State::kAfterAttributeName;
+        return false;
+      }
+      if (c == '=') {
+        EndAttributeName();
+        state_ = State::kBeforeAttributeValue;
+        return true;
+      }
+      if (c == '\0' || attributeName_.size() == kLongestAttributeName) {
+        attributeNameTooLong_ = true;
+      } else {
+        attributeName_ += Lower(c);
+      }
+      return true;
+    case State::kAfterAttributeName:
+      if (IsWhitespace(c)) return true;
+      if (c == '/') {
+        state_ = State::kSelfClosingStartTag;
+      } else if (c == '=') {
+        state_ = State::kBeforeAttributeValue;
+      } else if (c == '>') {
+        EmitTag();
+      } else {
         NewAttribute();
         state_ = State::kAttributeName;
-        if (c == '=') {
-          attributeName_ = "=";
-          return;
-        }
-        continue;
-      case State::kAttributeName:
-        if (IsWhitespace(c) || c == '/' || c == '>') {
-          EndAttributeName();
-          state_ = State::kAfterAttributeName;
-          continue;
-        }
-        if (c == '=') {
-          EndAttributeName();
-          state_ = State::kBeforeAttributeValue;
-          return;
-        }
-        if (c == '\0' || attributeName_.size() == kLongestAttributeName) {
-          attributeNameTooLong_ = true;
-        } else {
-          attributeName_ += Lower(c);
-        }
-        return;
-      case State::kAfterAttributeName:
-        if (IsWhitespace(c)) return;
-        if (c == '/') {
-          state_ = State::kSelfClosingStartTag;
-        } else if (c == '=') {
-          state_ = State::kBeforeAttributeValue;
-        } else if (c == '>') {
-          EmitTag();
-        } else {
-          NewAttribute();
-          state_ = State::kAttributeName;
-          continue;
-        }
-        return;
-      case State::kBeforeAttributeValue:
-        if (IsWhitespace(c)) return;
-        if (c == '"') {
-          state_ = State::kAttributeValueDouble;
-        } else if (c == '\'') {
-          state_ = State::kAttributeValueSingle;
-        } else if (c == '>') {
-          EmitTag();
-        } else {
-          state_ = State::kAttributeValueUnquoted;
-          continue;
-        }
-        return;
-      case State::kAttributeValueDouble:
-      case State::kAttributeValueSingle:
-        if (c == (state_ == State::kAttributeValueDouble ? '"' : '\'')) {
-          state_ = State::kAfterAttributeValueQuoted;
-        } else if (c == '&' && keepValue_) {
-          StartReference(state_);
-        } else {
-          AppendAttributeValue(c);
-        }
-        return;
-      case State::kAttributeValueUnquoted:
-        if (IsWhitespace(c)) {
-          state_ = State::kBeforeAttributeName;
-        } else if (c == '&' && keepValue_) {
-          StartReference(state_);
-        } else if (c == '>') {
-          EmitTag();
-        } else {
-          AppendAttributeValue(c);
-        }
-        return;
-      case State::kAfterAttributeValueQuoted:
-        if (IsWhitespace(c)) {
-          state_ = State::kBeforeAttributeName;
-        } else if (c == '/') {
-          state_ = State::kSelfClosingStartTag;
-        } else if (c == '>') {
-          EmitTag();
-        } else {
-          state_ = State::kBeforeAttributeName;
-          continue;
-        }
-        return;
-      case State::kSelfClosingStartTag:
-        if (c == '>') {
-          tag_.selfClosing = true;
-          EmitTag();
-          return;
-        }
-        state_ = State::kBeforeAttributeName;
-        continue;
-
-      case State::kMarkupDeclarationOpen: {
-        // What follows "<!" decides: "--" a comment, "DOCTYPE" in any case a doctype,
-        // "[CDATA[" a CDATA section where the sink allows one; anything else is a bogus
-        // comment, which the characters read so far (none of them ">") begin.
-        declaration_ += c;
-        const std::string_view read = declaration_;
-        if (std::string_view("--").starts_with(read)) {
-          if (read.size() == 2) state_ = State::kCommentStart;
-          return;
-        }
-        if (StartsWithNoCase("DOCTYPE", read)) {
-          if (read.size() == 7) {
-            doctype_.clear();
-            state_ = State::kDoctype;
-          }
-          return;
-        }
-        if (std::string_view("[CDATA[").starts_with(read)) {
-          if (read.size() == 7) {
-            state_ = sink_.CdataAllowed() ? State::kCdataSection : State::kBogusComment;
-          }
-          return;
-        }
-        state_ = State::kBogusComment;
-        continue;
+        return false;
       }
-      case State::kBogusComment:
-        if (c == '>') state_ = State::kData;
-        return;
-      case State::kCommentStart:
-      case State::kCommentStartDash:
-        if (c == '-') {
-          state_ = state_ == State::kCommentStart ? State::kCommentStartDash : State::kCommentEnd;
-          return;
-        }
-        if (c == '>') {  // "<!-->" and "<!--->" are whole comments
-          state_ = State::kData;
-          return;
-        }
-        state_ = State::kComment;
-        continue;
-      case State::kComment:
-        if (c == '-') state_ = State::kCommentEndDash;
-        return;
-      case State::kCommentEndDash:
-        state_ = c == '-' ? State::kCommentEnd : State::kComment;
-        return;
-      case State::kCommentEnd:
-        if (c == '>') {
-          state_ = State::kData;
-        } else if (c == '!') {
-          state_ = State::kCommentEndBang;
-        } else if (c != '-') {
-          state_ = State::kComment;
-        }
-        return;
-      case State::kCommentEndBang:
-        if (c == '-') {
-          state_ = State::kCommentEndDash;
-        } else {
-          state_ = c == '>' ? State::kData : State::kComment;
-        }
-        return;
+      return true;
+    case State::kBeforeAttributeValue:
+      if (IsWhitespace(c)) return true;
+      if (c == '"') {
+        state_ = State::kAttributeValueDouble;
+      } else if (c == '\'') {
+        state_ = State::kAttributeValueSingle;
+      } else if (c == '>') {
+        EmitTag();
+      } else {
+        state_ = State::kAttributeValueUnquoted;
+        return false;
+      }
+      return true;
+    case State::kAttributeValueDouble:
+    case State::kAttributeValueSingle:
+      if (c == (state_ == State::kAttributeValueDouble ? '"' : '\'')) {
+        state_ = State::kAfterAttributeValueQuoted;
+      } else if (c == '&' && keepValue_) {
+        StartReference(state_);
+      } else {
+        AppendAttributeValue(c);
+      }
+      return true;
+    case State::kAttributeValueUnquoted:
+      if (IsWhitespace(c)) {
+        state_ = State::kBeforeAttributeName;
+      } else if (c == '&' && keepValue_) {
+        StartReference(state_);
+      } else if (c == '>') {
+        EmitTag();
+      } else {
+        AppendAttributeValue(c);
+      }
+      return true;
+    case State::kAfterAttributeValueQuoted:
+      if (IsWhitespace(c)) {
+        state_ = State::kBeforeAttributeName;
+      } else if (c == '/') {
+        state_ = State::kSelfClosingStartTag;
+      } else if (c == '>') {
+        EmitTag();
+      } else {
+        state_ = State::kBeforeAttributeName;
+        return false;
+      }
+      return true;
+    case State::kSelfClosingStartTag:
+      if (c == '>') {
+        tag_.selfClosing = true;
+        EmitTag();
+        return true;
+      }
+      state_ = State::kBeforeAttributeName;
+      return false;
+    default:
+      return true;
+  }
+}
 
-      case State::kDoctype:
-        // A doctype ends at its first ">", even one inside quotes.
-        if (c == '>') {
-          FlushText();
-          sink_.Doctype(DoctypeName(doctype_));
-          state_ = State::kData;
-        } else if (doctype_.size() < kLongestDoctype) {
-          doctype_ += c;
+// What begins with "<!" or "<?": comments, the doctype, CDATA sections, bogus comments.
+bool Tokenizer::MarkupStep(char c) {
+  switch (state_) {
+    case State::kMarkupDeclarationOpen: {
+      // What follows "<!" decides: "--" a comment, "DOCTYPE" in any case a doctype,
+      // "[CDATA[" a CDATA section where the sink allows one; anything else is a bogus
+      // comment, which the characters read so far (none of them ">") begin.
+      declaration_ += c;
+      const std::string_view read = declaration_;
+      if (std::string_view("--").starts_with(read)) {
+        if (read.size() == 2) state_ = State::kCommentStart;
+        return true;
+      }
+      if (StartsWithNoCase("DOCTYPE", read)) {
+        if (read.size() == 7) {
+          doctype_.clear();
+          state_ = State::kDoctype;
         }
-        return;
-
-      case State::kCdataSection:
-        if (c == ']') {
-          state_ = State::kCdataBracket;
-        } else if (c != '\0') {
-          text_ += c;
+        return true;
+      }
+      if (std::string_view("[CDATA[").starts_with(read)) {
+        if (read.size() == 7) {
+          state_ = sink_.CdataAllowed() ? State::kCdataSection : State::kBogusComment;
         }
-        return;
-      case State::kCdataBracket:
-        if (c == ']') {
-          state_ = State::kCdataEnd;
-          return;
-        }
-        text_ += ']';
-        state_ = State::kCdataSection;
-        continue;
-      case State::kCdataEnd:
-        if (c == ']') {
-          text_ += ']';
-          return;
-        }
-        if (c == '>') {
-          state_ = State::kData;
-          return;
-        }
-        text_ += "]]";
-        state_ = State::kCdataSection;
-        continue;
-
-      default:
-        if (ReferenceStep(c)) return;
-        continue;
+        return true;
+      }
+      state_ = State::kBogusComment;
+      return false;
     }
+    case State::kBogusComment:
+      if (c == '>') state_ = State::kData;
+      return true;
+    case State::kCommentStart:
+    case State::kCommentStartDash:
+      if (c == '-') {
+        state_ = state_ == State::kCommentStart ? State::kCommentStartDash : State::kCommentEnd;
+        return true;
+      }
+      if (c == '>') {  // "<!-->" and "<!--->" are whole comments
+        state_ = State::kData;
+        return true;
+      }
+      state_ = State::kComment;
+      return false;
+    case State::kComment:
+      if (c == '-') state_ = State::kCommentEndDash;
+      return true;
+    case State::kCommentEndDash:
+      state_ = c == '-' ? State::kCommentEnd : State::kComment;
+      return true;
+    case State::kCommentEnd:
+      if (c == '>') {
+        state_ = State::kData;
+      } else if (c == '!') {
+        state_ = State::kCommentEndBang;
+      } else if (c != '-') {
+        state_ = State::kComment;
+      }
+      return true;
+    case State::kCommentEndBang:
+      if (c == '-') {
+        state_ = State::kCommentEndDash;
+      } else {
+        state_ = c == '>' ? State::kData : State::kComment;
+      }
+      return true;
+    case State::kDoctype:
+      // A doctype ends at its first ">", even one inside quotes.
+      if (c == '>') {
+        FlushText();
+        sink_.Doctype(DoctypeName(doctype_));
+        state_ = State::kData;
+      } else if (doctype_.size() < kLongestDoctype) {
+        doctype_ += c;
+      }
+      return true;
+    case State::kCdataSection:
+      if (c == ']') {
+        state_ = State::kCdataBracket;
+      } else if (c != '\0') {
+        text_ += c;
+      }
+      return true;
+    case State::kCdataBracket:
+      if (c == ']') {
+        state_ = State::kCdataEnd;
+        return true;
+      }
+      text_ += ']';
+      state_ = State::kCdataSection;
+      return false;
+    case State::kCdataEnd:
+      if (c == ']') {
+        text_ += ']';
+        return true;
+      }
+      if (c == '>') {
+        state_ = State::kData;
+        return true;
+      }
+      text_ += "]]";
+      state_ = State::kCdataSection;
+      return false;
+    default:
+      return true;
   }
 }
 

@@ -66,6 +66,10 @@ class Tokenizer {
 
  private:
   void Step(char c);
+  bool TextStep(char c);
+  bool ScriptStep(char c);
+  bool TagStep(char c);
+  bool MarkupStep(char c);
   bool ReferenceStep(char c);
   void ResolveNamedReference(int following);
   void StartReference(State returnTo);
