@@ -59,8 +59,12 @@ stage_windows() {
   for data in "${windows_data[@]}"; do
     cp data/"$data" "$stage/"
   done
-  # Notepad before Windows 10 shows a file with bare LF line ends as one line.
-  sed -e "s/@VERSION@/$version/" -e 's/$/\r/' packaging/windows/README.txt >"$stage/README.txt"
+  # Notepad before Windows 10 shows a file with bare LF line ends as one line, and reads
+  # a file without a byte-order mark in the ANSI code page: UTF-8 with BOM and CR LF.
+  {
+    printf '\xEF\xBB\xBF'
+    sed -e "s/@VERSION@/$version/" -e 's/$/\r/' packaging/windows/README.txt
+  } >"$stage/README.txt"
 
   local names
   names=$(cd "$stage" && ls)
@@ -90,9 +94,11 @@ package_windows_installer() {
   command -v makensis >/dev/null || FAVPAGE_WITH_QT=OFF scripts/deps.sh nsis
   rm -f "$installer"
   # -NOCD keeps the staged folder current, so the list names its files without a path.
-  (cd "$work/win64/favpage-$version-win64" && makensis -V2 -NOCD -DVERSION="$version" \
-    -DFILES="$work/win64/files.nsh" -DOUTFILE="$work/win64/setup.exe" \
-    "$OLDPWD/packaging/windows/favpage.nsi") >"$work/nsis.log" 2>&1 ||
+  # The script is UTF-8 (its Japanese texts); the icon is the window's own.
+  (cd "$work/win64/favpage-$version-win64" && makensis -V2 -INPUTCHARSET UTF8 -NOCD \
+    -DVERSION="$version" -DFILES="$work/win64/files.nsh" -DICON="$OLDPWD/src/ui/win32/favpage.ico" \
+    -DOUTFILE="$work/win64/setup.exe" "$OLDPWD/packaging/windows/favpage.nsi") \
+    >"$work/nsis.log" 2>&1 ||
     { cat "$work/nsis.log" >&2; return 1; }
   mv "$work/win64/setup.exe" "$installer"
   ls "$installer"

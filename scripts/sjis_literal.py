@@ -22,5 +22,6 @@ def literal(text: str) -> str:
     return '"' + "".join(out) + '"'
 
 
-for arg in sys.argv[1:]:
-    print(f"{literal(arg)}  // {arg}")
+if __name__ == "__main__":
+    for arg in sys.argv[1:]:
+        print(f"{literal(arg)}  // {arg}")

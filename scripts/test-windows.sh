@@ -213,9 +213,21 @@ unpacked=$scratch/zip/favpage-$version-win64
 shipped=$(cd "$unpacked" && ls)
 [ "$(tr -cd '\r' <"$unpacked/README.txt" | wc -c)" -eq "$(wc -l <"$unpacked/README.txt")" ] ||
   package_fail "README.txt in the zip has a line without CR LF"
+[ "$(head -c 3 "$unpacked/README.txt" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
+  package_fail "README.txt in the zip does not start with the UTF-8 byte-order mark"
 zip_version=$(wine "$unpacked/favpage-cli.exe" --version | tr -d '\r')
 [ "$zip_version" = "favpage-cli $version" ] ||
   package_fail "the zip's favpage-cli.exe --version printed \"$zip_version\""
+# One language per run, from the locale, through the same UTF-8 a file or pipe gets.
+for lang in C.UTF-8 ja_JP.UTF-8; do
+  said=$(LC_ALL= LC_MESSAGES= LANG=$lang wine "$unpacked/favpage-cli.exe" --type pages 2>&1 |
+    tr -d '\r' || true)  # exit 2, the usage error's
+  case $lang in
+    ja*) expected=$'favpage-cli: --type には single|tree のどれかを指定します (\'pages\' は使えません)\n詳しくは \'favpage-cli --help\' を見てください。' ;;
+    *) expected=$'favpage-cli: --type takes single|tree, not \'pages\'\nTry \'favpage-cli --help\'.' ;;
+  esac
+  [ "$said" = "$expected" ] || package_fail "favpage-cli.exe with LANG=$lang said \"$said\""
+done
 
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\favpage'
 registered() { wine reg query "$key" >/dev/null 2>&1; }
@@ -268,6 +280,28 @@ uninstall() {
 uninstall
 [ ! -e "$installed" ] || package_fail "$installed is left after uninstalling: $(ls -A "$installed")"
 [ ! -e "$start_menu/favpage.lnk" ] || package_fail "the Start-menu shortcut is left after uninstalling"
+
+# The folder joins the user's PATH only when asked (/ADDTOPATH, or the option on the
+# installer's first page), at the end, once; uninstalling takes out only that entry.
+user_path() {
+  wine reg query 'HKCU\Environment' /v Path 2>/dev/null | tr -d '\r' |
+    sed -n 's/^ *Path *REG_[A-Z_]*SZ *//p'
+}
+wine reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d 'C:\keep;%USERPROFILE%\bin' /f >/dev/null 2>&1
+wine "$installer" /S || package_fail "the silent install (PATH left alone) failed"
+[ "$(user_path)" = 'C:\keep;%USERPROFILE%\bin' ] ||
+  package_fail "a silent install changed PATH to \"$(user_path)\""
+uninstall
+wine "$installer" /S /ADDTOPATH || package_fail "the silent install with /ADDTOPATH failed"
+[ "$(user_path)" = "C:\\keep;%USERPROFILE%\\bin;$location" ] ||
+  package_fail "/ADDTOPATH made PATH \"$(user_path)\""
+wine "$installer" /S /ADDTOPATH || package_fail "the second install with /ADDTOPATH failed"
+[ "$(user_path)" = "C:\\keep;%USERPROFILE%\\bin;$location" ] ||
+  package_fail "a second /ADDTOPATH made PATH \"$(user_path)\""
+uninstall
+[ "$(user_path)" = 'C:\keep;%USERPROFILE%\bin' ] ||
+  package_fail "uninstalling left PATH \"$(user_path)\""
+wine reg delete 'HKCU\Environment' /v Path /f >/dev/null 2>&1
 
 # The settings the programs saved beside themselves outlive an uninstall (and so a reinstall).
 wine "$installer" /S || package_fail "the second silent install failed"

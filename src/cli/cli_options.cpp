@@ -1,21 +1,30 @@
 #include "cli/cli_options.h"
 
-#include <functional>
-#include <map>
+#include <algorithm>
 
+#include "platform/bookmark_files.h"
 #include "platform/folders.h"
 
 namespace favpage::cli {
 namespace {
 
-int ChoiceIndex(const std::string& option, const std::string& value,
-                const std::vector<std::string>& choices) {
-  for (std::size_t i = 0; i < choices.size(); ++i) {
-    if (choices[i] == value) return static_cast<int>(i);
+constexpr std::string_view kTypes[] = {"single", "tree"};
+constexpr std::string_view kCharsets[] = {"shift_jis", "utf-8"};
+constexpr std::string_view kStyles[] = {"none", "0", "1", "2"};
+
+std::string Joined(std::span<const std::string_view> choices, std::string_view between) {
+  std::string joined;
+  for (std::string_view choice : choices) {
+    if (!joined.empty()) joined += between;
+    joined += choice;
   }
-  std::string allowed;
-  for (const std::string& choice : choices) allowed += (allowed.empty() ? "" : "|") + choice;
-  throw UsageError(option + " takes " + allowed + ", not '" + value + "'");
+  return joined;
+}
+
+int ChoiceIndex(const OptionSpec& spec, const std::string& value) {
+  const auto found = std::find(spec.choices.begin(), spec.choices.end(), value);
+  if (found != spec.choices.end()) return static_cast<int>(found - spec.choices.begin());
+  throw UsageError(msg::kChoiceFormat, {std::string(spec.name), Joined(spec.choices, "|"), value});
 }
 
 // A title given on the command line may hold line breaks (CR LF, LF or CR); each break
@@ -32,127 +41,171 @@ void AddTitleLines(const std::string& value, std::vector<std::string>& titles) {
 }
 
 // The return link is one line of the page: a line break would cut its markup in two.
-const std::string& OneLine(const std::string& option, const std::string& value) {
+const std::string& SingleLine(const OptionSpec& spec, const std::string& value) {
   if (value.find_first_of("\r\n") != std::string::npos) {
-    throw UsageError(option + " cannot hold a line break");
+    throw UsageError(msg::kNoLineBreakFormat, {std::string(spec.name)});
   }
   return value;
 }
 
+// The browsers --source knows, for its line of the help.
+std::string BrowserList() {
+  std::string list;
+  for (const std::string& browser : platform::KnownBrowsers()) {
+    list += (list.empty() ? "" : ", ") + browser;
+  }
+  return list;
+}
+
+using Spec = OptionSpec;
+using G = OptionGroup;
+using V = const std::string&;
+
+// clang-format off
+constexpr OptionSpec kOptions[] = {
+    {"--favorites", '\0', "DIR", {}, G::kSource, msg::kHelpFavorites, platform::FavoritesFolderHint,
+     [](CliOptions& o, const Spec&, V v) { o.favorites = v; }},
+    {"--source", '\0', "SOURCE", {}, G::kSource, msg::kHelpSource, BrowserList,
+     [](CliOptions& o, const Spec&, V v) { o.source = v; }},
+    {"--profile", '\0', "NAME", {}, G::kSource, msg::kHelpProfile, nullptr,
+     [](CliOptions& o, const Spec&, V v) { o.profile = v; }},
+    {"--out", 'o', "FILE", {}, G::kPages, msg::kHelpOut, nullptr,
+     [](CliOptions& o, const Spec&, V v) { o.out = v; }},
+    {"--type", '\0', "TYPE", kTypes, G::kPages, msg::kHelpType, nullptr,
+     [](CliOptions& o, const Spec& s, V v) { o.outType = ChoiceIndex(s, v); }},
+    {"--charset", '\0', "CHARSET", kCharsets, G::kPages, msg::kHelpCharset, nullptr,
+     [](CliOptions& o, const Spec& s, V v) { o.charset = ChoiceIndex(s, v); }},
+    {"--style", '\0', "STYLE", kStyles, G::kPages, msg::kHelpStyle, nullptr,
+     [](CliOptions& o, const Spec& s, V v) { o.styleType = ChoiceIndex(s, v); }},
+    {"--blank", '\0', "", {}, G::kPages, msg::kHelpBlank, nullptr,
+     [](CliOptions& o, const Spec&, V) { o.blank = true; }},
+    {"--no-blank", '\0', "", {}, G::kPages, msg::kHelpNoBlank, nullptr,
+     [](CliOptions& o, const Spec&, V) { o.blank = false; }},
+    {"--return-caption", '\0', "TEXT", {}, G::kPages, msg::kHelpReturnCaption, nullptr,
+     [](CliOptions& o, const Spec& s, V v) { o.returnCaption = SingleLine(s, v); o.returnLink = true; }},
+    {"--return-url", '\0', "URL", {}, G::kPages, msg::kHelpReturnUrl, nullptr,
+     [](CliOptions& o, const Spec& s, V v) { o.returnUrl = SingleLine(s, v); o.returnLink = true; }},
+    {"--no-return", '\0', "", {}, G::kPages, msg::kHelpNoReturn, nullptr,
+     [](CliOptions& o, const Spec&, V) { o.returnLink = false; }},
+    {"--title", '\0', "TEXT", {}, G::kPages, msg::kHelpTitle, nullptr,
+     [](CliOptions& o, const Spec&, V v) { AddTitleLines(v, o.titles); }},
+    {"--title-file", '\0', "FILE", {}, G::kPages, msg::kHelpTitleFile, nullptr,
+     [](CliOptions& o, const Spec&, V v) { o.titleFile = v; }},
+    {"--settings", '\0', "FILE", {}, G::kPages, msg::kHelpSettings, nullptr,
+     [](CliOptions& o, const Spec&, V v) { o.settingsFile = v; }},
+    {"--quiet", 'q', "", {}, G::kMessages, msg::kHelpQuiet, nullptr,
+     [](CliOptions& o, const Spec&, V) { o.quiet = true; o.verbose = false; }},
+    {"--verbose", 'v', "", {}, G::kMessages, msg::kHelpVerbose, nullptr,
+     [](CliOptions& o, const Spec&, V) { o.verbose = true; o.quiet = false; }},
+    {"--help", 'h', "", {}, G::kMessages, msg::kHelpHelp, nullptr,
+     [](CliOptions& o, const Spec&, V) { o.help = true; }},
+    {"--version", 'V', "", {}, G::kMessages, msg::kHelpVersion, nullptr,
+     [](CliOptions& o, const Spec&, V) { o.version = true; }},
+};
+// clang-format on
+
+const OptionSpec* FindLong(std::string_view name) {
+  for (const OptionSpec& spec : kOptions) {
+    if (spec.name == name) return &spec;
+  }
+  return nullptr;
+}
+
+const OptionSpec* FindLetter(char letter) {
+  for (const OptionSpec& spec : kOptions) {
+    if (spec.letter != '\0' && spec.letter == letter) return &spec;
+  }
+  return nullptr;
+}
+
+// Walks the arguments once, applying each option as it comes.
+class Parser {
+ public:
+  explicit Parser(const std::vector<std::string>& args) : args_(args) {}
+
+  CliOptions Parse() {
+    bool optionsEnded = false;
+    for (next_ = 0; next_ < args_.size();) {
+      const std::string& arg = args_[next_++];
+      if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+        throw UsageError(msg::kUnexpectedArgumentFormat, {arg});
+      }
+      if (arg == "--") {
+        optionsEnded = true;
+      } else if (arg[1] == '-') {
+        LongOption(arg);
+      } else {
+        ShortOptions(arg);
+      }
+    }
+    if (options_.favorites && options_.source) throw UsageError(msg::kFavoritesOrSource);
+    if (sawNoReturn_ && sawReturnText_) throw UsageError(msg::kNoReturnConflict);
+    return options_;
+  }
+
+ private:
+  // "--name" or "--name=value".
+  void LongOption(const std::string& arg) {
+    const std::size_t equals = arg.find('=');
+    const std::string name = arg.substr(0, equals);
+    const OptionSpec* spec = FindLong(name);
+    if (spec == nullptr) throw UsageError(msg::kUnknownOptionFormat, {name});
+    if (spec->value.empty()) {
+      if (equals != std::string::npos) throw UsageError(msg::kTakesNoValueFormat, {name});
+      Apply(*spec, "");
+      return;
+    }
+    Apply(*spec, equals != std::string::npos ? arg.substr(equals + 1) : NextValue(name));
+  }
+
+  // "-q", "-qv", "-o FILE", "-oFILE", "-qo FILE".
+  void ShortOptions(const std::string& arg) {
+    for (std::size_t at = 1; at < arg.size(); ++at) {
+      const OptionSpec* spec = FindLetter(arg[at]);
+      if (spec == nullptr) {
+        // A letter outside ASCII is part of a character: name the argument whole.
+        const bool ascii = static_cast<unsigned char>(arg[at]) < 0x80;
+        throw UsageError(msg::kUnknownOptionFormat, {ascii ? std::string{'-', arg[at]} : arg});
+      }
+      if (spec->value.empty()) {
+        Apply(*spec, "");
+        continue;
+      }
+      const std::string name{'-', arg[at]};
+      Apply(*spec, at + 1 < arg.size() ? arg.substr(at + 1) : NextValue(name));
+      return;
+    }
+  }
+
+  std::string NextValue(const std::string& name) {
+    if (next_ >= args_.size()) throw UsageError(msg::kNeedsValueFormat, {name});
+    return args_[next_++];
+  }
+
+  void Apply(const OptionSpec& spec, const std::string& value) {
+    spec.apply(options_, spec, value);
+    sawNoReturn_ |= spec.name == "--no-return";
+    sawReturnText_ |= spec.name == "--return-caption" || spec.name == "--return-url";
+  }
+
+  const std::vector<std::string>& args_;
+  std::size_t next_ = 0;
+  CliOptions options_;
+  bool sawNoReturn_ = false;
+  bool sawReturnText_ = false;
+};
+
+std::string English(const char* text, const std::vector<std::string>& values) {
+  return msg::FillFormat(msg::In(msg::Language::kEnglish, text), values);
+}
+
 }  // namespace
 
-std::string UsageText() {
-  return std::string(
-             "usage: favpage-cli [--favorites DIR | --source SOURCE [--profile NAME]]\n"
-             "                   [--out FILE] [--type single|tree] [--charset shift_jis|utf-8]\n"
-             "                   [--style none|0|1|2] [--blank | --no-blank]\n"
-             "                   [--return-caption TEXT --return-url URL | --no-return]\n"
-             "                   [--title TEXT]... [--title-file FILE] [--settings FILE]\n"
-             "                   [--quiet] [--help] [--version]\n"
-             "\n"
-             "Writes the link pages of a favorites folder or of a browser's bookmarks, as the\n"
-             "favpage window's create button does. Settings not given here come from the\n"
-             "window's favpage.INI and favpage.tit (or --settings FILE), else from the\n"
-             "defaults. They lie beside this program, or in ") +
-         platform::UserConfigFolderHint() +
-         " when you\n"
-         "may not write its folder.\n"
-         "\n"
-         "  --favorites DIR        the favorites folder (default: " +
-         platform::FavoritesFolderHint() +
-         ")\n"
-         "  --source SOURCE        where the links come from: a favorites folder, a bookmarks\n"
-         "                         file (HTML export, Chromium Bookmarks, Firefox\n"
-         "                         places.sqlite) or a browser: chrome, chromium, edge,\n"
-         "                         brave, vivaldi, firefox (its most recently used profile)\n"
-         "  --profile NAME         the browser profile to read instead (\"Profile 1\")\n"
-         "  --charset shift_jis|utf-8  the pages' encoding (default: shift_jis)\n"
-         "  --out FILE             the output page; relative to the current folder\n"
-         "  --type single|tree     one page, or one page per folder\n"
-         "  --style none|0|1|2     no style sheet, or mirelstyle0.css to mirelstyle2.css\n"
-         "  --blank, --no-blank    whether links open in a new window\n"
-         "  --return-caption TEXT  write the return link with this caption\n"
-         "  --return-url URL       write the return link with this address\n"
-         "  --no-return            write no return link\n"
-         "  --title TEXT           a title line (repeat, or break the text, for more lines)\n"
-         "  --title-file FILE      the title lines, one per line\n"
-         "  --settings FILE        the settings file to read instead of favpage.INI\n"
-         "  --quiet                print nothing but errors\n"
-         "  --help                 print this text\n"
-         "  --version              print the version\n";
-}
+UsageError::UsageError(const char* text, std::vector<std::string> values)
+    : std::runtime_error(English(text, values)), text_(text), values_(std::move(values)) {}
 
-CliOptions ParseCliArguments(const std::vector<std::string>& args) {
-  CliOptions options;
-  using ValueHandler = std::function<void(const std::string& option, const std::string& value)>;
-  const std::map<std::string, ValueHandler> valued = {
-      {"--favorites", [&](auto&, auto& v) { options.favorites = v; }},
-      {"--source", [&](auto&, auto& v) { options.source = v; }},
-      {"--profile", [&](auto&, auto& v) { options.profile = v; }},
-      {"--charset",
-       [&](auto& o, auto& v) {
-         options.charset = ChoiceIndex(o, v, {"shift_jis", "utf-8"});
-       }},
-      {"--out", [&](auto&, auto& v) { options.out = v; }},
-      {"--type",
-       [&](auto& o, auto& v) {
-         options.outType = ChoiceIndex(o, v, {"single", "tree"});
-       }},
-      {"--style",
-       [&](auto& o, auto& v) {
-         options.styleType = ChoiceIndex(o, v, {"none", "0", "1", "2"});
-       }},
-      {"--return-caption",
-       [&](auto& o, auto& v) {
-         options.returnCaption = OneLine(o, v);
-         options.returnLink = true;
-       }},
-      {"--return-url",
-       [&](auto& o, auto& v) {
-         options.returnUrl = OneLine(o, v);
-         options.returnLink = true;
-       }},
-      {"--title", [&](auto&, auto& v) { AddTitleLines(v, options.titles); }},
-      {"--title-file", [&](auto&, auto& v) { options.titleFile = v; }},
-      {"--settings", [&](auto&, auto& v) { options.settingsFile = v; }},
-  };
-  const std::map<std::string, std::function<void()>> flags = {
-      {"--blank", [&] { options.blank = true; }},
-      {"--no-blank", [&] { options.blank = false; }},
-      {"--no-return", [&] { options.returnLink = false; }},
-      {"--quiet", [&] { options.quiet = true; }},
-      {"--help", [&] { options.help = true; }},
-      {"--version", [&] { options.version = true; }},
-  };
+std::span<const OptionSpec> Options() { return kOptions; }
 
-  bool sawNoReturn = false;
-  bool sawReturnText = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string option = args[i];
-    std::optional<std::string> inlineValue;
-    if (const std::size_t eq = option.find('=');
-        option.rfind("--", 0) == 0 && eq != std::string::npos) {
-      inlineValue = option.substr(eq + 1);
-      option.resize(eq);
-    }
-    if (auto flag = flags.find(option); flag != flags.end() && !inlineValue) {
-      flag->second();
-      sawNoReturn |= option == "--no-return";
-      continue;
-    }
-    auto handler = valued.find(option);
-    if (handler == valued.end()) throw UsageError("unknown argument '" + args[i] + "'");
-    if (!inlineValue && i + 1 >= args.size()) throw UsageError(option + " needs a value");
-    handler->second(option, inlineValue ? *inlineValue : args[++i]);
-    sawReturnText |= option == "--return-caption" || option == "--return-url";
-  }
-  if (options.favorites && options.source) {
-    throw UsageError("--favorites and --source name the same thing: give one");
-  }
-  if (sawNoReturn && sawReturnText) {
-    throw UsageError("--no-return cannot be combined with --return-caption or --return-url");
-  }
-  return options;
-}
+CliOptions ParseCliArguments(const std::vector<std::string>& args) { return Parser(args).Parse(); }
 
 }  // namespace favpage::cli

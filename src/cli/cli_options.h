@@ -1,10 +1,15 @@
-// The command line of favpage-cli.
+// The command line of favpage-cli: its options (one table that the parser, the help and the
+// tests all read), the parser and the help text.
 #pragma once
 
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "base/messages.h"
 
 namespace favpage::cli {
 
@@ -25,21 +30,59 @@ struct CliOptions {
   std::vector<std::string> titles;
   std::optional<std::string> titleFile;
   std::optional<std::string> settingsFile;
-  bool quiet = false;
+  bool quiet = false;    // -q: nothing but warnings and errors
+  bool verbose = false;  // -v: a line per page too; the last of -q and -v counts
   bool help = false;
   bool version = false;
 };
 
-// A command line that cannot be understood; the message says what is wrong.
+// A command line that cannot be understood: a text of the message table and the values
+// (UTF-8, as typed) that fill it. what() is the English.
 class UsageError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit UsageError(const char* text, std::vector<std::string> values = {});
+  const char* text() const { return text_; }
+  const std::vector<std::string>& values() const { return values_; }
+
+ private:
+  const char* text_;
+  std::vector<std::string> values_;
 };
 
-// Parses the arguments after the program name; raises UsageError.
+// The groups the help shows the options in.
+enum class OptionGroup { kSource, kPages, kMessages };
+
+// One option of favpage-cli.
+struct OptionSpec {
+  std::string_view name;   // the long name, "--out"
+  char letter;             // the short name's letter ('o' for "-o"), or '\0'
+  std::string_view value;  // what it takes, as the help names it ("FILE"); empty: nothing
+  std::span<const std::string_view> choices;  // the only values it takes; empty: any
+  OptionGroup group;
+  const char* help;            // its line of the help, a text of the message table
+  std::string (*helpValue)();  // what fills the "%s" of its help line; or none
+  void (*apply)(CliOptions& options, const OptionSpec& spec, const std::string& value);
+};
+
+// Every option, in the order the help lists them.
+std::span<const OptionSpec> Options();
+
+// Parses the arguments after the program name; raises UsageError. Long options take their
+// value as "--out FILE" or "--out=FILE", short ones as "-o FILE" or "-oFILE"; short
+// options without a value may share one argument ("-qv"); "--" ends the options.
 CliOptions ParseCliArguments(const std::vector<std::string>& args);
 
-// The usage text printed by --help and after a usage error.
-std::string UsageText();
+// The text --help prints, in `language`, no line wider than kHelpWidth terminal columns.
+inline constexpr int kHelpWidth = 80;
+std::string HelpText(msg::Language language);
+
+// The columns a terminal gives the UTF-8 text: two for a wide (East Asian) character, one
+// for any other.
+int DisplayWidth(std::string_view utf8);
+
+// `paragraph` (UTF-8, one line) broken into lines of at most `columns` columns. Breaks
+// fall at blanks (which they take away) and beside wide characters, never before closing
+// punctuation or after an opening bracket. A word wider than a line stands on its own.
+std::vector<std::string> WrapText(std::string_view paragraph, int columns);
 
 }  // namespace favpage::cli

@@ -1,10 +1,9 @@
 #include "cli/cli_run.h"
 
-#include <chrono>
-#include <cstdio>
-
 #include "base/io_error.h"
 #include "base/messages.h"
+#include "cli/cli_report.h"
+#include "cli/cli_texts.h"
 #include "cli/terminal_host.h"
 #include "generate/generation_command.h"
 #include "generate/memory_title_text.h"
@@ -32,11 +31,15 @@ struct Failure {
   std::string message;
 };
 
-// One failure line: "favpage-cli: PATH: message".
-void PrintFailure(std::ostream& err, const Failure& failure) {
-  err << "favpage-cli: ";
-  if (!failure.hostPath.empty()) err << failure.hostPath << ": ";
-  err << platform::ToHostText(failure.message) << '\n';
+// One failure line, in the run's language: "favpage-cli: PATH: message".
+void PrintFailure(std::ostream& err, const Texts& texts, const Failure& failure) {
+  std::string line = failure.hostPath.empty() ? "" : failure.hostPath + ": ";
+  line += texts.Message(failure.message);
+  err << kProgramPrefix << OneLine(line) << '\n';
+}
+
+std::string HostPathOf(const std::string& internalPath) {
+  return internalPath.empty() ? "" : platform::ToHostPath(internalPath);
 }
 
 // A host path from the command line, made absolute against the current folder, in the
@@ -105,7 +108,7 @@ void ChooseSource(const CliOptions& options, SettingsState& state) {
   }
   if (options.profile) {
     const std::string browser = state.Source.substr(0, state.Source.find(':'));
-    if (!IsBrowserName(browser)) throw Failure{"", "--profile needs a browser as the source"};
+    if (!IsBrowserName(browser)) throw Failure{"", msg::kProfileNeedsBrowser};
     // A profile is a name, never a path: its "/" and "\\" are its own.
     state.Source = browser + ":" + platform::FromHostText(*options.profile);
   }
@@ -147,23 +150,16 @@ void LoadTitles(const CliOptions& options, const std::string& exeFolder, MemoryT
   int failure = 0;
   if (LoadTitleFile(path, titles, failure) == TitleLoad::kLoaded) return;
   if (failure > 0) throw IoError(failure).AboutPath(platform::FromHostPath(*options.titleFile));
-  throw Failure{*options.titleFile, "too large for a title file"};
-}
-
-void PrintSummary(std::ostream& out, const GenerationStats& stats, double seconds) {
-  char elapsed[32];
-  std::snprintf(elapsed, sizeof elapsed, "%.3f", seconds);
-  out << stats.pages << (stats.pages == 1 ? " page" : " pages") << ", " << stats.links
-      << (stats.links == 1 ? " link" : " links") << ", " << stats.folders
-      << (stats.folders == 1 ? " folder" : " folders") << " in " << elapsed << " s\n";
+  throw Failure{*options.titleFile, msg::kTitleFileTooLarge};
 }
 
 }  // namespace
 
 int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, msg::Language language) {
+  const Texts texts(language);
   if (options.help) {
-    out << UsageText();
+    out << HelpText(language);
     return kExitSuccess;
   }
   if (options.version) {
@@ -171,11 +167,12 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
     return kExitSuccess;
   }
   if (options.settingsFile && !FileExists(*options.settingsFile)) {
-    err << "favpage-cli: no settings file " << *options.settingsFile << '\n';
+    err << kProgramPrefix << OneLine(*options.settingsFile + ": " + texts.Say(msg::kNoSettingsFile))
+        << '\n'
+        << texts.Say(msg::kTryHelp) << '\n';
     return kExitUsage;
   }
 
-  const auto started = std::chrono::steady_clock::now();
   const std::string exeFolder = ExtractFilePath(exePath);
   try {
     const SettingsFile settings(options.settingsFile
@@ -188,30 +185,30 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
     MemoryTitleText titles;
     LoadTitles(options, exeFolder, titles);
 
-    TerminalProgress progress(err, options.quiet);
-    TerminalMessages messages(err);
+    TerminalProgress progress(out, texts, options.verbose, ExtractFilePath(state.OutName));
+    TerminalMessages messages(err, texts);
     const GenerationStats stats =
         RunGenerationCommand(state, titles, progress, messages, exeFolder);
+    // Warnings are printed even when quiet: they name what the pages lack.
+    for (const RunWarning& warning : stats.warnings) err << WarningLine(texts, warning) << '\n';
     if (messages.shown()) return kExitFailure;
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
-    if (!options.quiet) PrintSummary(out, stats, elapsed.count());
+    if (!options.quiet) out << SummaryLine(texts, stats, HostPathOf(state.OutName)) << '\n';
     return kExitSuccess;
   } catch (const SourceError& error) {
-    PrintFailure(err, {error.path().empty() ? "" : platform::ToHostPath(error.path()),
-                       DisplayMessage(error.what())});
+    PrintFailure(err, texts, {HostPathOf(error.path()), error.what()});
   } catch (const IoError& error) {
-    PrintFailure(err, {error.path().empty() ? "" : platform::ToHostPath(error.path()),
-                       DisplayMessage(error.what())});
+    PrintFailure(err, texts, {HostPathOf(error.path()), error.what()});
   } catch (const Error& error) {
-    PrintFailure(err, {"", DisplayMessage(error.what())});
+    PrintFailure(err, texts, {"", error.what()});
   } catch (const Failure& failure) {
-    PrintFailure(err, failure);
+    PrintFailure(err, texts, failure);
   }
   return kExitFailure;
 }
 
 int CliMain(const std::vector<std::string>& args, const std::string& exePath, std::ostream& out,
-            std::ostream& err) {
+            std::ostream& err, msg::Language language) {
+  const Texts texts(language);
   // Nothing leaves favpage-cli unreported: an error the run does not know (memory
   // exhausted, a failure of the standard library) still ends it with a message and 1.
   try {
@@ -219,14 +216,15 @@ int CliMain(const std::vector<std::string>& args, const std::string& exePath, st
     try {
       options = ParseCliArguments(args);
     } catch (const UsageError& error) {
-      err << "favpage-cli: " << error.what() << "\n\n" << UsageText();
+      err << kProgramPrefix << OneLine(texts.Say(error.text(), error.values())) << '\n'
+          << texts.Say(msg::kTryHelp) << '\n';
       return kExitUsage;
     }
-    return RunCli(options, exePath, out, err);
+    return RunCli(options, exePath, out, err, language);
   } catch (const std::exception& error) {
-    err << "favpage-cli: " << error.what() << '\n';
+    err << kProgramPrefix << OneLine(error.what()) << '\n';
   } catch (...) {
-    err << "favpage-cli: unexpected error\n";
+    err << kProgramPrefix << texts.Say(msg::kUnexpectedError) << '\n';
   }
   return kExitFailure;
 }

@@ -5,6 +5,7 @@
 #include <istream>
 #include <streambuf>
 
+#include "base/messages.h"
 #include "generate/bookmark_readers.h"
 #include "generate/favorites_source.h"
 #include "platform/bookmark_files.h"
@@ -79,7 +80,7 @@ std::unique_ptr<LinkSource> OpenBookmarksFile(const std::string& path) {
     throw IoError(code).AboutPath(path);
   }
   if (!BookmarkReadersBuilt()) {
-    throw SourceError("bookmark files cannot be read by this build", path);
+    throw SourceError(msg::kNoBookmarkReaders, path);
   }
   auto tree = std::make_unique<BookmarkTree>();
   if (bytes.substr(0, kSqliteHeader.size()) == kSqliteHeader) {
@@ -132,9 +133,9 @@ std::string BrowserBookmarksFile(std::string_view browser, std::string_view prof
   for (const platform::BrowserProfile& found : profiles) {
     if (!found.shownName.empty() && found.shownName == wanted) return found.bookmarks;
   }
-  std::string message = "no bookmarks of " + std::string(browser);
-  if (!profile.empty()) message += " profile '" + std::string(profile) + "'";
-  throw SourceError(message + " found for this user", "");
+  const std::string name(browser);
+  if (profile.empty()) throw SourceError(FormatText(msg::kNoBrowserBookmarksFormat, name), "");
+  throw SourceError(FormatText(msg::kNoProfileBookmarksFormat, name, std::string(profile)), "");
 }
 
 std::unique_ptr<LinkSource> OpenLinkSource(const SettingsState& state) {

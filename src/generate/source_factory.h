@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/io_error.h"
+#include "base/messages.h"
 #include "generate/link_source.h"
 #include "settings/settings_state.h"
 
@@ -29,12 +30,12 @@ class SourceError : public Error {
   std::string path_;
 };
 
-// The texts a source is refused with, about the file the error names.
-inline constexpr char kNotBookmarksFile[] = "not a bookmarks file";
-// A file of a known kind that is cut off or lacks the roots every such file has.
-inline constexpr char kNotCompleteBookmarksFile[] = "not a complete bookmarks file";
-// A Firefox database on a system without SQLite (Windows before 10).
-inline constexpr char kNoSqlite[] = "this system has no SQLite (winsqlite3.dll)";
+// The texts a source is refused with, about the file the error names: no bookmarks file of
+// any kind; one of a known kind that is cut off or lacks the roots every such file has; a
+// Firefox database on a system without SQLite (Windows before 10).
+using msg::kNoSqlite;
+using msg::kNotBookmarksFile;
+using msg::kNotCompleteBookmarksFile;
 
 bool IsBrowserName(std::string_view name);
 

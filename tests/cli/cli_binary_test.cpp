@@ -39,13 +39,13 @@ TEST(CliBinary, HelpAndVersionGoToStandardOutput) {
   EXPECT_EQ(version.out.rfind("favpage-cli ", 0), 0u);
 }
 
-TEST(CliBinary, BadArgumentsPrintUsageAndExitTwo) {
+TEST(CliBinary, BadArgumentsPrintOneLineAndExitTwo) {
   favpage::test::TempDir dir;
   const Outcome bad = RunBinary({"--type", "pages"}, dir.host(), dir.host());
   EXPECT_EQ(bad.exitCode, 2);
   EXPECT_EQ(bad.out, "");
-  EXPECT_NE(bad.err.find("--type takes single|tree"), std::string::npos);
-  EXPECT_NE(bad.err.find("usage: favpage-cli"), std::string::npos);
+  EXPECT_EQ(bad.err,
+            "favpage-cli: --type takes single|tree, not 'pages'\nTry 'favpage-cli --help'.\n");
 }
 
 TEST(CliBinary, PublishesTheHomeFavoritesWithTheStyleSheetBesideIt) {
@@ -54,8 +54,8 @@ TEST(CliBinary, PublishesTheHomeFavoritesWithTheStyleSheetBesideIt) {
   const Outcome run = RunBinary({"--out", "site/links.html", "--type", "tree", "--style", "2"},
                                 dir.host(), dir.host());
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.err, "Output link file ... links.html\nOutput link file ... links_0.html\n");
-  EXPECT_NE(run.out.find("2 pages, 1 link, 2 folders in "), std::string::npos) << run.out;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, "2 pages, 1 link: " + dir.hostPath("site/links.html").string() + "\n");
   EXPECT_TRUE(fs::exists(dir.hostPath("site/links_0.html")));
   EXPECT_GT(fs::file_size(dir.hostPath("site/mirelstyle2.css")), 100u);
 }
@@ -64,8 +64,32 @@ TEST(CliBinary, NoFavoritesFolderIsAFailure) {
   favpage::test::TempDir dir;
   const Outcome run = RunBinary({"--out", "links.html"}, dir.host(), dir.host());
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "favpage-cli: お気に入りが見つかりませんでした.\n");
+  EXPECT_EQ(run.err, "favpage-cli: favorites folder not found\n");
   EXPECT_FALSE(fs::exists(dir.hostPath("links.html")));
+}
+
+// The locale of the process chooses the run's one language.
+TEST(CliBinary, TheLocaleChoosesTheLanguage) {
+  favpage::test::TempDir dir;
+  const struct {
+    const char* lang;
+    std::string err;
+    std::string helpStart;
+  } cases[] = {
+      {"ja_JP.UTF-8", "favpage-cli: お気に入りが見つかりませんでした.\n", "使い方: "},
+      {"ja", "favpage-cli: お気に入りが見つかりませんでした.\n", "使い方: "},
+      {"C.UTF-8", "favpage-cli: favorites folder not found\n", "usage: "},
+      {"de_DE.UTF-8", "favpage-cli: favorites folder not found\n", "usage: "},
+      {"", "favpage-cli: favorites folder not found\n", "usage: "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lang);
+    const Outcome run = RunBinary({"-o", "links.html"}, dir.host(), dir.host(), false, c.lang);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, c.err);
+    const Outcome help = RunBinary({"-h"}, dir.host(), dir.host(), false, c.lang);
+    EXPECT_EQ(help.out.rfind(c.helpStart, 0), 0u) << help.out;
+  }
 }
 
 // Output names that name a folder, title files that cannot be read and texts that would
@@ -86,8 +110,8 @@ TEST(CliBinary, RefusesPathsAndTextsItCannotPublish) {
     int exitCode;
     std::string err;  // the first line of stderr
   };
-  const std::string inv = ": ファイル名の指定が間違っています.";
-  const std::string denied = ": ファイルへのアクセスが拒否されました.";
+  const std::string inv = ": invalid file name or path";
+  const std::string denied = ": access denied";
   const Case cases[] = {
       {{"--out", "W/keep/"}, 1, "favpage-cli: W/keep/" + inv},
       {{"--out", "W/site/"}, 1, "favpage-cli: W/site/" + inv},
@@ -134,7 +158,7 @@ TEST(CliBinary, UnreadableFavoritesFolderIsReportedLikeAMissingOne) {
                   dir.host(), dir.host(), true);
     if (refused.exitCode == kCannotBecomeNobody) GTEST_SKIP() << "cannot become nobody";
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_EQ(refused.err, "favpage-cli: Favs: お気に入りが見つかりませんでした.\n");
+    EXPECT_EQ(refused.err, "favpage-cli: Favs: favorites folder not found\n");
     EXPECT_FALSE(fs::exists(dir.hostPath("out/links.html")));
 
     fs::permissions(dir.hostPath("Favs"), fs::perms::all);
@@ -181,7 +205,7 @@ TEST(CliBinary, ASecondRunOnTheSamePageStopsUntilTheFirstIsGone) {
                                      dir.host(), dir.host());
     EXPECT_EQ(second.exitCode, 1);
     EXPECT_EQ(second.err,
-              "favpage-cli: " + dir.hostPath("site/links.html").string() + ": I/O エラー (32)\n");
+              "favpage-cli: " + dir.hostPath("site/links.html").string() + ": I/O error (32)\n");
     EXPECT_EQ(favpage::test::ReadBytes(dir.hostPath("site/links.html")), "first run's page");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.hostPath("site")), fs::directory_iterator()),
               1);
@@ -273,12 +297,13 @@ class CliOddNames : public ::testing::Test {
 };
 
 TEST_F(CliOddNames, TreePagesLinkToPagesThatExistAndShowEveryShortcutOnce) {
-  const Outcome run =
-      RunBinary({"--favorites", "Fav", "--out", "W/a:b.html", "--type", "tree", "--style", "0"},
-                dir.host(), dir.host());
+  const Outcome run = RunBinary(
+      {"--favorites", "Fav", "--out", "W/a:b.html", "--type", "tree", "--style", "0", "-v"},
+      dir.host(), dir.host());
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_NE(run.err.find("Output link file ... a:b.html\n"), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("Output link file ... a:b_0.html\n"), std::string::npos) << run.err;
+  const std::string folder = dir.hostPath("W").string();
+  EXPECT_NE(run.out.find("writing " + folder + "/a:b.html\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("writing " + folder + "/a:b_0.html\n"), std::string::npos) << run.out;
   EXPECT_TRUE(fs::exists(dir.hostPath("W/mirelstyle0.css")));
   EXPECT_FALSE(fs::exists(dir.hostPath("W/a:mirelstyle0.css")));
 

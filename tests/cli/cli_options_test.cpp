@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace favpage::cli {
 namespace {
 
@@ -38,21 +40,99 @@ TEST(CliOptions, StyleNamesMapToStyleTypes) {
   EXPECT_EQ(ParseCliArguments({"--no-return"}).returnLink, false);
 }
 
+// Each mistake is one text of the table, with what was typed in it.
 TEST(CliOptions, RefusesWhatItCannotUnderstand) {
-  const std::vector<std::vector<std::string>> bad = {
-      {"--bogus"},
-      {"links.html"},
-      {"--out"},
-      {"--type", "pages"},
-      {"--style", "3"},
-      {"--no-return", "--return-url", "x"},
-      {"--quiet=yes"},
-      {"--return-caption", "a\nb"},
-      {"--return-url=x\r\n"},
+  const struct {
+    std::vector<std::string> args;
+    const char* text;
+    std::vector<std::string> values;
+  } cases[] = {
+      {{"--bogus"}, msg::kUnknownOptionFormat, {"--bogus"}},
+      {{"--bogus=1"}, msg::kUnknownOptionFormat, {"--bogus"}},
+      {{"--ou", "x"}, msg::kUnknownOptionFormat, {"--ou"}},  // no abbreviations
+      {{"-x"}, msg::kUnknownOptionFormat, {"-x"}},
+      {{"-qx"}, msg::kUnknownOptionFormat, {"-x"}},
+      {{"-\xC3\xA9"}, msg::kUnknownOptionFormat, {"-\xC3\xA9"}},  // "-é", named whole
+      {{"links.html"}, msg::kUnexpectedArgumentFormat, {"links.html"}},
+      {{"-"}, msg::kUnexpectedArgumentFormat, {"-"}},
+      {{"--", "-q"}, msg::kUnexpectedArgumentFormat, {"-q"}},
+      {{"--out"}, msg::kNeedsValueFormat, {"--out"}},
+      {{"-o"}, msg::kNeedsValueFormat, {"-o"}},
+      {{"-qo"}, msg::kNeedsValueFormat, {"-o"}},
+      {{"--quiet=yes"}, msg::kTakesNoValueFormat, {"--quiet"}},
+      {{"--help="}, msg::kTakesNoValueFormat, {"--help"}},
+      {{"--type", "pages"}, msg::kChoiceFormat, {"--type", "single|tree", "pages"}},
+      {{"--style=3"}, msg::kChoiceFormat, {"--style", "none|0|1|2", "3"}},
+      {{"--charset", "UTF-8"}, msg::kChoiceFormat, {"--charset", "shift_jis|utf-8", "UTF-8"}},
+      {{"--return-caption", "a\nb"}, msg::kNoLineBreakFormat, {"--return-caption"}},
+      {{"--return-url=x\r\n"}, msg::kNoLineBreakFormat, {"--return-url"}},
+      {{"--no-return", "--return-url", "x"}, msg::kNoReturnConflict, {}},
+      {{"--favorites", "f", "--source", "chrome"}, msg::kFavoritesOrSource, {}},
   };
-  for (const auto& args : bad) {
-    EXPECT_THROW(ParseCliArguments(args), UsageError) << args.front();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    try {
+      ParseCliArguments(c.args);
+      ADD_FAILURE() << "accepted";
+    } catch (const UsageError& error) {
+      EXPECT_EQ(error.text(), c.text) << error.what();
+      EXPECT_EQ(error.values(), c.values);
+    }
   }
+}
+
+// Short options, long options with "=" or a separate value, and groups of short options
+// read the same.
+TEST(CliOptions, ShortLongAndEqualsFormsAgree) {
+  const struct {
+    std::vector<std::string> args;
+    std::string out;
+    bool quiet;
+    bool verbose;
+  } cases[] = {
+      {{"-o", "a.html"}, "a.html", false, false},
+      {{"-oa.html"}, "a.html", false, false},
+      {{"--out", "a.html"}, "a.html", false, false},
+      {{"--out=a.html"}, "a.html", false, false},
+      {{"--out=a=b.html"}, "a=b.html", false, false},  // the first "=" ends the name
+      {{"--out="}, "", false, false},                  // an empty value, for the run to refuse
+      {{"-o", "-q"}, "-q", false, false},              // a value may start with "-"
+      {{"-qo", "a.html"}, "a.html", true, false},
+      {{"-vqoa.html"}, "a.html", true, false},  // the last of -q and -v counts
+      {{"-qv", "-o", "a.html"}, "a.html", false, true},
+      {{"--verbose", "--quiet", "--out", "a.html"}, "a.html", true, false},
+      {{"-o", "a.html", "--"}, "a.html", false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const CliOptions options = ParseCliArguments(c.args);
+    EXPECT_EQ(options.out, c.out);
+    EXPECT_EQ(options.quiet, c.quiet);
+    EXPECT_EQ(options.verbose, c.verbose);
+  }
+  EXPECT_TRUE(ParseCliArguments({"-h"}).help);
+  EXPECT_TRUE(ParseCliArguments({"-V"}).version);
+  EXPECT_FALSE(ParseCliArguments({"-V"}).help);
+}
+
+// What the help, the man page and the completion rely on: every option has a long name
+// and a line of help, a letter names one option only, and choices are shown as they are
+// taken.
+TEST(CliOptions, TheOptionTableIsWhole) {
+  std::set<std::string> names;
+  std::set<char> letters;
+  for (const OptionSpec& spec : Options()) {
+    SCOPED_TRACE(std::string(spec.name));
+    EXPECT_EQ(spec.name.substr(0, 2), "--");
+    EXPECT_TRUE(names.insert(std::string(spec.name)).second);
+    if (spec.letter != '\0') {
+      EXPECT_TRUE(letters.insert(spec.letter).second);
+    }
+    EXPECT_NE(spec.help, nullptr);
+    EXPECT_NE(msg::In(msg::Language::kEnglish, spec.help), spec.help) << "not a row of the table";
+    EXPECT_TRUE(spec.choices.empty() || !spec.value.empty());
+  }
+  EXPECT_EQ(letters, (std::set<char>{'h', 'V', 'o', 'q', 'v'}));
 }
 
 TEST(CliOptions, LineBreaksSplitATitleIntoLines) {

@@ -28,16 +28,18 @@ class CliRun : public ::testing::Test {
     test::WriteShortcut(dir_.hostPath("Fav/Tools/Editor.url"), "tools/editor.html");
   }
 
-  int Run(std::vector<std::string> args) {
+  int Run(std::vector<std::string> args) { return RunIn(msg::Language::kJapanese, args); }
+  int RunIn(msg::Language language, std::vector<std::string> args) {
     out_.str("");
     err_.str("");
-    return CliMain(args, dir_.internal("app/favpage-cli"), out_, err_);
+    return CliMain(args, dir_.internal("app/favpage-cli"), out_, err_, language);
   }
 
   std::string Page(std::string_view name) { return ReadBytes(dir_.hostPath(name)); }
-  // As a command line gives it: UTF-8 on every host.
+  // As a command line gives it, and as the program names it: UTF-8 on every host, with
+  // the host's own separators.
   std::string HostPath(std::string_view name) {
-    const std::u8string utf8 = dir_.hostPath(name).u8string();
+    const std::u8string utf8 = dir_.hostPath(name).make_preferred().u8string();
     return std::string(utf8.begin(), utf8.end());
   }
 
@@ -94,8 +96,8 @@ TEST_F(CliRun, WritesTheSinglePageWithEveryOption) {
                  "</HTML>"});
   EXPECT_EQ(Page("site/links.html"), expected);
   EXPECT_EQ(Page("site/mirelstyle0.css"), WithCrLf(Page("app/mirelstyle0.css")));
-  EXPECT_EQ(err_.str(), "Output link file ... links.html\n");
-  EXPECT_NE(out_.str().find("1 page, 2 links, 2 folders in "), std::string::npos) << out_.str();
+  EXPECT_EQ(err_.str(), "");
+  EXPECT_EQ(out_.str(), "1 ページ、リンク 2 件: " + HostPath("site/links.html") + "\n");
 }
 
 TEST_F(CliRun, TakesItsDefaultsFromTheWindowsFilesBesideIt) {
@@ -199,7 +201,7 @@ TEST_F(CliRun, TitleLinesComeFromOptionsOrFilesOrTheFallback) {
 
 TEST_F(CliRun, FailuresPrintTheMessageAndExitOne) {
   EXPECT_EQ(Run({"--favorites", HostPath("Fav")}), kExitFailure);
-  EXPECT_EQ(err_.str(), "出力するﾌｧｲﾙ名を指定して下さい.\n");
+  EXPECT_EQ(err_.str(), "favpage-cli: 出力するﾌｧｲﾙ名を指定して下さい.\n");
 
   EXPECT_EQ(Run({"--favorites", HostPath("NoSuchFolder"), "--out", HostPath("x.html")}),
             kExitFailure);
@@ -214,6 +216,105 @@ TEST_F(CliRun, FailuresPrintTheMessageAndExitOne) {
   EXPECT_EQ(err_.str(), "favpage-cli: " + HostPath("locked.html") +
                             ": ファイルへのアクセスが拒否されました.\n");
   EXPECT_EQ(Page("locked.html"), "kept");
+}
+
+// One language per run: the CLI's own texts and the system's messages alike.
+TEST_F(CliRun, EveryMessageOfARunIsInItsLanguage) {
+  WriteBytes(dir_.hostPath("locked.html"), "kept");
+  fs::permissions(dir_.hostPath("locked.html"), fs::perms::owner_write, fs::perm_options::remove);
+  const std::string fav = HostPath("Fav");
+  const struct {
+    std::vector<std::string> args;
+    int exitCode;
+    std::string english;
+    std::string japanese;
+  } cases[] = {
+      {{"--favorites", fav},
+       kExitFailure,
+       "favpage-cli: no output file given (--out FILE)\n",
+       "favpage-cli: 出力するﾌｧｲﾙ名を指定して下さい.\n"},
+      {{"--favorites", HostPath("None"), "-o", HostPath("x.html")},
+       kExitFailure,
+       "favpage-cli: " + HostPath("None") + ": favorites folder not found\n",
+       "favpage-cli: " + HostPath("None") + ": お気に入りが見つかりませんでした.\n"},
+      {{"--favorites", fav, "-o", HostPath("locked.html")},
+       kExitFailure,
+       "favpage-cli: " + HostPath("locked.html") + ": access denied\n",
+       "favpage-cli: " + HostPath("locked.html") + ": ファイルへのアクセスが拒否されました.\n"},
+      {{"--favorites", fav, "-o", HostPath("t.html"), "--title-file", HostPath("none.txt")},
+       kExitFailure,
+       "favpage-cli: " + HostPath("none.txt") + ": file not found\n",
+       "favpage-cli: " + HostPath("none.txt") + ": ファイルが見つかりません.\n"},
+      {{"--type", "pages"},
+       kExitUsage,
+       "favpage-cli: --type takes single|tree, not 'pages'\nTry 'favpage-cli --help'.\n",
+       "favpage-cli: --type には single|tree のどれかを指定します ('pages' は使えません)\n"
+       "詳しくは 'favpage-cli --help' を見てください。\n"},
+      {{"-o"},
+       kExitUsage,
+       "favpage-cli: -o needs a value\nTry 'favpage-cli --help'.\n",
+       "favpage-cli: -o には値が必要です\n詳しくは 'favpage-cli --help' を見てください。\n"},
+      {{"--settings", HostPath("missing.ini")},
+       kExitUsage,
+       "favpage-cli: " + HostPath("missing.ini") +
+           ": no such settings file\nTry 'favpage-cli --help'.\n",
+       "favpage-cli: " + HostPath("missing.ini") +
+           ": 設定ファイルがありません\n詳しくは 'favpage-cli --help' を見てください。\n"},
+      {{"--favorites", fav, "--profile", "Work"},
+       kExitFailure,
+       "favpage-cli: --profile needs a browser as the source\n",
+       "favpage-cli: --profile には読み込み元のブラウザーが必要です.\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    EXPECT_EQ(RunIn(msg::Language::kEnglish, c.args), c.exitCode);
+    EXPECT_EQ(err_.str(), c.english);
+    EXPECT_EQ(out_.str(), "");
+    EXPECT_EQ(RunIn(msg::Language::kJapanese, c.args), c.exitCode);
+    EXPECT_EQ(err_.str(), c.japanese);
+    EXPECT_EQ(out_.str(), "");
+  }
+  EXPECT_EQ(Page("locked.html"), "kept");
+}
+
+// By default a run prints its closing line; -v a line per page before it; -q nothing.
+TEST_F(CliRun, VerbosityChoosesWhatARunPrints) {
+  const std::string top = HostPath("site/links.html");
+  const std::vector<std::string> args = {"--favorites", HostPath("Fav"), "-o",
+                                         top,           "--type",        "tree"};
+  auto with = [&](std::vector<std::string> extra) {
+    std::vector<std::string> all = args;
+    all.insert(all.end(), extra.begin(), extra.end());
+    return all;
+  };
+  const std::string summary = "2 pages, 2 links: " + top + "\n";
+  const std::string pages = "writing " + top + "\nwriting " + HostPath("site/links_0.html") + "\n";
+  const struct {
+    std::vector<std::string> extra;
+    std::string out;
+  } cases[] = {
+      {{}, summary}, {{"-v"}, pages + summary}, {{"--verbose"}, pages + summary},
+      {{"-q"}, ""},  {{"-v", "-q"}, ""},        {{"-q", "-v"}, pages + summary},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.extra));
+    ASSERT_EQ(RunIn(msg::Language::kEnglish, with(c.extra)), kExitSuccess) << err_.str();
+    EXPECT_EQ(out_.str(), c.out);
+    EXPECT_EQ(err_.str(), "");
+  }
+  ASSERT_EQ(RunIn(msg::Language::kJapanese, with({"-v"})), kExitSuccess);
+  EXPECT_EQ(out_.str(), top + " を出力します\n" + HostPath("site/links_0.html") +
+                            " を出力します\n2 ページ、リンク 2 件: " + top + "\n");
+}
+
+TEST_F(CliRun, HelpAndVersionNeedNothingElse) {
+  EXPECT_EQ(RunIn(msg::Language::kEnglish, {"-h"}), kExitSuccess);
+  EXPECT_EQ(out_.str(), HelpText(msg::Language::kEnglish));
+  EXPECT_EQ(RunIn(msg::Language::kJapanese, {"--help", "--type", "tree"}), kExitSuccess);
+  EXPECT_EQ(out_.str(), HelpText(msg::Language::kJapanese));
+  EXPECT_EQ(RunIn(msg::Language::kJapanese, {"-V"}), kExitSuccess);
+  EXPECT_EQ(out_.str().rfind("favpage-cli ", 0), 0u);
+  EXPECT_EQ(err_.str(), "");
 }
 
 TEST_F(CliRun, MissingStyleSheetFailsAfterThePagesAreWritten) {
@@ -240,7 +341,7 @@ TEST_F(CliRun, RelativeOutputIsTakenFromTheCurrentFolder) {
 // Paths that cannot be made absolute end the run with a message, never with an abort.
 TEST_F(CliRun, EmptyOrUnresolvablePathsAreReported) {
   EXPECT_EQ(Run({"--favorites", HostPath("Fav"), "--out", ""}), kExitFailure);
-  EXPECT_EQ(err_.str(), "出力するﾌｧｲﾙ名を指定して下さい.\n");
+  EXPECT_EQ(err_.str(), "favpage-cli: 出力するﾌｧｲﾙ名を指定して下さい.\n");
   EXPECT_EQ(Run({"--favorites", "", "--out", HostPath("x.html")}), kExitFailure);
   EXPECT_EQ(err_.str(), "favpage-cli: お気に入りが見つかりませんでした.\n");
 

@@ -24,9 +24,11 @@ struct Outcome {
 inline constexpr int kCannotBecomeNobody = 126;
 
 // Runs the real binary with `args`, HOME set to `home`, in the folder `cwd`; as the user
-// "nobody" when `asNobody` (exit code kCannotBecomeNobody when that is refused).
+// "nobody" when `asNobody` (exit code kCannotBecomeNobody when that is refused). The
+// locale is LANG=`lang` alone, so a run speaks English unless a test asks otherwise.
 inline Outcome RunBinary(const std::vector<std::string>& args, const std::filesystem::path& home,
-                         const std::filesystem::path& cwd, bool asNobody = false) {
+                         const std::filesystem::path& cwd, bool asNobody = false,
+                         const char* lang = "C.UTF-8") {
   const std::filesystem::path outFile = cwd / "stdout.txt";
   const std::filesystem::path errFile = cwd / "stderr.txt";
   const pid_t child = fork();
@@ -36,6 +38,9 @@ inline Outcome RunBinary(const std::vector<std::string>& args, const std::filesy
       _exit(127);
     }
     setenv("HOME", home.c_str(), 1);
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+    setenv("LANG", lang, 1);
     if (asNobody && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
       _exit(kCannotBecomeNobody);
     }

@@ -773,9 +773,9 @@ TEST_F(SourceChoiceTest, MissingSourceIsReportedAndWritesNoPage) {
        Host("gone.html").string() + ": ファイルが見つかりません."},
       {"browser without a profile", "firefox", ""},
       {"cut off", Internal("cut.html"),
-       Host("cut.html").string() + ": not a complete bookmarks file."},
+       Host("cut.html").string() + ": 完全なブックマークファイルではありません."},
       {"no bookmarks file", Internal("notes.txt"),
-       Host("notes.txt").string() + ": not a bookmarks file."},
+       Host("notes.txt").string() + ": ブックマークファイルではありません."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
