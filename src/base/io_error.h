@@ -1,8 +1,11 @@
-// The errors of the system. Failures are exceptions; no operation returns an error code.
+// The errors of the system. From text/ up, failures are exceptions: Error and its kinds
+// (the platform layer below answers with host codes instead). Each face shows what leaves
+// an event handler in the default error display; favpage-cli prints it and exits 1.
 #pragma once
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace favpage {
 
@@ -19,10 +22,20 @@ inline constexpr int kDiskFull = 101;
 inline constexpr int kNotNumeric = 106;
 }  // namespace io_code
 
-// An error with a Shift_JIS message, shown to the user as it stands.
+// An error with a Shift_JIS message, shown to the user as it stands, and the file or folder
+// it is about (core dialect) when the failing operation knows it: a terminal puts the path
+// in front of the message, the window shows the message alone.
 class Error : public std::runtime_error {
  public:
-  explicit Error(const std::string& message) : std::runtime_error(message) {}
+  explicit Error(const std::string& message, std::string path = {})
+      : std::runtime_error(message), path_(std::move(path)) {}
+  const std::string& path() const { return path_; }
+
+ protected:
+  void SetPath(const std::string& path) { path_ = path; }
+
+ private:
+  std::string path_;
 };
 
 // The input/output error: a code and the message that the code table gives for it
@@ -33,18 +46,14 @@ class IoError : public Error {
   IoError(int code, const std::string& message);
   int code() const { return code_; }
 
-  // The file or folder the error is about (core dialect), empty when the failing operation
-  // does not know it. The message stays the code's own, so the window shows the same text;
-  // a terminal can put the path in front of it.
-  const std::string& path() const { return path_; }
+  // Names the file or folder the error is about; the message stays the code's own.
   IoError& AboutPath(const std::string& path) {
-    path_ = path;
+    SetPath(path);
     return *this;
   }
 
  private:
   int code_;
-  std::string path_;
 };
 
 // The message of the code table for `code` ("I/O エラー (code)" for codes not in it).

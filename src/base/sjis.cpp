@@ -2,6 +2,13 @@
 
 namespace favpage {
 
+std::string_view CutAtCharacter(std::string_view text, std::size_t limit) {
+  if (text.size() <= limit) return text;
+  std::size_t end = 0;
+  while (end + CharLength(text, end) <= limit) end += CharLength(text, end);
+  return text.substr(0, end);
+}
+
 std::string UpperAscii(std::string_view text) {
   std::string upper(text);
   for (std::size_t i = 0; i < upper.size();) {

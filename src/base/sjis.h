@@ -18,6 +18,10 @@ inline std::size_t CharLength(std::string_view text, std::size_t pos) {
   return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
 }
 
+// At most the first `limit` bytes of `text`, never half of a double-byte character: one
+// that would straddle the limit is left out whole.
+std::string_view CutAtCharacter(std::string_view text, std::size_t limit);
+
 // The text with the single-byte letters a-z turned into A-Z; second bytes of
 // double-byte characters are left alone.
 std::string UpperAscii(std::string_view text);

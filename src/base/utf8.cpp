@@ -1,40 +1,50 @@
 #include "base/utf8.h"
 
+#include <algorithm>
+
 namespace favpage {
+
+Utf8Step DecodeUtf8Step(std::string_view text, std::size_t pos) {
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  if (lead < 0x80) return {lead, 1, true};
+  std::size_t wanted = 0;
+  char32_t value = 0;
+  char32_t minimum = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    wanted = 2, value = lead & 0x1F, minimum = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    wanted = 3, value = lead & 0x0F, minimum = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    wanted = 4, value = lead & 0x07, minimum = 0x10000;
+  } else {
+    return {0, 1, false};
+  }
+  const std::size_t available = std::min(wanted, text.size() - pos);
+  for (std::size_t k = 1; k < available; ++k) {
+    const auto next = static_cast<unsigned char>(text[pos + k]);
+    if ((next & 0xC0) != 0x80) return {0, 1, false};
+    value = (value << 6) | (next & 0x3F);
+  }
+  if (available < wanted) return {0, available, false};
+  if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+    return {0, wanted, false};
+  }
+  return {value, wanted, true};
+}
 
 std::u32string Utf8ToCodePoints(std::string_view utf8) {
   std::u32string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    std::size_t length = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if (lead < 0x80) {
-      out += lead;
-      ++i;
-      continue;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2, cp = lead & 0x1F, minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3, cp = lead & 0x0F, minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4, cp = lead & 0x07, minimum = 0x10000;
-    }
-    bool valid = length != 0 && i + length <= utf8.size();
-    for (std::size_t k = 1; valid && k < length; ++k) {
-      const auto next = static_cast<unsigned char>(utf8[i + k]);
-      valid = (next & 0xC0) == 0x80;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    valid = valid && cp >= minimum && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
-    if (!valid) {
-      out += kUtf8ByteBase + lead;
+    const Utf8Step step = DecodeUtf8Step(utf8, i);
+    if (!step.valid) {
+      // One byte at a time, each a code point of its own that leads back to it.
+      out += kUtf8ByteBase + static_cast<unsigned char>(utf8[i]);
       ++i;
       continue;
     }
-    out += cp;
-    i += length;
+    out += step.codePoint;
+    i += step.length;
   }
   return out;
 }

@@ -202,7 +202,7 @@ std::string English(const char* text, const std::vector<std::string>& values) {
 }  // namespace
 
 UsageError::UsageError(const char* text, std::vector<std::string> values)
-    : std::runtime_error(English(text, values)), text_(text), values_(std::move(values)) {}
+    : Error(English(text, values)), text_(text), values_(std::move(values)) {}
 
 std::span<const OptionSpec> Options() { return kOptions; }
 

@@ -4,11 +4,11 @@
 
 #include <optional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/io_error.h"
 #include "base/messages.h"
 
 namespace favpage::cli {
@@ -38,7 +38,7 @@ struct CliOptions {
 
 // A command line that cannot be understood: a text of the message table and the values
 // (UTF-8, as typed) that fill it. what() is the English.
-class UsageError : public std::runtime_error {
+class UsageError : public Error {
  public:
   explicit UsageError(const char* text, std::vector<std::string> values = {});
   const char* text() const { return text_; }

@@ -1,5 +1,7 @@
 #include "cli/cli_run.h"
 
+#include <utility>
+
 #include "base/io_error.h"
 #include "base/messages.h"
 #include "cli/cli_report.h"
@@ -19,22 +21,24 @@
 namespace favpage::cli {
 namespace {
 
-// The window program's files, which the CLI shares where the window keeps them.
-constexpr char kWindowSettingsName[] = "favpage.INI";
-constexpr char kWindowTitleName[] = "favpage.tit";
+// A failure the CLI's own checks find: its message (Shift_JIS), and the path it is about
+// as the user typed it or as the host names it (empty for none), which is printed as it
+// stands.
+class CheckFailure : public Error {
+ public:
+  explicit CheckFailure(const std::string& message, std::string hostPath = {})
+      : Error(message, platform::FromHostPath(hostPath)), hostPath_(std::move(hostPath)) {}
+  const std::string& hostPath() const { return hostPath_; }
 
-// A failure the terminal reports (and the CLI's own checks throw): the message (Shift_JIS)
-// and the host path it is about, as the user typed it or as the file is on disk; empty
-// when it is about no file.
-struct Failure {
-  std::string hostPath;
-  std::string message;
+ private:
+  std::string hostPath_;
 };
 
 // One failure line, in the run's language: "favpage-cli: PATH: message".
-void PrintFailure(std::ostream& err, const Texts& texts, const Failure& failure) {
-  std::string line = failure.hostPath.empty() ? "" : failure.hostPath + ": ";
-  line += texts.Message(failure.message);
+void PrintFailure(std::ostream& err, const Texts& texts, const std::string& hostPath,
+                  const std::string& message) {
+  std::string line = hostPath.empty() ? "" : hostPath + ": ";
+  line += texts.Message(message);
   err << kProgramPrefix << OneLine(line) << '\n';
 }
 
@@ -101,14 +105,15 @@ void ChooseSource(const CliOptions& options, SettingsState& state) {
     } else if (const std::string path = InternalPath(*options.source);
                platform::DirectoryExists(path)) {
       state.FavoritePath = path;
-      if (!Searchable(state.FavoritePath)) throw Failure{*options.source, msg::kFavoritesNotFound};
+      if (!Searchable(state.FavoritePath))
+        throw CheckFailure(msg::kFavoritesNotFound, *options.source);
     } else {
       state.Source = path;
     }
   }
   if (options.profile) {
     const std::string browser = state.Source.substr(0, state.Source.find(':'));
-    if (!IsBrowserName(browser)) throw Failure{"", msg::kProfileNeedsBrowser};
+    if (!IsBrowserName(browser)) throw CheckFailure(msg::kProfileNeedsBrowser);
     // A profile is a name, never a path: its "/" and "\\" are its own.
     state.Source = browser + ":" + platform::FromHostText(*options.profile);
   }
@@ -121,14 +126,15 @@ void LocateFavorites(const CliOptions& options, SettingsState& state) {
   if (!state.Source.empty()) return;  // the links come from elsewhere
   if (options.source) return;         // a folder, checked as it was chosen
   if (!options.favorites) {
-    if (!platform::FavoritesFolder(state.FavoritePath)) throw Failure{"", msg::kFavoritesNotFound};
+    if (!platform::FavoritesFolder(state.FavoritePath)) throw CheckFailure(msg::kFavoritesNotFound);
     if (!Searchable(state.FavoritePath)) {
-      throw Failure{platform::ToHostPath(state.FavoritePath), msg::kFavoritesNotFound};
+      throw CheckFailure(msg::kFavoritesNotFound, platform::ToHostPath(state.FavoritePath));
     }
     return;
   }
   state.FavoritePath = InternalPath(*options.favorites);
-  if (!Searchable(state.FavoritePath)) throw Failure{*options.favorites, msg::kFavoritesNotFound};
+  if (!Searchable(state.FavoritePath))
+    throw CheckFailure(msg::kFavoritesNotFound, *options.favorites);
 }
 
 // The title lines: those of --title, else the named title file (which must load), else
@@ -141,7 +147,7 @@ void LoadTitles(const CliOptions& options, const std::string& exeFolder, MemoryT
     return;
   }
   if (!options.titleFile) {
-    LoadTitleLines(StoredFilesFolder(exeFolder) + kWindowTitleName, titles);
+    LoadTitleLines(StoredTitlePath(exeFolder + kWindowProgramName), titles);
     return;
   }
   // A file the user named is one they expect on the page: publishing the fallback
@@ -150,7 +156,7 @@ void LoadTitles(const CliOptions& options, const std::string& exeFolder, MemoryT
   int failure = 0;
   if (LoadTitleFile(path, titles, failure) == TitleLoad::kLoaded) return;
   if (failure > 0) throw IoError(failure).AboutPath(platform::FromHostPath(*options.titleFile));
-  throw Failure{*options.titleFile, msg::kTitleFileTooLarge};
+  throw CheckFailure(msg::kTitleFileTooLarge, *options.titleFile);
 }
 
 }  // namespace
@@ -177,7 +183,7 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
   try {
     const SettingsFile settings(options.settingsFile
                                     ? InternalPath(*options.settingsFile)
-                                    : StoredFilesFolder(exeFolder) + kWindowSettingsName);
+                                    : StoredSettingsPath(exeFolder + kWindowProgramName));
     SettingsState state = ReadStoredSettings(settings);
     ApplyOptions(options, state);
     ChooseSource(options, state);
@@ -194,14 +200,10 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
     if (messages.shown()) return kExitFailure;
     if (!options.quiet) out << SummaryLine(texts, stats, HostPathOf(state.OutName)) << '\n';
     return kExitSuccess;
-  } catch (const SourceError& error) {
-    PrintFailure(err, texts, {HostPathOf(error.path()), error.what()});
-  } catch (const IoError& error) {
-    PrintFailure(err, texts, {HostPathOf(error.path()), error.what()});
+  } catch (const CheckFailure& failure) {
+    PrintFailure(err, texts, failure.hostPath(), failure.what());
   } catch (const Error& error) {
-    PrintFailure(err, texts, {"", error.what()});
-  } catch (const Failure& failure) {
-    PrintFailure(err, texts, failure);
+    PrintFailure(err, texts, HostPathOf(error.path()), error.what());
   }
   return kExitFailure;
 }

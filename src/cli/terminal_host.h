@@ -4,8 +4,8 @@
 #include <ostream>
 #include <string>
 
+#include "base/run_host.h"
 #include "cli/cli_texts.h"
-#include "generate/host_seams.h"
 
 namespace favpage::cli {
 

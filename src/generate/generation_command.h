@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "generate/host_seams.h"
+#include "base/run_host.h"
 #include "generate/page_generator.h"
 #include "settings/settings_state.h"
 

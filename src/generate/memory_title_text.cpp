@@ -3,21 +3,6 @@
 #include "base/sjis.h"
 
 namespace favpage {
-namespace {
-
-// The window reads each of its lines into a buffer of this size.
-constexpr std::size_t kLineLimit = 4096;
-
-// The line cut to the limit without splitting a double-byte character.
-std::string CutLine(std::string_view line) {
-  if (line.size() <= kLineLimit) return std::string(line);
-  std::size_t end = 0;
-  while (end + CharLength(line, end) <= kLineLimit) end += CharLength(line, end);
-  return std::string(line.substr(0, end));
-}
-
-}  // namespace
-
 bool MemoryTitleText::SetText(const std::string& text) {
   text_ = text;
   return true;
@@ -43,8 +28,10 @@ std::string MemoryTitleText::Line(int index) const {
   }
   if (start >= text_.size()) return {};
   const std::size_t end = text_.find("\r\n", start);
-  return CutLine(
-      std::string_view(text_).substr(start, end == std::string::npos ? end : end - start));
+  // As the window reads its lines, into a buffer of the title line limit.
+  return std::string(CutAtCharacter(
+      std::string_view(text_).substr(start, end == std::string::npos ? end : end - start),
+      kTitleLineLimit));
 }
 
 }  // namespace favpage

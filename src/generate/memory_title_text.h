@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "generate/host_seams.h"
+#include "base/run_host.h"
 #include "settings/title_file.h"
 
 namespace favpage {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "generate/host_seams.h"
+#include "base/run_host.h"
 #include "generate/link_source.h"
 #include "settings/settings_state.h"
 

@@ -22,12 +22,7 @@ namespace favpage {
 // machine does not have. `path` (internal) is what it is about; empty for none.
 class SourceError : public Error {
  public:
-  SourceError(const std::string& message, std::string path)
-      : Error(message), path_(std::move(path)) {}
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
+  using Error::Error;
 };
 
 // The texts a source is refused with, about the file the error names: no bookmarks file of

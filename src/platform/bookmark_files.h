@@ -13,7 +13,7 @@
 namespace favpage::platform {
 
 // Reads the file's first `limit` bytes (all of a smaller file) into `bytes`.
-int ReadFileBytes(const std::string& path, std::size_t limit, std::string& bytes);
+[[nodiscard]] int ReadFileBytes(const std::string& path, std::size_t limit, std::string& bytes);
 
 // A copy of a database and its companion files (such as "-wal") in a folder only this
 // user can read, removed with everything in it when the copy is released. The browser's
@@ -26,7 +26,7 @@ class PrivateCopy {
   ~PrivateCopy();
 
   // Copies `path` and each existing `path + suffix`; the database itself must exist.
-  int Make(const std::string& path, const std::vector<std::string>& suffixes);
+  [[nodiscard]] int Make(const std::string& path, const std::vector<std::string>& suffixes);
   // The copy of `path` as the host names it, for a library that opens files itself.
   const std::string& hostPath() const { return hostPath_; }
 

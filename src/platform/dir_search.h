@@ -37,9 +37,9 @@ class DirSearch {
   ~DirSearch() = default;
 
   // False when the folder cannot be searched or delivers no entry.
-  bool First(const std::string& pattern, std::uint32_t mask, FindData& found);
+  [[nodiscard]] bool First(const std::string& pattern, std::uint32_t mask, FindData& found);
   // False when no entry is left.
-  bool Next(FindData& found);
+  [[nodiscard]] bool Next(FindData& found);
   void Close();
 
  private:

@@ -15,7 +15,7 @@ namespace favpage::platform {
 // missing file in an existing folder, or for a regular file that this user may write and that no
 // opener of this process holds (any open conflicts, as a writer that shares nothing). A symbolic
 // link is judged by the file it names.
-int CheckFileReplaceable(const std::string& path);
+[[nodiscard]] int CheckFileReplaceable(const std::string& path);
 
 // Makes `bytes` the whole content of the file `path`, creating it when it is missing.
 // The bytes go to a new file beside the file, which then takes its place in one step, so
@@ -24,6 +24,6 @@ int CheckFileReplaceable(const std::string& path);
 // this user may write in a folder it may not, or another user's file, is written where it
 // stands instead. Refused as CheckFileReplaceable refuses; a failed replacement changes
 // nothing.
-int ReplaceFileContents(const std::string& path, std::string_view bytes);
+[[nodiscard]] int ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 }  // namespace favpage::platform

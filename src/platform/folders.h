@@ -5,16 +5,16 @@
 
 namespace favpage::platform {
 
-bool DirectoryExists(const std::string& path);
+[[nodiscard]] bool DirectoryExists(const std::string& path);
 // Creates one folder; false when it cannot be created.
-bool CreateFolder(const std::string& path);
+[[nodiscard]] bool CreateFolder(const std::string& path);
 // Whether this user may create and replace files in the folder: the host grants it, and
 // the folder's owner has not taken its write bit away. The write bit counts for root
 // too, as the read-only attribute of a file does, so a folder marked read-only is never
 // written into by anyone.
-bool FolderWritable(const std::string& path);
+[[nodiscard]] bool FolderWritable(const std::string& path);
 // Creates the folder and every missing folder above it; true when it exists afterwards.
-bool CreateFolderTree(const std::string& path);
+[[nodiscard]] bool CreateFolderTree(const std::string& path);
 // The current user's configuration folder, without a trailing "\"; empty when there is
 // none. On POSIX: $XDG_CONFIG_HOME when it is an absolute path, else $HOME/.config (home
 // from the password database when HOME is unset); on Windows: the roaming application
@@ -26,7 +26,7 @@ std::string CurrentDirectory();
 std::string ExecutablePath();
 // The current user's favorites folder, without a trailing "\"; false when there is none.
 // On POSIX: $HOME/Favorites (home from the password database when HOME is unset).
-bool FavoritesFolder(std::string& path);
+[[nodiscard]] bool FavoritesFolder(std::string& path);
 // Where that folder is, in the words a help text gives a user of this host (UTF-8).
 std::string FavoritesFolderHint();
 // Where the settings go when the program's own folder may not be written, likewise.

@@ -12,13 +12,14 @@ HostFile::HostFile(HostFile&& other) noexcept
 
 HostFile& HostFile::operator=(HostFile&& other) noexcept {
   if (this != &other) {
-    Close();
+    (void)Close();  // the file it held goes quietly, as in the destructor
     handle_ = std::exchange(other.handle_, kNoHandle);
     registration_ = std::exchange(other.registration_, 0);
   }
   return *this;
 }
 
-HostFile::~HostFile() { Close(); }
+// A file its owner did not close has no one left to tell of a failed close.
+HostFile::~HostFile() { (void)Close(); }
 
 }  // namespace favpage::platform

@@ -6,8 +6,9 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
+
+#include "platform/native_handle.h"
 
 namespace favpage::platform {
 
@@ -35,20 +36,15 @@ class HostFile {
   HostFile& operator=(HostFile&& other) noexcept;
   ~HostFile();  // closes quietly
 
-  int Open(const std::string& path, FileAccess access, FileShare share);
-  bool IsOpen() const { return handle_ != kNoHandle; }
+  [[nodiscard]] int Open(const std::string& path, FileAccess access, FileShare share);
+  [[nodiscard]] bool IsOpen() const { return handle_ != kNoHandle; }
   // Reads up to `capacity` bytes; `got` is 0 at the end of the file.
-  int Read(char* buffer, std::size_t capacity, std::size_t& got);
+  [[nodiscard]] int Read(char* buffer, std::size_t capacity, std::size_t& got);
   // Writes all `size` bytes or fails (101 when the disk is full).
-  int Write(const char* data, std::size_t size);
-  int Close();
+  [[nodiscard]] int Write(const char* data, std::size_t size);
+  [[nodiscard]] int Close();
 
  private:
-  // The host's own handle of the open file (a descriptor on POSIX, a HANDLE on Windows),
-  // held as a number so that this header names no host type.
-  using NativeHandle = std::intptr_t;
-  static constexpr NativeHandle kNoHandle = -1;
-
   NativeHandle handle_ = kNoHandle;
   unsigned long long registration_ = 0;
 };

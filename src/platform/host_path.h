@@ -26,11 +26,11 @@ std::string FromHostText(std::string_view hostText);
 // A path the user typed (UTF-8, as a command line gives it), made absolute against the
 // current folder and normalized, in the core's dialect without a closing "\" (a root
 // keeps it). False when a relative path has no current folder to resolve it against.
-bool AbsoluteUserPath(std::string_view typedUtf8, std::string& internalPath);
+[[nodiscard]] bool AbsoluteUserPath(std::string_view typedUtf8, std::string& internalPath);
 // True when a path the user typed can only name a folder: it ends in a separator, "." or
 // "..", so no file of its own is named.
-bool UserPathNamesFolder(std::string_view typedUtf8);
+[[nodiscard]] bool UserPathNamesFolder(std::string_view typedUtf8);
 // True when a path the user typed names an existing regular file.
-bool UserPathIsFile(std::string_view typedUtf8);
+[[nodiscard]] bool UserPathIsFile(std::string_view typedUtf8);
 
 }  // namespace favpage::platform

@@ -36,6 +36,7 @@ std::string NameReference(char32_t codePoint);
 
 // The length of the reference the mapping writes that starts at `pos`, with its code
 // point; 0 when none starts there.
-std::size_t ParseNameReference(std::string_view internal, std::size_t pos, char32_t& codePoint);
+[[nodiscard]] std::size_t ParseNameReference(std::string_view internal, std::size_t pos,
+                                             char32_t& codePoint);
 
 }  // namespace favpage::platform

@@ -10,6 +10,8 @@
 
 #include <string>
 
+#include "platform/native_handle.h"
+
 namespace favpage::platform {
 
 class OutputClaim {
@@ -23,14 +25,14 @@ class OutputClaim {
   // created empty to carry the claim, and removed again on release when the run left it
   // empty. Answers 0, 32 when another run holds the claim, or the code that opening the
   // page would give (3 missing folder, 5 denied, ...). Never waits.
-  int Claim(const std::string& path);
-  bool IsHeld() const { return fd_ >= 0; }
+  [[nodiscard]] int Claim(const std::string& path);
+  [[nodiscard]] bool IsHeld() const { return handle_ != kNoHandle; }
   void Release();
 
  private:
-  int fd_ = -1;
-  std::string host_;      // the claimed page on the host
-  bool created_ = false;  // the claim made the page
+  NativeHandle handle_ = kNoHandle;  // carries the claim
+  std::string host_;                 // the claimed page on the host
+  bool created_ = false;             // the claim made the page
 };
 
 }  // namespace favpage::platform

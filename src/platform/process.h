@@ -5,7 +5,7 @@ namespace favpage::platform {
 
 // True when the process runs with the host's superuser rights (root on POSIX). Windows
 // has no such user in this sense: false there.
-bool RunningAsSuperuser();
+[[nodiscard]] bool RunningAsSuperuser();
 
 // Sets an environment variable of this process (UTF-8 name and value), for libraries that
 // read their options from the environment before they start.

@@ -25,7 +25,7 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 // Writes `key`=`value` into `section` of `file`, creating the file when it is missing.
 // The file is replaced atomically (ReplaceFileContents). False when the write is refused
 // (missing folder, read-only file, no permission, a file past kProfileFileLimit).
-bool WriteProfileValue(std::string_view section, std::string_view key, std::string_view value,
-                       const std::string& file);
+[[nodiscard]] bool WriteProfileValue(std::string_view section, std::string_view key,
+                                     std::string_view value, const std::string& file);
 
 }  // namespace favpage::platform

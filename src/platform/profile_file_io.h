@@ -16,7 +16,7 @@ enum class ProfileRead {
 // pipe or device; others may write it meanwhile, as the profile functions allow. With
 // `mustFit`, a file longer than `limit` is refused; otherwise only its first `limit` bytes
 // are read.
-ProfileRead ReadProfileBytes(const std::string& path, std::size_t limit, bool mustFit,
-                             std::string& bytes);
+[[nodiscard]] ProfileRead ReadProfileBytes(const std::string& path, std::size_t limit, bool mustFit,
+                                           std::string& bytes);
 
 }  // namespace favpage::platform

@@ -5,17 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "base/run_host.h"
 #include "text/page_charset.h"
 
 namespace favpage {
-
-// The window's embedded HTML view (a recorder in tests, nothing in the CLI).
-class HtmlView {
- public:
-  virtual ~HtmlView() = default;
-  // Shows the local file `path` (the core's dialect); raises Error when the view fails.
-  virtual void Navigate(const std::string& path) = 0;
-};
 
 // Writes exeFolder + "sample.html" from "sample-top.html", the link line of `styleType`
 // when it is greater than 0, and "sample-bottom.html", then asks `view` to show it.

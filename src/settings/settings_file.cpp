@@ -37,7 +37,8 @@ std::string StoredFilesFolder(const std::string& exeFolder) {
 
 void PrepareStoredFilesFolder(const std::string& filePath) {
   const std::string folder = ExtractFilePath(filePath);
-  if (!folder.empty() && folder == ConfigFilesFolder()) platform::CreateFolderTree(folder);
+  // A folder that cannot be made is reported by the write that needs it, which names the file.
+  if (!folder.empty() && folder == ConfigFilesFolder()) (void)platform::CreateFolderTree(folder);
 }
 
 std::string StoredSettingsPath(const std::string& exePath) {

@@ -35,6 +35,10 @@ inline constexpr char kDefaultReturnLine[] =
 // The project's home page, where a return link points until the user names another.
 inline constexpr char kDefaultReturnURL[] = "https://favpage.example.org/";
 
+// The window program's name, whose settings and title files favpage-cli shares with it
+// when no others are named.
+inline constexpr char kWindowProgramName[] = "favpage";
+
 // The executable's path with its extension replaced by ".INI" / ".tit".
 std::string SettingsFilePath(const std::string& exePath);
 std::string TitleFilePath(const std::string& exePath);

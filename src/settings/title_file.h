@@ -4,16 +4,9 @@
 #include <optional>
 #include <string>
 
-namespace favpage {
+#include "base/run_host.h"
 
-// The title text as the window's title edit holds it (Shift_JIS, lines ended by CR LF).
-class TitleText {
- public:
-  virtual ~TitleText() = default;
-  virtual std::string Text() const = 0;
-  // Replaces the whole text; false when the edit refuses it (too large).
-  virtual bool SetText(const std::string& text) = 0;
-};
+namespace favpage {
 
 // The fallback title, used when the title file cannot be loaded: "私のお気に入り".
 std::string FallbackTitle();

@@ -41,7 +41,7 @@ TextFile::~TextFile() {
   } catch (const IoError&) {
     // A destructor runs while another error travels; that error is the one to report.
   }
-  file_.Close();
+  (void)file_.Close();
 }
 
 bool TextFile::FillBuffer() {
@@ -92,7 +92,7 @@ void TextFile::Close() {
   try {
     Flush();
   } catch (...) {
-    file_.Close();
+    (void)file_.Close();  // the failed write is the error to report
     throw;
   }
   Check(file_.Close(), path_);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "generate/host_seams.h"
+#include "base/run_host.h"
 #include "generate/page_generator.h"
 #include "settings/settings_state.h"
 #include "support/test_support.h"

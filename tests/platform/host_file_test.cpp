@@ -105,8 +105,8 @@ TEST_F(HostFileTest, SharingRulesWithinTheProcess) {
     HostFile second;
     EXPECT_EQ(second.Open(file_, c.secondAccess, c.secondShare), c.expected);
     EXPECT_EQ(second.IsOpen(), c.expected == kOk);
-    second.Close();
-    first.Close();
+    EXPECT_EQ(second.Close(), kOk);
+    EXPECT_EQ(first.Close(), kOk);
     if (c.firstAccess != FileAccess::kCreate) {
       EXPECT_EQ(ReadBytes(host_), "keep me") << "a refused open must change nothing";
     }

@@ -46,6 +46,20 @@ TEST(IoErrorTest, OwnMessageKeepsItsCode) {
   EXPECT_EQ(std::string(msg::kConfirmCaption), Sjis("確認"));
 }
 
+// The path an error is about lives in Error itself, so a handler of any kind reads it, and
+// naming the path keeps the error's own kind when it is thrown.
+TEST(IoErrorTest, EveryKindCarriesItsPathThroughAThrow) {
+  try {
+    throw IoError(io_code::kAccessDenied).AboutPath("C:\\web\\a.html");
+  } catch (const Error& error) {
+    EXPECT_EQ(error.path(), "C:\\web\\a.html");
+    EXPECT_NE(dynamic_cast<const IoError*>(&error), nullptr);
+    EXPECT_EQ(std::string(error.what()), IoErrorMessage(io_code::kAccessDenied));
+  }
+  EXPECT_EQ(Error("message").path(), "");
+  EXPECT_EQ(Error("message", "C:\\b").path(), "C:\\b");
+}
+
 TEST(IoErrorTest, DisplayAppendsAPeriodAfterDoubleByteOrHighLastCharacter) {
   const struct {
     const char* message;

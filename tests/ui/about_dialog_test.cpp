@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <functional>
 
-#include "ui/about_dialog.h"
+#include "ui/qt/about_dialog.h"
 #include "ui_test_support.h"
 
 using favpage::ui::TAboutDialog;

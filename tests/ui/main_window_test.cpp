@@ -14,10 +14,13 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QWebEngineView>
+#include <optional>
+#include <string_view>
 
 #include "settings/settings_file.h"
-#include "ui/panel_ex.h"
-#include "ui/title_memo.h"
+#include "ui/presenter/main_layout.h"
+#include "ui/qt/panel_ex.h"
+#include "ui/qt/title_memo.h"
 #include "ui_test_support.h"
 
 using namespace favpage;
@@ -47,8 +50,44 @@ class MainWindowTest : public QObject {
 
 namespace {
 
+using favpage::ui::layout::ControlRow;
+using favpage::ui::layout::Kind;
+namespace layout = favpage::ui::layout;
+
 QRect Geometry(QWidget& window, const char* name) {
   return Find<QWidget>(window, name)->geometry();
+}
+
+QRect ToQRect(const layout::Rect& r) { return {r.left, r.top, r.width, r.height}; }
+
+// Every named control of the table where the table's functions put it in its parent for the
+// window's present client size; a label sized to its text starts where the table puts it.
+void ExpectPlacedByTheTable(QWidget& window) {
+  const layout::Size client{window.width(), window.height()};
+  for (const ControlRow& row : layout::Controls()) {
+    if (row.name.empty()) continue;
+    const QByteArray name(row.name.data(), static_cast<qsizetype>(row.name.size()));
+    QWidget* widget = Find<QWidget>(window, name.constData());
+    const QRect got = widget->geometry();
+    std::optional<layout::Size> own;
+    if (row.kind == Kind::kLabel)
+      own = layout::Size{widget->sizeHint().width(), widget->sizeHint().height()};
+    const QRect want = ToQRect(layout::RectInParent(row, client, own));
+    if (row.kind == Kind::kPreview) {
+      QVERIFY2(got.size() == want.size(), name.constData());  // fills its scroll box
+    } else {
+      QVERIFY2(got == want, qPrintable(QStringLiteral("%1: %2,%3 %4x%5")
+                                           .arg(QLatin1String(name))
+                                           .arg(got.x())
+                                           .arg(got.y())
+                                           .arg(got.width())
+                                           .arg(got.height())));
+    }
+    QVERIFY2(widget->parentWidget()->objectName() ==
+                     QLatin1String(row.parent.empty() ? "Platform" : row.parent) ||
+                 row.kind == Kind::kPreview,
+             name.constData());
+  }
 }
 
 }  // namespace
@@ -58,38 +97,37 @@ void MainWindowTest::layoutMatchesTheTable() {
   auto window = StartWindow(folder);
   QCOMPARE(window->objectName(), QStringLiteral("Platform"));
   QCOMPARE(window->windowTitle(), QStringLiteral("Mirel-Favorite Manager"));
-  QCOMPARE(window->size(), QSize(480, 565));
-  QCOMPARE(window->minimumSize(), QSize(480, 565));
-  QCOMPARE(Geometry(*window, "CoolBar1"), QRect(0, 0, 480, 22));
-  QCOMPARE(Geometry(*window, "ToolButton2"), QRect(54, 0, 51, 20));
-  QCOMPARE(Geometry(*window, "StatusBar1"), QRect(0, 546, 480, 19));
-  QCOMPARE(Geometry(*window, "GroupBox1"), QRect(8, 32, 465, 57));
-  QCOMPARE(Geometry(*window, "FavoriteDir"), QRect(16, 26, 369, 12));
-  QCOMPARE(Geometry(*window, "GroupBox2"), QRect(8, 96, 161, 193));
-  QCOMPARE(Geometry(*window, "Image2"), QRect(32, 128, 64, 48));
-  QCOMPARE(Geometry(*window, "Memo1"), QRect(16, 24, 433, 23));
-  QCOMPARE(Geometry(*window, "PanelEx1"), QRect(8, 40, 281, 73));
-  QCOMPARE(Geometry(*window, "Edit3"), QRect(40, 37, 229, 20));
-  QCOMPARE(Geometry(*window, "Button2"), QRect(222, 23, 59, 25));
-  QCOMPARE(Geometry(*window, "Button3"), QRect(8, 513, 465, 25));
-  QCOMPARE(Geometry(*window, "GroupBox6"), QRect(8, 376, 465, 129));
-  QCOMPARE(Geometry(*window, "ScrollBox1"), QRect(16, 24, 273, 89));
-  QCOMPARE(Geometry(*window, "WebBrowser1").size(), QSize(269, 85));
-  QCOMPARE(Geometry(*window, "ComboBox1"), QRect(304, 24, 145, 24));
-  QCOMPARE(Geometry(*window, "CheckBox2"), QRect(304, 88, 145, 17));
+  const QSize client(layout::kWindowClient.width, layout::kWindowClient.height);
+  QCOMPARE(window->size(), client);
+  QCOMPARE(window->minimumSize(), client);
+  QCOMPARE(window->pos(), QPoint(layout::kWindowOrigin.x, layout::kWindowOrigin.y));
+  ExpectPlacedByTheTable(*window);
 
-  // Captions with their exact blanks, the fonts by role.
+  // Captions and fonts as the table names them; a control without a font of its own shows
+  // its container's.
+  for (const ControlRow& row : layout::Controls()) {
+    if (row.name.empty()) continue;
+    const QByteArray name(row.name.data(), static_cast<qsizetype>(row.name.size()));
+    QWidget* widget = Find<QWidget>(*window, name.constData());
+    const layout::Font font = layout::ResolvedFont(row);
+    QVERIFY2(widget->font().pixelSize() == font.pixelHeight, name.constData());
+    QVERIFY2(widget->font().bold() == font.bold, name.constData());
+    QVERIFY2(widget->font().underline() == font.underline, name.constData());
+    // Start-up shows the favorites folder in place of the laid-out "FavoriteDir".
+    if (row.caption == nullptr || row.name == "FavoriteDir") continue;
+    QString shown;
+    if (auto* box = qobject_cast<QGroupBox*>(widget)) shown = box->title();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) shown = button->text();
+    if (auto* label = qobject_cast<QLabel*>(widget)) shown = label->text();
+    QVERIFY2(shown == QString::fromUtf16(row.caption), name.constData());
+  }
   QCOMPARE(Find<QGroupBox>(*window, "GroupBox1")->title(), U("  「お気に入り」のディレクトリ "));
   QCOMPARE(Find<QGroupBox>(*window, "GroupBox6")->title(), U("スタイル設定"));
   QCOMPARE(Find<QPushButton>(*window, "Button3")->text(), U("作成"));
-  QCOMPARE(Find<QGroupBox>(*window, "GroupBox2")->font().pixelSize(), 16);
-  QVERIFY(Find<QGroupBox>(*window, "GroupBox2")->font().bold());
-  QVERIFY(!Find<QRadioButton>(*window, "RadioButton1")->font().bold());
-  QCOMPARE(Find<QRadioButton>(*window, "RadioButton1")->font().pixelSize(), 12);
-  QVERIFY(Find<QLabel>(*window, "FavoriteDir")->font().underline());
-  QCOMPARE(Find<QCheckBox>(*window, "CheckBox2")->font().pixelSize(), 13);
-  QVERIFY(Find<QComboBox>(*window, "ComboBox1")->font().bold());
+  QVERIFY(Find<QPushButton>(*window, "Button3")->isDefault());
+  QVERIFY(Find<QRadioButton>(*window, "RadioButton1")->isChecked());
   QCOMPARE(Find<QComboBox>(*window, "ComboBox1")->count(), 4);
+  QCOMPARE(Find<QComboBox>(*window, "ComboBox1")->itemText(3), U("Style-2"));
   QVERIFY(!Find<QLabel>(*window, "Image1")->pixmap().isNull());
   QCOMPARE(Find<QLabel>(*window, "Image1")->pixmap().size(), QSize(64, 48));
   QCOMPARE(window->font().family(), U("ＭＳ Ｐゴシック"));
@@ -103,11 +141,29 @@ void MainWindowTest::sourceItemAndCharsetBoxSitBesideTheLayout() {
   QCOMPARE(source->text(), U("読み込み元を選択(&S)..."));
   QVERIFY(items.indexOf(source) >= 0);
   QVERIFY(items.indexOf(source) < items.indexOf(Find<QAction>(*window, "Exit1")));
+  // Every item of the menu table sits in its menu, in the table's order, with its shortcut.
+  for (const layout::MenuRow& menuRow : layout::Menus()) {
+    auto* menu =
+        Find<QMenu>(*window, QByteArray(menuRow.name.data(), menuRow.name.size()).constData());
+    QList<QAction*> actions = menu->actions();
+    actions.removeIf([](QAction* action) { return action->isSeparator(); });
+    qsizetype at = 0;
+    for (const layout::MenuItemRow& item : layout::MenuItems()) {
+      if (item.menu != menuRow.name) continue;
+      QVERIFY(at < actions.size());
+      QCOMPARE(actions[at]->objectName(), QLatin1String(item.name));
+      QCOMPARE(actions[at]->text(), QString::fromUtf16(item.caption));
+      QCOMPARE(actions[at]->shortcut().toString(QKeySequence::PortableText),
+               QString::fromStdU16String(layout::ShortcutText(item.shortcut)));
+      ++at;
+    }
+    QCOMPARE(at, actions.size());
+  }
 
   auto* box = Find<QCheckBox>(*window, "CheckBox3");
   QCOMPARE(box->text(), U("UTF-8で出力"));
-  QCOMPARE(Geometry(*window, "CheckBox3"), QRect(304, 64, 145, 17));
-  QCOMPARE(box->font().pixelSize(), 13);
+  QCOMPARE(Geometry(*window, "CheckBox3"),
+           ToQRect(layout::RectInParent(*layout::FindControl("CheckBox3"), layout::kWindowClient)));
   QVERIFY(!box->isChecked());
   box->click();
   QCOMPARE(window->Presenter().State().Charset, PageCharset::kUtf8);
@@ -120,27 +176,12 @@ void MainWindowTest::anchoredControlsFollowAResize() {
   auto window = StartWindow(folder);
   window->resize(800, 900);
   QCOMPARE(window->size(), QSize(800, 900));
-  QCOMPARE(Geometry(*window, "GroupBox1"), QRect(8, 32, 785, 57));
-  QCOMPARE(Geometry(*window, "FavoriteDir"), QRect(16, 26, 369, 12));
-  QCOMPARE(Geometry(*window, "GroupBox2"), QRect(8, 96, 161, 193));
-  QCOMPARE(Geometry(*window, "GroupBox3"), QRect(8, 296, 785, 73));
-  QCOMPARE(Geometry(*window, "Memo1"), QRect(16, 24, 753, 23));
-  QCOMPARE(Geometry(*window, "GroupBox4"), QRect(176, 168, 617, 121));
-  QCOMPARE(Geometry(*window, "Edit1"), QRect(40, 10, 549, 20));
-  QCOMPARE(Geometry(*window, "Edit2"), QRect(16, 26, 513, 20));
-  QCOMPARE(Geometry(*window, "Button2"), QRect(542, 23, 59, 25));
-  QCOMPARE(Geometry(*window, "Button3"), QRect(8, 848, 785, 25));
-  QCOMPARE(Geometry(*window, "GroupBox6"), QRect(8, 376, 785, 464));
-  QCOMPARE(Geometry(*window, "ScrollBox1"), QRect(16, 24, 593, 424));
-  QCOMPARE(Geometry(*window, "WebBrowser1").size(), QSize(589, 420));
-  QCOMPARE(Geometry(*window, "ComboBox1"), QRect(624, 24, 145, 24));
-  QCOMPARE(Geometry(*window, "CheckBox2"), QRect(624, 88, 145, 17));
-  QCOMPARE(Geometry(*window, "CheckBox3"), QRect(624, 64, 145, 17));
-  QCOMPARE(Geometry(*window, "StatusBar1"), QRect(0, 881, 800, 19));
+  ExpectPlacedByTheTable(*window);
+  QCOMPARE(Geometry(*window, "GroupBox1").width(), 785);  // one number, to see the resize
 
   window->resize(300, 300);  // below the minimum
-  QCOMPARE(window->size(), QSize(480, 565));
-  QCOMPARE(Geometry(*window, "Button3"), QRect(8, 513, 465, 25));
+  QCOMPARE(window->size(), QSize(layout::kWindowClient.width, layout::kWindowClient.height));
+  ExpectPlacedByTheTable(*window);
 }
 
 void MainWindowTest::settersAndHandlersKeepStateAndControlsInStep() {
@@ -241,25 +282,25 @@ void MainWindowTest::browseAnswered() {
   ProgramFolder folder;
   auto window = StartWindow(folder);
   const QString chosen = QString::fromStdString(folder.Host("site/links.html"));
-  ui::SaveDialogs::SetNextAnswer(chosen);
+  AnswerNextFile(chosen);
   QTest::mouseClick(Find<QPushButton>(*window, "Button2"), Qt::LeftButton);
-  QCOMPARE(ui::SaveDialogs::LastFolder(), QDir::currentPath());
+  QCOMPARE(LastFolder(), QDir::currentPath());
   QCOMPARE(Find<QLineEdit>(*window, "Edit2")->text(), chosen);
   QCOMPARE(window->Presenter().State().OutName, folder.Internal("site/links.html"));
   // Written at once, not at shut-down.
   QCOMPARE(folder.Setting("OutputDir"), folder.Internal("site"));
   QCOMPARE(folder.Setting("OutName"), std::string());
 
-  ui::SaveDialogs::SetNextAnswer(std::nullopt);
+  AnswerNextFile(std::nullopt);
   QTest::mouseClick(Find<QPushButton>(*window, "Button2"), Qt::LeftButton);
-  QCOMPARE(ui::SaveDialogs::LastFolder(), QString::fromStdString(folder.Host("site")));
+  QCOMPARE(LastFolder(), QString::fromStdString(folder.Host("site")));
 }
 
 void MainWindowTest::browseCancelledChangesNothing() {
   ProgramFolder folder;
   auto window = StartWindow(folder);
   window->Presenter().SetOutName("\\old\\a.html");
-  ui::SaveDialogs::SetNextAnswer(std::nullopt);
+  AnswerNextFile(std::nullopt);
   QTest::mouseClick(Find<QPushButton>(*window, "Button2"), Qt::LeftButton);
   QCOMPARE(window->Presenter().State().OutName, std::string("\\old\\a.html"));
   QCOMPARE(Find<QLineEdit>(*window, "Edit2")->text(), U("/old/a.html"));
@@ -272,7 +313,7 @@ void MainWindowTest::browseWithReadOnlySettingsStillTakesTheName() {
   test::WriteBytes(folder.SettingsFile(), "[Setup]\r\n");
   std::filesystem::permissions(folder.SettingsFile(), std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::remove);
-  ui::SaveDialogs::SetNextAnswer(QString::fromStdString(folder.Host("b.html")));
+  AnswerNextFile(QString::fromStdString(folder.Host("b.html")));
   QTest::mouseClick(Find<QPushButton>(*window, "Button2"), Qt::LeftButton);
   QCOMPARE(window->Presenter().State().OutName, folder.Internal("b.html"));
   const auto messages = TakeMessages();
@@ -377,9 +418,9 @@ void MainWindowTest::altAloneEntersMenuMode() {
 void MainWindowTest::tabOrderFollowsTheLayout() {
   ProgramFolder folder;
   auto window = StartWindow(folder);
-  const QStringList order = {"RadioButton1", "RadioButton2", "Memo1",    "CheckBox1", "Edit3",
-                             "Edit1",        "Edit2",        "Button2",  "Button3",   "WebBrowser1",
-                             "ComboBox1",    "CheckBox3",    "CheckBox2"};
+  QStringList order;
+  for (std::string_view name : layout::TabOrder())
+    order << QString::fromUtf8(name.data(), name.size());
   // A control may hand its focus to a child of its own (the browser view does): such a
   // child stands for the named control.
   auto tabStop = [&order](QWidget* widget) {

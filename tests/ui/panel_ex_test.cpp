@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "ui/panel_ex.h"
+#include "ui/qt/panel_ex.h"
 #include "ui_test_support.h"
 
 using favpage::ui::TPanelEx;

@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "ui/placement.h"
-#include "ui/progress_window.h"
+#include "ui/qt/placement.h"
+#include "ui/qt/progress_window.h"
 #include "ui_test_support.h"
 
 using namespace favpage::uitest;

@@ -9,8 +9,8 @@
 #include <QWebEngineView>
 
 #include "settings/settings_file.h"
-#include "ui/panel_ex.h"
-#include "ui/title_memo.h"
+#include "ui/qt/panel_ex.h"
+#include "ui/qt/title_memo.h"
 #include "ui_test_support.h"
 
 using namespace favpage;

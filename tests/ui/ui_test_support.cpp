@@ -4,8 +4,8 @@
 #include <QWidget>
 
 #include "settings/settings_file.h"
-#include "ui/fonts.h"
-#include "ui/program.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/program.h"
 
 namespace favpage::uitest {
 
@@ -45,10 +45,32 @@ std::unique_ptr<ui::TPlatform> StartWindow(const ProgramFolder& folder) {
   return window;
 }
 
-std::vector<ui::ShownMessage> TakeMessages() {
-  std::vector<ui::ShownMessage> messages;
-  messages.swap(ui::MessageBoxes::Recorded());
+ui::DialogRecord& Dialogs() {
+  static ui::DialogRecord record;
+  return record;
+}
+
+std::vector<ShownMessage> TakeMessages() {
+  std::vector<ShownMessage> messages;
+  for (const ui::DialogRecord::Message& message : Dialogs().messages) {
+    QStringList shown;
+    for (const std::string& name : message.shownWindows) shown.append(QString::fromStdString(name));
+    messages.push_back(
+        {QString::fromStdString(message.caption), QString::fromStdString(message.text),
+         message.kind == MessageKind::kConfirmation ? QMessageBox::Question : QMessageBox::Critical,
+         shown});
+  }
+  Dialogs().messages.clear();
   return messages;
+}
+
+void AnswerNextFile(const std::optional<QString>& answer) {
+  Dialogs().fileAnswers.push_back(answer ? std::optional(answer->toStdString()) : std::nullopt);
+}
+
+QString LastFolder() {
+  const std::vector<std::string>& folders = Dialogs().folders;
+  return folders.empty() ? QString() : QString::fromStdString(folders.back());
 }
 
 void Settle() {

@@ -2,7 +2,9 @@
 // home holding a favorites tree, the started window, and the recorded message boxes.
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
@@ -10,11 +12,11 @@
 #include <vector>
 
 #include "support/test_support.h"
-#include "ui/application.h"
-#include "ui/dialogs.h"
-#include "ui/fonts.h"
-#include "ui/platform_window.h"
-#include "ui/program.h"
+#include "ui/presenter/dialog_record.h"
+#include "ui/qt/application.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/program.h"
 
 namespace favpage::uitest {
 
@@ -57,8 +59,23 @@ W* Find(QWidget& window, const char* name) {
   return widget;
 }
 
+// A message box as the window would have shown it.
+struct ShownMessage {
+  QString caption;
+  QString text;
+  QMessageBox::Icon icon;
+  // The object names of the top-level windows on the screen beside the box.
+  QStringList visibleWindows;
+};
+
+// What the window's boxes and dialogs record instead of showing themselves.
+ui::DialogRecord& Dialogs();
 // The messages shown since the last call, emptied.
-std::vector<ui::ShownMessage> TakeMessages();
+std::vector<ShownMessage> TakeMessages();
+// The next file dialog answers `answer` (nothing: cancelled) without showing.
+void AnswerNextFile(const std::optional<QString>& answer);
+// The folder the last file dialog was asked to open in.
+QString LastFolder();
 
 // Processes posted events and deferred deletions.
 void Settle();
@@ -74,13 +91,13 @@ QString U(const char* utf8);
 
 // main() of a widget test: the real application object (with the default error display),
 // the program's fonts and translations, and message boxes recorded instead of shown.
-#define FAVPAGE_UI_TEST_MAIN(TestClass)                         \
-  int main(int argc, char** argv) {                             \
-    favpage::ui::AllowBrowserEngineAsRoot();                    \
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); \
-    favpage::ui::TApplication app(argc, argv);                  \
-    favpage::ui::PrepareInterface(app);                         \
-    favpage::ui::MessageBoxes::RecordInstead();                 \
-    TestClass test;                                             \
-    return QTest::qExec(&test, argc, argv);                     \
+#define FAVPAGE_UI_TEST_MAIN(TestClass)                          \
+  int main(int argc, char** argv) {                              \
+    favpage::ui::AllowBrowserEngineAsRoot();                     \
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  \
+    favpage::ui::TApplication app(argc, argv);                   \
+    favpage::ui::PrepareInterface(app);                          \
+    favpage::ui::RecordDialogsInto(&favpage::uitest::Dialogs()); \
+    TestClass test;                                              \
+    return QTest::qExec(&test, argc, argv);                      \
   }

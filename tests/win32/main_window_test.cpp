@@ -9,15 +9,17 @@
 #include <gtest/gtest.h>
 #include <ole2.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/messages.h"
 #include "platform/host_path.h"
 #include "support/test_support.h"
-#include "ui/win32/dialogs.h"
+#include "ui/presenter/dialog_record.h"
 #include "ui/win32/layout.h"
-#include "ui/win32/menu_bar.h"
 #include "ui/win32/wide.h"
 
 namespace favpage::ui::win32 {
@@ -49,18 +51,23 @@ class MainWindowTest : public ::testing::Test {
     window_ = std::make_unique<TPlatform>(dir_.internal("favpage"));
     return *window_;
   }
-  HWND Item(int id) const { return GetDlgItem(window_->Window(), id); }
-  // A control's rectangle in the window's client coordinates.
-  RECT RectOf(int id) const {
-    RECT rect{};
-    GetWindowRect(Item(id), &rect);
-    MapWindowPoints(HWND_DESKTOP, window_->Window(), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+  // The control the layout names `name`.
+  HWND Item(std::string_view name) const {
+    return GetDlgItem(window_->Window(), ControlIdByName(name));
   }
-  bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-  bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
-  void Press(int id, UINT message, WPARAM key) {
-    MSG msg{Item(id), message, key, 0, 0, {}};
+  // A control's rectangle in the window's client coordinates.
+  layout::Rect RectOf(std::string_view name) const {
+    RECT rect{};
+    GetWindowRect(Item(name), &rect);
+    MapWindowPoints(HWND_DESKTOP, window_->Window(), reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  }
+  bool Checked(std::string_view name) const {
+    return SendMessageW(Item(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+  bool Enabled(std::string_view name) const { return IsWindowEnabled(Item(name)) != FALSE; }
+  void Press(std::string_view name, UINT message, WPARAM key) {
+    MSG msg{Item(name), message, key, 0, 0, {}};
     if (!window_->PreTranslate(msg)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
@@ -72,73 +79,58 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<TPlatform> window_;
 };
 
-struct Placed {
-  const char* name;
-  RECT laidOut;  // left, top, right, bottom in the window's client area at 480 x 565
-  RECT grown;    // the same with the client area 100 pixels wider and 50 higher
-};
-
-RECT Box(int left, int top, int width, int height) {
-  return {left, top, left + width, top + height};
+std::string Show(const layout::Rect& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.width) +
+         "x" + std::to_string(r.height);
 }
 
 TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThemAndFollowTheirAnchors) {
-  const Placed kPlaced[] = {
-      {"CoolBar1", Box(0, 0, 480, 22), Box(0, 0, 580, 22)},
-      {"StatusBar1", Box(0, 546, 480, 19), Box(0, 596, 580, 19)},
-      {"GroupBox1", Box(8, 32, 465, 57), Box(8, 32, 565, 57)},
-      {"FavoriteDir", Box(24, 58, 369, 12), Box(24, 58, 369, 12)},
-      {"GroupBox2", Box(8, 96, 161, 193), Box(8, 96, 161, 193)},
-      {"RadioButton1", Box(24, 120, 121, 17), Box(24, 120, 121, 17)},
-      {"Image1", Box(40, 144, 64, 48), Box(40, 144, 64, 48)},
-      {"RadioButton2", Box(24, 200, 129, 17), Box(24, 200, 129, 17)},
-      {"Image2", Box(40, 224, 64, 48), Box(40, 224, 64, 48)},
-      {"GroupBox3", Box(8, 296, 465, 73), Box(8, 296, 565, 73)},
-      {"Memo1", Box(24, 320, 433, 23), Box(24, 320, 533, 23)},
-      {"GroupBox4", Box(176, 168, 297, 121), Box(176, 168, 397, 121)},
-      {"CheckBox1", Box(192, 192, 65, 17), Box(192, 192, 65, 17)},
-      {"PanelEx1", Box(184, 208, 281, 73), Box(184, 208, 381, 73)},
-      {"Edit3", Box(224, 245, 229, 20), Box(224, 245, 329, 20)},
-      {"Edit1", Box(224, 218, 229, 20), Box(224, 218, 329, 20)},
-      {"GroupBox5", Box(176, 96, 297, 65), Box(176, 96, 397, 65)},
-      {"Edit2", Box(192, 122, 193, 20), Box(192, 122, 293, 20)},
-      {"Button2", Box(398, 119, 59, 25), Box(498, 119, 59, 25)},
-      {"Button3", Box(8, 513, 465, 25), Box(8, 563, 565, 25)},
-      {"GroupBox6", Box(8, 376, 465, 129), Box(8, 376, 565, 179)},
-      {"ScrollBox1", Box(24, 400, 273, 89), Box(24, 400, 373, 139)},
-      {"WebBrowser1", Box(26, 402, 269, 85), Box(26, 402, 369, 135)},
-      {"ComboBox1", Box(312, 400, 145, 24), Box(412, 400, 145, 24)},
-      {"CheckBox3", Box(312, 440, 145, 17), Box(412, 440, 145, 17)},
-      {"CheckBox2", Box(312, 464, 145, 17), Box(412, 464, 145, 17)},
-  };
   Open();
   HWND window = window_->Window();
   RECT client{};
   GetClientRect(window, &client);
-  ASSERT_EQ(client.right, 480);
-  ASSERT_EQ(client.bottom, 565);
-  const auto expectAt = [this](const Placed& placed, const RECT& want, const char* when) {
-    const RECT got = RectOf(ControlIdByName(placed.name));
-    EXPECT_TRUE(EqualRect(&got, &want) != FALSE)
-        << placed.name << " " << when << ": " << got.left << "," << got.top << " "
-        << got.right - got.left << "x" << got.bottom - got.top;
+  ASSERT_EQ(client.right, layout::kWindowClient.width);
+  ASSERT_EQ(client.bottom, layout::kWindowClient.height);
+  // Every control that is a window of the main window where the table's functions put it
+  // in the window's client area; a label sized to its text starts where the table says.
+  const auto expectPlaced = [this](layout::Size size, const char* when) {
+    for (const layout::ControlRow& row : layout::Controls()) {
+      if (row.name.empty() || row.kind == layout::Kind::kToolBar ||
+          row.kind == layout::Kind::kToolButton) {
+        continue;
+      }
+      const layout::Rect got = RectOf(row.name);
+      std::optional<layout::Size> own;
+      if (row.kind == layout::Kind::kLabel) own = got.size();
+      const layout::Rect want = layout::RectInWindow(row, size, own);
+      EXPECT_EQ(Show(got), Show(want)) << row.name << " " << when;
+      if (row.kind == layout::Kind::kLabel) {
+        EXPECT_GT(got.width, 0) << row.name;
+      }
+    }
   };
-  for (const Placed& placed : kPlaced) expectAt(placed, placed.laidOut, "as laid out");
+  expectPlaced(layout::kWindowClient, "as laid out");
 
-  // The tool bar's buttons, from the band's left edge past the gripper.
-  HWND toolBar = GetDlgItem(Item(kIdCoolBar1), kIdToolBar1);
+  // The tool bar and its buttons, from the band's left edge past the gripper.
+  HWND toolBar = GetDlgItem(Item("CoolBar1"), ControlIdByName("ToolBar1"));
   ASSERT_NE(toolBar, nullptr);
   RECT bar{};
   GetWindowRect(toolBar, &bar);
   MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&bar), 2);
-  EXPECT_EQ(bar.left, 9);
-  EXPECT_EQ(bar.top, 0);
-  EXPECT_EQ(bar.bottom - bar.top, 20);
-  for (const auto& [index, left] : {std::pair{0, 0}, {1, 54}, {2, 105}}) {
+  const layout::Rect laidOutBar =
+      layout::RectInWindow(*layout::FindControl("ToolBar1"), layout::kWindowClient);
+  EXPECT_EQ(bar.left, laidOutBar.left);
+  EXPECT_EQ(bar.top, laidOutBar.top);
+  EXPECT_EQ(bar.bottom - bar.top, laidOutBar.height);
+  int index = 0;
+  for (const layout::ControlRow& row : layout::Controls()) {
+    if (row.kind != layout::Kind::kToolButton) continue;
     RECT button{};
     SendMessageW(toolBar, TB_GETITEMRECT, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&button));
-    EXPECT_EQ(button.left, left) << "tool button " << index;
+    EXPECT_EQ(button.left, row.rect.left) << row.name;
+    EXPECT_EQ(button.right - button.left, row.rect.width) << row.name;
+    ++index;
   }
 
   // The window cannot be made smaller than its laid-out size; it grows by its anchors.
@@ -150,7 +142,29 @@ TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThemAndFollowTheirAnchors) {
   EXPECT_EQ(limits.ptMinTrackSize.y, outer.bottom - outer.top);
   SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + 100, outer.bottom - outer.top + 50,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  for (const Placed& placed : kPlaced) expectAt(placed, placed.grown, "grown");
+  expectPlaced({layout::kWindowClient.width + 100, layout::kWindowClient.height + 50}, "grown");
+}
+
+TEST_F(MainWindowTest, ControlsAreStackedInTabOrderAboveTheirContainers) {
+  Open();
+  // The dialog manager walks the windows in their stacking order: the tab stops first.
+  std::vector<int> ids;
+  for (HWND child = GetWindow(window_->Window(), GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    ids.push_back(GetDlgCtrlID(child));
+  }
+  std::vector<int> expected;
+  for (const layout::ControlRow* row : layout::StackingOrder()) {
+    if (row->kind != layout::Kind::kToolBar && row->kind != layout::Kind::kToolButton) {
+      expected.push_back(ControlIdByName(row->name.empty() ? "" : row->name));
+    }
+  }
+  ASSERT_EQ(ids.size(), expected.size());
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    if (expected[i] != 0) {
+      EXPECT_EQ(ids[i], expected[i]) << "place " << i;
+    }
+  }
 }
 
 TEST_F(MainWindowTest, StoredSettingsReachTheControlsAndTheReturnBoxSwitchesItsPanel) {
@@ -159,44 +173,44 @@ TEST_F(MainWindowTest, StoredSettingsReachTheControlsAndTheReturnBoxSwitchesItsP
       test::CrLfLines({"[Setup]", "OutName=C:\\web\\links.html", "OutType=1", "ReturnFlag=0",
                        "ReturnLine=top", "StyleType=2", "SetBlank=1"}));
   ASSERT_TRUE(Open().Start());
-  EXPECT_EQ(WindowText(Item(kIdEdit2)), L"C:\\web\\links.html");
-  EXPECT_EQ(WindowText(Item(kIdEdit1)), L"top");
-  EXPECT_TRUE(Checked(kIdRadioButton2));
-  EXPECT_FALSE(Checked(kIdRadioButton1));
-  EXPECT_EQ(SendMessageW(Item(kIdComboBox1), CB_GETCURSEL, 0, 0), 2);
-  EXPECT_TRUE(Checked(kIdCheckBox2));
-  EXPECT_FALSE(Checked(kIdCheckBox1));
-  for (const int id : {kIdPanelEx1, kIdEdit1, kIdEdit3, kIdLabel1, kIdLabel2}) {
-    EXPECT_FALSE(Enabled(id)) << id;
+  EXPECT_EQ(WindowText(Item("Edit2")), L"C:\\web\\links.html");
+  EXPECT_EQ(WindowText(Item("Edit1")), L"top");
+  EXPECT_TRUE(Checked("RadioButton2"));
+  EXPECT_FALSE(Checked("RadioButton1"));
+  EXPECT_EQ(SendMessageW(Item("ComboBox1"), CB_GETCURSEL, 0, 0), 2);
+  EXPECT_TRUE(Checked("CheckBox2"));
+  EXPECT_FALSE(Checked("CheckBox1"));
+  for (const char* name : {"PanelEx1", "Edit1", "Edit3", "Label1", "Label2"}) {
+    EXPECT_FALSE(Enabled(name)) << name;
   }
-  EXPECT_TRUE(Enabled(kIdCheckBox1));
-  EXPECT_TRUE(Enabled(kIdGroupBox4));
+  EXPECT_TRUE(Enabled("CheckBox1"));
+  EXPECT_TRUE(Enabled("GroupBox4"));
   EXPECT_TRUE(record_.messages.empty());
 
-  SendMessageW(Item(kIdCheckBox1), BM_CLICK, 0, 0);
+  SendMessageW(Item("CheckBox1"), BM_CLICK, 0, 0);
   EXPECT_TRUE(window_->Presenter().State().ReturnFlag);
-  for (const int id : {kIdPanelEx1, kIdEdit1, kIdEdit3, kIdLabel1, kIdLabel2}) {
-    EXPECT_TRUE(Enabled(id)) << id;
+  for (const char* name : {"PanelEx1", "Edit1", "Edit3", "Label1", "Label2"}) {
+    EXPECT_TRUE(Enabled(name)) << name;
   }
-  SendMessageW(Item(kIdRadioButton1), BM_CLICK, 0, 0);
+  SendMessageW(Item("RadioButton1"), BM_CLICK, 0, 0);
   EXPECT_EQ(window_->Presenter().State().OutType, 0);
-  EXPECT_FALSE(Checked(kIdRadioButton2));
-  SetWindowTextW(Item(kIdEdit3), L"http://example.com/");
+  EXPECT_FALSE(Checked("RadioButton2"));
+  SetWindowTextW(Item("Edit3"), L"http://example.com/");
   EXPECT_EQ(window_->Presenter().State().ReturnURL, "http://example.com/");
 }
 
 TEST_F(MainWindowTest, EnterCreatesFromAnEditAndBreaksTheLineInTheTitle) {
   ASSERT_TRUE(Open().Start());
-  SetWindowTextW(Item(kIdEdit2), L"");
-  Press(kIdEdit2, WM_KEYDOWN, VK_RETURN);
+  SetWindowTextW(Item("Edit2"), L"");
+  Press("Edit2", WM_KEYDOWN, VK_RETURN);
   // The create command ran: with no output file it asks for one.
   ASSERT_EQ(record_.messages.size(), 1u);
-  EXPECT_EQ(Utf8(record_.messages[0].text), platform::ToHostText(msg::kNoOutputName));
+  EXPECT_EQ(record_.messages[0].text, platform::ToHostText(msg::kNoOutputName));
 
-  SetWindowTextW(Item(kIdMemo1), L"one");
-  SendMessageW(Item(kIdMemo1), EM_SETSEL, 3, 3);
-  Press(kIdMemo1, WM_CHAR, L'\r');
-  EXPECT_EQ(WindowText(Item(kIdMemo1)), L"one\r\n");
+  SetWindowTextW(Item("Memo1"), L"one");
+  SendMessageW(Item("Memo1"), EM_SETSEL, 3, 3);
+  Press("Memo1", WM_CHAR, L'\r');
+  EXPECT_EQ(WindowText(Item("Memo1")), L"one\r\n");
   EXPECT_EQ(record_.messages.size(), 1u);
 }
 
@@ -223,17 +237,18 @@ TEST_F(MainWindowTest, FailedRunShowsItsErrorOnceTheProgressWindowIsGone) {
   std::filesystem::create_directories(Host("out"));
   window_->Presenter().SetOutName(dir_.internal("out\\links.html"));
   window_->Presenter().SetStyleType(1);
-  SendMessageW(Item(kIdButton3), BM_CLICK, 0, 0);
+  SendMessageW(Item("Button3"), BM_CLICK, 0, 0);
   ASSERT_EQ(record_.messages.size(), 1u);
-  EXPECT_EQ(record_.messages[0].caption, L"Mirel Favorites Manager");
-  EXPECT_FALSE(record_.messages[0].progressShown);
-  EXPECT_TRUE(Enabled(kIdButton3));
+  EXPECT_EQ(record_.messages[0].caption, "Mirel Favorites Manager");
+  const std::vector<std::string>& shown = record_.messages[0].shownWindows;
+  EXPECT_EQ(std::count(shown.begin(), shown.end(), "WorkForm"), 0);
+  EXPECT_TRUE(Enabled("Button3"));
 }
 
 TEST_F(MainWindowTest, ExitItemClosesTheWindowAndWritesTheSettings) {
   ASSERT_TRUE(Open().Start());
-  SetWindowTextW(Item(kIdEdit1), L"back");
-  SendMessageW(window_->Window(), WM_COMMAND, kIdExit1, 0);
+  SetWindowTextW(Item("Edit1"), L"back");
+  SendMessageW(window_->Window(), WM_COMMAND, ControlIdByName("Exit1"), 0);
   EXPECT_EQ(window_->Window(), nullptr);
   const std::string stored = test::ReadBytes(Host("favpage.INI"));
   EXPECT_NE(stored.find("ReturnLine=back\r\n"), std::string::npos) << stored;

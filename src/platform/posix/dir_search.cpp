@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "base/sjis.h"
 #include "platform/host_path.h"
@@ -12,6 +13,11 @@
 
 namespace favpage::platform {
 namespace {
+
+// The owner of an open folder listing.
+struct DirCloser {
+  void operator()(DIR* dir) const { closedir(dir); }
+};
 
 struct Entry {
   FindData data;
@@ -100,8 +106,9 @@ bool DirSearch::First(const std::string& pattern, std::uint32_t mask, FindData& 
   const std::string host = folder.empty() ? std::string(".") : ToHostPath(folder);
   if (host.find('\0') != std::string::npos) return false;
 
-  DIR* dir = opendir(host.c_str());
-  if (dir == nullptr) return false;
+  const std::unique_ptr<DIR, DirCloser> opened(opendir(host.c_str()));
+  if (!opened) return false;
+  DIR* dir = opened.get();
   std::vector<Entry> listed;
   // An error in the middle of the listing ends it with the entries read so far.
   while (const dirent* item = readdir(dir)) {
@@ -117,7 +124,6 @@ bool DirSearch::First(const std::string& pattern, std::uint32_t mask, FindData& 
     entry.hostName = hostName;
     listed.push_back(std::move(entry));
   }
-  closedir(dir);
   std::sort(listed.begin(), listed.end(), [](const Entry& a, const Entry& b) {
     return a.key != b.key ? a.key < b.key : a.hostName < b.hostName;
   });

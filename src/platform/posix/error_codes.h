@@ -7,9 +7,9 @@ namespace favpage::platform::posix {
 
 // The code for a failed open or create of the host path `host` (ENOENT tells a missing
 // file from a missing folder by looking at the folder).
-int OpenErrorCode(int error, const std::string& host);
+[[nodiscard]] int OpenErrorCode(int error, const std::string& host);
 
 // The code for a failed read, write, flush or close of an open file.
-int TransferErrorCode(int error);
+[[nodiscard]] int TransferErrorCode(int error);
 
 }  // namespace favpage::platform::posix

@@ -5,12 +5,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include "base/io_error.h"
 #include "platform/host_file.h"
 #include "platform/host_path.h"
 #include "platform/posix/error_codes.h"
 #include "platform/posix/open_file_registry.h"
+#include "platform/posix/unique_fd.h"
 
 namespace favpage::platform {
 namespace {
@@ -86,11 +88,12 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
-// Writes, flushes to the disk and closes `fd`, whatever fails first.
-int WriteAndClose(int fd, std::string_view bytes) {
-  int code = WriteAll(fd, bytes);
-  if (code == 0 && fsync(fd) != 0) code = TransferErrorCode(errno);
-  if (close(fd) != 0 && code == 0 && errno != EINTR) code = TransferErrorCode(errno);
+// Writes, flushes to the disk and closes `file`, whatever fails first.
+int WriteAndClose(posix::UniqueFd file, std::string_view bytes) {
+  int code = WriteAll(file.Get(), bytes);
+  if (code == 0 && fsync(file.Get()) != 0) code = TransferErrorCode(errno);
+  const int closeError = file.Close();
+  if (closeError != 0 && code == 0) code = TransferErrorCode(closeError);
   return code;
 }
 
@@ -101,18 +104,18 @@ mode_t NewFileMode() {
 }
 
 void SyncFolder(const std::string& folder) {
-  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
+  const posix::UniqueFd opened(
+      open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (opened.Valid()) fsync(opened.Get());
 }
 
 // For a file the user may write where a replacement cannot take its place (a folder the
 // user may not write, another user's file): not atomic, but the save is not refused.
 int RewriteInPlace(const std::string& target, std::string_view bytes) {
-  const int fd = open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) return OpenErrorCode(errno, target);
-  return WriteAndClose(fd, bytes);
+  posix::UniqueFd file(
+      open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  if (!file.Valid()) return OpenErrorCode(errno, target);
+  return WriteAndClose(std::move(file), bytes);
 }
 
 }  // namespace
@@ -138,28 +141,29 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
   // file of their own in its place.
   const std::string folder = FolderOf(target);
   std::string temporary = folder + ".favpage-XXXXXX";
-  const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) {
+  posix::UniqueFd file(mkostemp(temporary.data(), O_CLOEXEC));
+  if (!file.Valid()) {
     const int error = errno;
     if (exists && (error == EACCES || error == EPERM)) return RewriteInPlace(target, bytes);
     return OpenErrorCode(error, target);
   }
   struct stat created {};
-  if (exists && fstat(fd, &created) == 0 &&
+  if (exists && fstat(file.Get(), &created) == 0 &&
       (created.st_uid != info.st_uid || created.st_gid != info.st_gid) &&
-      fchown(fd, info.st_uid, info.st_gid) != 0) {
+      fchown(file.Get(), info.st_uid, info.st_gid) != 0) {
     // Another user's file that this user may write: a replacement would take it over.
-    close(fd);
+    file.Reset();
     unlink(temporary.c_str());
     return RewriteInPlace(target, bytes);
   }
   // After fchown, which clears the set-id bits.
-  int code =
-      fchmod(fd, exists ? info.st_mode & 07777 : NewFileMode()) == 0 ? 0 : TransferErrorCode(errno);
+  int code = fchmod(file.Get(), exists ? info.st_mode & 07777 : NewFileMode()) == 0
+                 ? 0
+                 : TransferErrorCode(errno);
   if (code == 0) {
-    code = WriteAndClose(fd, bytes);
+    code = WriteAndClose(std::move(file), bytes);
   } else {
-    close(fd);
+    file.Reset();
   }
   if (code == 0 && rename(temporary.c_str(), target.c_str()) != 0) {
     code = OpenErrorCode(errno, target);

@@ -11,6 +11,7 @@
 #include "platform/host_path.h"
 #include "platform/posix/error_codes.h"
 #include "platform/posix/open_file_registry.h"
+#include "platform/posix/unique_fd.h"
 
 namespace favpage::platform {
 namespace {
@@ -54,7 +55,7 @@ int OpenDescriptor(const std::string& host, FileAccess access, bool& created) {
 }  // namespace
 
 int HostFile::Open(const std::string& path, FileAccess access, FileShare share) {
-  Close();
+  (void)Close();  // a file still open is let go of quietly
   const std::string host = ToHostPath(path);
   // A path that ends in a delimiter names a folder, never a file.
   if (host.empty() || host.back() == '/' || host.find('\0') != std::string::npos) {
@@ -62,8 +63,9 @@ int HostFile::Open(const std::string& path, FileAccess access, FileShare share) 
   }
 
   bool created = false;
-  const int fd = OpenDescriptor(host, access, created);
-  if (fd < 0) return OpenErrorCode(errno, host);
+  posix::UniqueFd file(OpenDescriptor(host, access, created));
+  if (!file.Valid()) return OpenErrorCode(errno, host);
+  const int fd = file.Get();
 
   struct stat info {};
   int code = fstat(fd, &info) == 0 ? AdmitFile(info, access, created) : TransferErrorCode(errno);
@@ -78,11 +80,8 @@ int HostFile::Open(const std::string& path, FileAccess access, FileShare share) 
   if (code == 0 && fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
     code = TransferErrorCode(errno);
   }
-  if (code != 0) {
-    close(fd);
-    return code;
-  }
-  handle_ = fd;
+  if (code != 0) return code;
+  handle_ = file.Release();
   registration_ = posix::RegisterOpenFile(identity, access, share);
   return 0;
 }
@@ -117,8 +116,9 @@ int HostFile::Close() {
   if (!IsOpen()) return 0;
   posix::UnregisterOpenFile(std::exchange(registration_, 0));
   // The descriptor is gone after close whatever it answers, so it is never retried.
-  const int result = close(static_cast<int>(std::exchange(handle_, kNoHandle)));
-  return result == 0 || errno == EINTR ? 0 : TransferErrorCode(errno);
+  posix::UniqueFd file(static_cast<int>(std::exchange(handle_, kNoHandle)));
+  const int error = file.Close();
+  return error == 0 ? 0 : TransferErrorCode(error);
 }
 
 }  // namespace favpage::platform

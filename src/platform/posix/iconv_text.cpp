@@ -3,12 +3,12 @@
 #include <errno.h>
 #include <iconv.h>
 
-#include <algorithm>
 #include <array>
 #include <memory>
 #include <stdexcept>
 
 #include "base/sjis.h"
+#include "base/utf8.h"
 
 namespace favpage::platform::posix {
 namespace {
@@ -37,13 +37,10 @@ std::string_view Replacement(Encoding to) {
   return "?";
 }
 
-bool IsContinuation(unsigned char byte) { return byte >= 0x80 && byte <= 0xBF; }
-
 // The length of the source character that iconv refused at `pos`, so that exactly one
 // character is replaced and the conversion resumes after it.
 std::size_t RefusedLength(std::string_view text, std::size_t pos, Encoding from) {
   const std::size_t left = text.size() - pos;
-  const auto byte = static_cast<unsigned char>(text[pos]);
   switch (from) {
     case Encoding::kCp932:
       return CharLength(text, pos);
@@ -57,21 +54,10 @@ std::size_t RefusedLength(std::string_view text, std::size_t pos, Encoding from)
       }
       return 2;
     }
-    case Encoding::kUtf8: {
-      std::size_t length = 1;
-      if (byte >= 0xC2 && byte <= 0xDF)
-        length = 2;
-      else if (byte >= 0xE0 && byte <= 0xEF)
-        length = 3;
-      else if (byte >= 0xF0 && byte <= 0xF4)
-        length = 4;
-      // A character cut at the end is one character too.
-      length = std::min(length, left);
-      for (std::size_t i = 1; i < length; ++i) {
-        if (!IsContinuation(static_cast<unsigned char>(text[pos + i]))) return 1;
-      }
-      return length;
-    }
+    case Encoding::kUtf8:
+      // A character that cannot be converted, or a sequence that is none: as many bytes as
+      // it takes; a character cut at the end is one character too.
+      return DecodeUtf8Step(text, pos).length;
   }
   return 1;
 }

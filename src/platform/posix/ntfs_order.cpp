@@ -1,5 +1,7 @@
 #include "platform/posix/ntfs_order.h"
 
+#include "base/utf8.h"
+
 namespace favpage::platform::posix {
 namespace {
 
@@ -30,51 +32,27 @@ char16_t UpperCase(char16_t c) {
   return c;
 }
 
-// Decodes one UTF-8 character at `pos`; 0 and a length of 1 for a byte that does not
-// begin a valid sequence.
-char32_t DecodeUtf8(std::string_view text, std::size_t pos, std::size_t& length) {
-  const auto byte = static_cast<unsigned char>(text[pos]);
-  length = 1;
-  if (byte < 0x80) return byte;
-  std::size_t extra = 0;
-  char32_t value = 0;
-  char32_t minimum = 0;
-  if (byte >= 0xC2 && byte <= 0xDF)
-    extra = 1, value = byte & 0x1F, minimum = 0x80;
-  else if (byte >= 0xE0 && byte <= 0xEF)
-    extra = 2, value = byte & 0x0F, minimum = 0x800;
-  else if (byte >= 0xF0 && byte <= 0xF4)
-    extra = 3, value = byte & 0x07, minimum = 0x10000;
-  else
-    return 0;
-  if (pos + extra >= text.size()) return 0;
-  for (std::size_t i = 1; i <= extra; ++i) {
-    const auto next = static_cast<unsigned char>(text[pos + i]);
-    if ((next & 0xC0) != 0x80) return 0;
-    value = (value << 6) | (next & 0x3F);
-  }
-  if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
-  length = extra + 1;
-  return value;
-}
-
 }  // namespace
 
 std::u16string NtfsSortKey(std::string_view utf8Name) {
   std::u16string key;
   key.reserve(utf8Name.size());
   for (std::size_t pos = 0; pos < utf8Name.size();) {
-    std::size_t length = 1;
-    const char32_t c = DecodeUtf8(utf8Name, pos, length);
-    if (length == 1 && static_cast<unsigned char>(utf8Name[pos]) >= 0x80) {
+    const Utf8Step step = DecodeUtf8Step(utf8Name, pos);
+    const char32_t c = step.codePoint;
+    if (!step.valid) {
+      // A byte that is no part of a character sorts as itself, one at a time.
       key += static_cast<char16_t>(kEscapedByteBase | static_cast<unsigned char>(utf8Name[pos]));
-    } else if (c >= 0x10000) {
+      ++pos;
+      continue;
+    }
+    if (c >= 0x10000) {
       key += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
       key += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
     } else {
       key += UpperCase(static_cast<char16_t>(c));
     }
-    pos += length;
+    pos += step.length;
   }
   return key;
 }

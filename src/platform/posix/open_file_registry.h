@@ -14,9 +14,10 @@ struct FileIdentity {
 };
 
 // True when an open of `file` with `access` and `share` conflicts with an open held.
-bool ConflictsWithOpenFiles(FileIdentity file, FileAccess access, FileShare share);
+[[nodiscard]] bool ConflictsWithOpenFiles(FileIdentity file, FileAccess access, FileShare share);
 // Records an open; the number returned identifies it for Unregister (never 0).
-unsigned long long RegisterOpenFile(FileIdentity file, FileAccess access, FileShare share);
+[[nodiscard]] unsigned long long RegisterOpenFile(FileIdentity file, FileAccess access,
+                                                  FileShare share);
 void UnregisterOpenFile(unsigned long long registration);
 
 }  // namespace favpage::platform::posix

@@ -11,6 +11,7 @@
 #include "base/io_error.h"
 #include "platform/host_path.h"
 #include "platform/posix/error_codes.h"
+#include "platform/posix/unique_fd.h"
 
 namespace favpage::platform {
 namespace {
@@ -25,7 +26,7 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 // An open description of the page that only carries the lock: it neither empties nor
 // writes the page. O_NONBLOCK keeps an open of a FIFO from waiting for a writer.
-int OpenForClaim(const std::string& host, bool& created) {
+posix::UniqueFd OpenForClaim(const std::string& host, bool& created) {
   constexpr int kFlags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
   created = false;
   int fd = open(host.c_str(), O_RDONLY | kFlags);
@@ -35,7 +36,7 @@ int OpenForClaim(const std::string& host, bool& created) {
     fd = open(host.c_str(), O_RDONLY | O_CREAT | O_EXCL | kFlags, 0666);
     created = fd >= 0;
   }
-  return fd;
+  return posix::UniqueFd(fd);
 }
 
 }  // namespace
@@ -50,20 +51,18 @@ int OutputClaim::Claim(const std::string& path) {
   }
   for (int attempt = 0; attempt < kClaimAttempts; ++attempt) {
     bool created = false;
-    const int fd = OpenForClaim(host, created);
-    if (fd < 0 && errno == EEXIST) continue;  // another run made it in between
-    if (fd < 0) return posix::OpenErrorCode(errno, host);
+    posix::UniqueFd page = OpenForClaim(host, created);
+    if (!page.Valid() && errno == EEXIST) continue;  // another run made it in between
+    if (!page.Valid()) return posix::OpenErrorCode(errno, host);
 
     struct stat held {};
-    if (fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
+    if (fstat(page.Get(), &held) != 0 || !S_ISREG(held.st_mode)) {
       // Not a page file (a device, a folder): there is no page to share, and writing
       // to it reports its own error.
-      close(fd);
       return 0;
     }
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (flock(page.Get(), LOCK_EX | LOCK_NB) != 0) {
       const int error = errno;
-      close(fd);
       if (error == EWOULDBLOCK) return io_code::kSharingViolation;
       // A file system without locks: publishing there must still work, unclaimed.
       if (error == ENOLCK || error == EINVAL || error == EOPNOTSUPP) return 0;
@@ -72,11 +71,8 @@ int OutputClaim::Claim(const std::string& path) {
     // The holder before us may have removed an empty page it had made for its claim;
     // the lock then sits on a file that is no longer the page, so claim the page anew.
     struct stat now {};
-    if (stat(host.c_str(), &now) != 0 || !SameFile(now, held)) {
-      close(fd);
-      continue;
-    }
-    fd_ = fd;
+    if (stat(host.c_str(), &now) != 0 || !SameFile(now, held)) continue;
+    handle_ = page.Release();
     host_ = host;
     created_ = created;
     return 0;
@@ -85,17 +81,18 @@ int OutputClaim::Claim(const std::string& path) {
 }
 
 void OutputClaim::Release() {
-  if (fd_ < 0) return;
+  if (!IsHeld()) return;
+  posix::UniqueFd page(static_cast<int>(std::exchange(handle_, kNoHandle)));
   // A page the claim made and the run never wrote (no walk wrote a head) is not left
   // behind as an empty file. It goes while the lock is held, so no other run can be
   // writing it.
   struct stat held {};
   struct stat now {};
-  if (created_ && fstat(fd_, &held) == 0 && held.st_size == 0 && stat(host_.c_str(), &now) == 0 &&
-      SameFile(now, held)) {
+  if (created_ && fstat(page.Get(), &held) == 0 && held.st_size == 0 &&
+      stat(host_.c_str(), &now) == 0 && SameFile(now, held)) {
     unlink(host_.c_str());
   }
-  close(std::exchange(fd_, -1));
+  page.Reset();
   host_.clear();
   created_ = false;
 }

@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "platform/host_path.h"
+#include "platform/posix/unique_fd.h"
 
 namespace favpage::platform {
 
@@ -16,12 +17,11 @@ ProfileRead ReadProfileBytes(const std::string& path, std::size_t limit, bool mu
   bytes.clear();
   const std::string host = ToHostPath(path);
   // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
-  const int fd = open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return errno == ENOENT ? ProfileRead::kMissing : ProfileRead::kRefused;
+  const posix::UniqueFd file(open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (!file.Valid()) return errno == ENOENT ? ProfileRead::kMissing : ProfileRead::kRefused;
   struct stat info {};
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+  if (fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
       (mustFit && static_cast<std::size_t>(info.st_size) > limit)) {
-    close(fd);
     return ProfileRead::kRefused;
   }
   // The size is a first guess: the file may grow while it is read. Reading goes on to its
@@ -34,13 +34,12 @@ ProfileRead ReadProfileBytes(const std::string& path, std::size_t limit, bool mu
       if (got > limit) break;
       bytes.resize(std::min(limit + 1, got * 2));
     }
-    const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
+    const ssize_t n = read(file.Get(), bytes.data() + got, bytes.size() - got);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) failed = true;
     if (n <= 0) break;
     got += static_cast<std::size_t>(n);
   }
-  close(fd);
   if (failed || (mustFit && got > limit)) return ProfileRead::kRefused;
   bytes.resize(std::min(got, limit));
   return ProfileRead::kRead;

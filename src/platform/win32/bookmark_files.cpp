@@ -10,6 +10,7 @@
 
 #include "platform/browser_home.h"
 #include "platform/win32/error_codes.h"
+#include "platform/win32/owned.h"
 #include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
@@ -31,10 +32,9 @@ constexpr ChromiumHome kChromiumHomes[] = {
 constexpr wchar_t kFirefoxHome[] = L"Mozilla\\Firefox";  // below the roaming data
 
 fs::path KnownFolder(REFKNOWNFOLDERID id) {
-  PWSTR known = nullptr;
+  win32::OwnedTaskMemory<PWSTR> known;
   fs::path folder;
-  if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &known))) folder = known;
-  CoTaskMemFree(known);
+  if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, known.Put()))) folder = known.Get();
   return folder;
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/owned.h"
 #include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
@@ -21,16 +22,16 @@ bool DirSearch::First(const std::string& pattern, std::uint32_t mask, FindData& 
   Close();
   if (pattern.find('\0') != std::string::npos) return false;
   WIN32_FIND_DATAW data{};
-  HANDLE search = FindFirstFileExW(win32::ToSystemPath(pattern).c_str(), FindExInfoBasic, &data,
-                                   FindExSearchNameMatch, nullptr, 0);
-  if (search == INVALID_HANDLE_VALUE) return false;
+  const win32::OwnedFind search(FindFirstFileExW(win32::ToSystemPath(pattern).c_str(),
+                                                 FindExInfoBasic, &data, FindExSearchNameMatch,
+                                                 nullptr, 0));
+  if (!search) return false;
   // An error in the middle of the listing ends it with the entries read so far.
   do {
     const std::uint32_t attributes = data.dwFileAttributes;
     if (!PassesMask(attributes, mask)) continue;
     entries_.push_back(FindData{win32::FromWidePath(data.cFileName), attributes});
-  } while (FindNextFileW(search, &data));
-  FindClose(search);
+  } while (FindNextFileW(search.Get(), &data));
   return Next(found);
 }
 

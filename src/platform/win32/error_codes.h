@@ -5,8 +5,8 @@
 namespace favpage::platform::win32 {
 
 // The code for a failed open or create (GetLastError()).
-int OpenErrorCode(unsigned long error);
+[[nodiscard]] int OpenErrorCode(unsigned long error);
 // The code for a failed read, write, flush or close of an open file.
-int TransferErrorCode(unsigned long error);
+[[nodiscard]] int TransferErrorCode(unsigned long error);
 
 }  // namespace favpage::platform::win32

@@ -8,29 +8,14 @@
 
 #include "base/io_error.h"
 #include "platform/win32/error_codes.h"
+#include "platform/win32/owned.h"
 #include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace favpage::platform {
 namespace {
 
-// Closes a handle however the function leaves.
-class Handle {
- public:
-  explicit Handle(HANDLE handle) : handle_(handle) {}
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  ~Handle() { Close(); }
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-  bool Close() {
-    if (!valid()) return true;
-    return CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != 0;
-  }
-
- private:
-  HANDLE handle_;
-};
+using win32::OwnedHandle;
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -68,10 +53,10 @@ int CheckFileReplaceable(const std::string& path) {
   }
   // A writer that shares nothing is admitted only when no one, this process included,
   // holds the file open.
-  Handle file(CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return win32::OpenErrorCode(GetLastError());
-  if (GetFileType(file.get()) != FILE_TYPE_DISK) return io_code::kAccessDenied;
+  const OwnedHandle file(CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return win32::OpenErrorCode(GetLastError());
+  if (GetFileType(file.Get()) != FILE_TYPE_DISK) return io_code::kAccessDenied;
   return 0;
 }
 
@@ -80,14 +65,14 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
   const std::wstring wide = win32::ToSystemPath(path);
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
     const std::wstring temporary = TemporaryName(wide, attempt);
-    Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
+    OwnedHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
       const DWORD error = GetLastError();
       if (error == ERROR_FILE_EXISTS) continue;
       return win32::OpenErrorCode(error);
     }
-    bool written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
     const DWORD writeError = written ? 0 : GetLastError();
     written = file.Close() && written;
     if (!written) {

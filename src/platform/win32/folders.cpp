@@ -6,6 +6,7 @@
 #include <shlobj.h>
 
 #include "base/io_error.h"
+#include "platform/win32/owned.h"
 #include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
@@ -47,11 +48,10 @@ bool FolderWritable(const std::string& path) {
   if (!DirectoryExists(path)) return false;
   const std::wstring probe = WithoutClosingDelimiter(win32::ToWidePath(path)) +
                              L"\\.favpage-write-probe-" + std::to_wstring(GetCurrentProcessId());
-  HANDLE file = CreateFileW(win32::SystemPath(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                            FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(file);
-  return true;
+  const win32::OwnedHandle file(
+      CreateFileW(win32::SystemPath(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+  return static_cast<bool>(file);
 }
 
 bool CreateFolderTree(const std::string& path) {
@@ -60,7 +60,8 @@ bool CreateFolderTree(const std::string& path) {
   if (WideDirectoryExists(wide)) return true;
   const std::size_t cut = wide.find_last_of(L"\\/");
   if (cut != std::wstring::npos && cut > 0 && !(cut == 2 && wide[1] == L':')) {
-    CreateFolderTree(win32::FromWidePath(wide.substr(0, cut)));
+    // A parent that cannot be made fails the folder's own creation below.
+    (void)CreateFolderTree(win32::FromWidePath(wide.substr(0, cut)));
   }
   return CreateDirectoryW(win32::SystemPath(wide).c_str(), nullptr) != 0 ||
          WideDirectoryExists(wide);
@@ -68,14 +69,9 @@ bool CreateFolderTree(const std::string& path) {
 
 // The roaming application-data folder, where Windows programs keep a user's settings.
 std::string UserConfigFolder() {
-  PWSTR known = nullptr;
-  if (FAILED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &known))) {
-    CoTaskMemFree(known);
-    return {};
-  }
-  const std::wstring folder = WithoutClosingDelimiter(known);
-  CoTaskMemFree(known);
-  return win32::FromWidePath(folder);
+  win32::OwnedTaskMemory<PWSTR> known;
+  if (FAILED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, known.Put()))) return {};
+  return win32::FromWidePath(WithoutClosingDelimiter(known.Get()));
 }
 
 std::string UserConfigFolderHint() { return "%APPDATA%\\favpage"; }
@@ -105,13 +101,9 @@ std::string ExecutablePath() {
 }
 
 bool FavoritesFolder(std::string& path) {
-  PWSTR known = nullptr;
-  if (FAILED(SHGetKnownFolderPath(FOLDERID_Favorites, 0, nullptr, &known))) {
-    CoTaskMemFree(known);
-    return false;
-  }
-  const std::wstring favorites = WithoutClosingDelimiter(known);
-  CoTaskMemFree(known);
+  win32::OwnedTaskMemory<PWSTR> known;
+  if (FAILED(SHGetKnownFolderPath(FOLDERID_Favorites, 0, nullptr, known.Put()))) return false;
+  const std::wstring favorites = WithoutClosingDelimiter(known.Get());
   if (!WideDirectoryExists(favorites)) return false;
   path = win32::FromWidePath(favorites);
   return true;
@@ -120,16 +112,12 @@ bool FavoritesFolder(std::string& path) {
 std::string FavoritesFolderHint() { return "%USERPROFILE%\\Favorites"; }
 
 std::string SystemErrorText(int code) {
-  PWSTR text = nullptr;
+  win32::OwnedLocal<PWSTR> text;
   const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<PWSTR>(&text), 0, nullptr);
-  if (length == 0 || text == nullptr) {
-    LocalFree(text);
-    return IoErrorMessage(code);
-  }
-  std::wstring message(text, length);
-  LocalFree(text);
+      nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<PWSTR>(text.Put()), 0, nullptr);
+  if (length == 0 || !text) return IoErrorMessage(code);
+  std::wstring message(text.Get(), length);
   while (!message.empty() &&
          (message.back() == L'\r' || message.back() == L'\n' || message.back() == L' ')) {
     message.pop_back();

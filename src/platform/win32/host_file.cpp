@@ -7,6 +7,7 @@
 
 #include "base/io_error.h"
 #include "platform/win32/error_codes.h"
+#include "platform/win32/owned.h"
 #include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
@@ -45,7 +46,7 @@ int AdmitFile(HANDLE file, FileAccess access) {
 }  // namespace
 
 int HostFile::Open(const std::string& path, FileAccess access, FileShare share) {
-  Close();
+  (void)Close();  // a file still open is let go of quietly
   // A path that ends in a delimiter names a folder, never a file.
   if (path.empty() || path.find('\0') != std::string::npos) return io_code::kPathNotFound;
   const std::wstring wide = win32::ToWidePath(path);
@@ -68,9 +69,10 @@ int HostFile::Open(const std::string& path, FileAccess access, FileShare share) 
   // An existing file is emptied only once the open has passed the sharing check; and
   // OPEN_ALWAYS, unlike CREATE_ALWAYS, does not refuse a hidden file.
   const DWORD disposition = access == FileAccess::kCreate ? OPEN_ALWAYS : OPEN_EXISTING;
-  HANDLE file = CreateFileW(system.c_str(), desired, sharing, nullptr, disposition,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return OpenErrorCode(GetLastError());
+  win32::OwnedHandle opened(CreateFileW(system.c_str(), desired, sharing, nullptr, disposition,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!opened) return OpenErrorCode(GetLastError());
+  const HANDLE file = opened.Get();
 
   int code = AdmitFile(file, access);
   if (code == 0 && GetFileType(file) == FILE_TYPE_DISK) {
@@ -82,11 +84,8 @@ int HostFile::Open(const std::string& path, FileAccess access, FileShare share) 
       code = TransferErrorCode(GetLastError());
     }
   }
-  if (code != 0) {
-    CloseHandle(file);
-    return code;
-  }
-  handle_ = reinterpret_cast<NativeHandle>(file);
+  if (code != 0) return code;
+  handle_ = reinterpret_cast<NativeHandle>(opened.Release());
   return 0;
 }
 
@@ -120,8 +119,9 @@ int HostFile::Write(const char* data, std::size_t size) {
 int HostFile::Close() {
   if (!IsOpen()) return 0;
   registration_ = 0;
-  // _close closes the handle too; it is gone whatever the answer, so never retried.
-  return CloseHandle(HandleOf(std::exchange(handle_, kNoHandle))) ? 0 : io_code::kAccessDenied;
+  // The handle is gone whatever the answer, so it is never retried.
+  win32::OwnedHandle file(HandleOf(std::exchange(handle_, kNoHandle)));
+  return file.Close() ? 0 : io_code::kAccessDenied;
 }
 
 }  // namespace favpage::platform

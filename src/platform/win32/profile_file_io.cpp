@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/owned.h"
 #include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
@@ -14,24 +15,21 @@ namespace favpage::platform {
 ProfileRead ReadProfileBytes(const std::string& path, std::size_t limit, bool mustFit,
                              std::string& bytes) {
   bytes.clear();
-  HANDLE file = CreateFileW(win32::ToSystemPath(path).c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
+  const win32::OwnedHandle opened(CreateFileW(win32::ToSystemPath(path).c_str(), GENERIC_READ,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!opened) {
     const DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ProfileRead::kMissing
                                                                           : ProfileRead::kRefused;
   }
+  const HANDLE file = opened.Get();
   LARGE_INTEGER size{};
   if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &size)) {
-    CloseHandle(file);
     return ProfileRead::kRefused;
   }
   const auto fileSize = static_cast<std::size_t>(size.QuadPart);
-  if (mustFit && fileSize > limit) {
-    CloseHandle(file);
-    return ProfileRead::kRefused;
-  }
+  if (mustFit && fileSize > limit) return ProfileRead::kRefused;
   bytes.resize(std::min(fileSize, limit));
   std::size_t got = 0;
   bool failed = false;
@@ -45,7 +43,6 @@ ProfileRead ReadProfileBytes(const std::string& path, std::size_t limit, bool mu
     if (read == 0) break;  // the file shrank meanwhile
     got += read;
   }
-  CloseHandle(file);
   bytes.resize(got);
   return failed ? ProfileRead::kRefused : ProfileRead::kRead;
 }

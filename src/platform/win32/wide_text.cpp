@@ -37,42 +37,6 @@ bool AppendRun(std::string_view run, std::wstring& out) {
   return true;
 }
 
-bool IsContinuation(unsigned char byte) { return byte >= 0x80 && byte <= 0xBF; }
-
-// The code point at `pos` and the bytes it takes; an invalid sequence takes as many bytes
-// as the POSIX host's converter skips for it, so both hosts put the same number of
-// replacements in its place.
-char32_t DecodeUtf8(std::string_view text, std::size_t pos, std::size_t& length) {
-  const auto byte = static_cast<unsigned char>(text[pos]);
-  length = 1;
-  if (byte < 0x80) return byte;
-  std::size_t wanted = 0;
-  char32_t c = 0;
-  if (byte >= 0xC2 && byte <= 0xDF) {
-    wanted = 2;
-    c = byte & 0x1F;
-  } else if (byte >= 0xE0 && byte <= 0xEF) {
-    wanted = 3;
-    c = byte & 0x0F;
-  } else if (byte >= 0xF0 && byte <= 0xF4) {
-    wanted = 4;
-    c = byte & 0x07;
-  } else {
-    return kReplacement;
-  }
-  const std::size_t available = std::min(wanted, text.size() - pos);
-  for (std::size_t i = 1; i < available; ++i) {
-    const auto next = static_cast<unsigned char>(text[pos + i]);
-    if (!IsContinuation(next)) return kReplacement;
-    c = (c << 6) | (next & 0x3F);
-  }
-  length = available;
-  if (available < wanted) return kReplacement;
-  const bool overlong = (wanted == 3 && c < 0x800) || (wanted == 4 && c < 0x10000);
-  if (overlong || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return kReplacement;
-  return c;
-}
-
 }  // namespace
 
 std::wstring SjisToWide(std::string_view sjis) {
@@ -134,15 +98,17 @@ std::wstring Utf8ToWide(std::string_view utf8) {
   out.reserve(utf8.size());
   std::size_t pos = 0;
   while (pos < utf8.size()) {
-    std::size_t length = 1;
-    const char32_t c = DecodeUtf8(utf8, pos, length);
+    // A sequence that is none becomes one replacement for as many bytes as the POSIX host's
+    // converter skips for it, so both hosts put the same number of replacements in its place.
+    const Utf8Step step = DecodeUtf8Step(utf8, pos);
+    const char32_t c = step.valid ? step.codePoint : kReplacement;
     if (c >= 0x10000) {
       out += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
       out += static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
     } else {
       out += static_cast<wchar_t>(c);
     }
-    pos += length;
+    pos += step.length;
   }
   return out;
 }

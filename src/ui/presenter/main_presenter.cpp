@@ -20,22 +20,6 @@
 namespace favpage::ui {
 namespace {
 
-// The edit control's line buffer: a longer display line is read cut to this many bytes.
-constexpr std::size_t kTitleLineLimit = 4096;
-
-// Cuts at the limit without splitting a double-byte character.
-std::string CutToLimit(std::string line) {
-  if (line.size() <= kTitleLineLimit) return line;
-  std::size_t end = 0;
-  while (end < kTitleLineLimit) {
-    const std::size_t next = end + CharLength(line, end);
-    if (next > kTitleLineLimit) break;
-    end = next;
-  }
-  line.resize(end);
-  return line;
-}
-
 std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
   for (std::size_t at = text.find(from); at != std::string::npos;
        at = text.find(from, at + to.size())) {
@@ -358,7 +342,8 @@ bool MainPresenter::CloseQuery() {
 int MainPresenter::LineCount() const { return view_.TitleLineCount(); }
 
 std::string MainPresenter::Line(int index) const {
-  return CutToLimit(platform::Utf8ToSjis(view_.TitleLine(index)));
+  // The edit control's line buffer: a longer display line is read cut to its size.
+  return std::string(CutAtCharacter(platform::Utf8ToSjis(view_.TitleLine(index)), kTitleLineLimit));
 }
 
 std::string MainPresenter::Text() const {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "generate/host_seams.h"
+#include "base/run_host.h"
 #include "preview/preview_page.h"
 #include "settings/settings_state.h"
 #include "settings/title_file.h"

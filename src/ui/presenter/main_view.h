@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "generate/host_seams.h"
+#include "base/run_host.h"
 
 namespace favpage::ui {
 

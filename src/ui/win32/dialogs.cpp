@@ -3,30 +3,25 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include "platform/win32/owned.h"
+#include "ui/presenter/dialog_record.h"
 #include "ui/presenter/window_texts.h"
 #include "ui/win32/fonts.h"
-#include "ui/win32/progress_window.h"
+#include "ui/win32/modal_loop.h"
 #include "ui/win32/wide.h"
 #include "ui/win32/window_class.h"
 
 namespace favpage::ui::win32 {
 namespace {
 
-DialogRecord* recording = nullptr;
-
-template <typename T>
-T NextAnswer(std::vector<T>& answers) {
-  if (answers.empty()) return T{};
-  T answer = answers.front();
-  answers.erase(answers.begin());
-  return answer;
-}
+using platform::win32::OwnedHook;
+using platform::win32::OwnedWindow;
 
 // Centres the message box on the screen as it is activated (the system would centre it on
-// its owner).
-HHOOK centring = nullptr;
+// its owner); once done, the hook lets go.
+OwnedHook centring;
 LRESULT CALLBACK CentreOnScreen(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE) {
+  if (code == HCBT_ACTIVATE && centring) {
     HWND box = reinterpret_cast<HWND>(wParam);
     RECT frame{};
     GetWindowRect(box, &frame);
@@ -35,8 +30,7 @@ LRESULT CALLBACK CentreOnScreen(int code, WPARAM wParam, LPARAM lParam) {
     SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    UnhookWindowsHookEx(centring);
-    centring = nullptr;
+    centring.Reset();
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -57,9 +51,10 @@ std::wstring Filter(std::initializer_list<std::pair<std::wstring, std::wstring>>
 std::optional<std::wstring> RunFileDialog(HWND owner, const std::wstring& folder,
                                           const std::wstring& filter, const wchar_t* extension,
                                           DWORD flags, bool save) {
-  if (recording != nullptr) {
-    recording->folders.push_back(folder);
-    return NextAnswer(recording->fileAnswers);
+  if (DialogRecord* record = DialogRecording()) {
+    const std::optional<std::string> answer = record->NextFile(Utf8(folder));
+    if (!answer) return std::nullopt;
+    return Wide(*answer);
   }
   std::wstring file(32768, L'\0');  // room for a long path
   OPENFILENAMEW dialog{};
@@ -81,7 +76,6 @@ std::optional<std::wstring> RunFileDialog(HWND owner, const std::wstring& folder
 // The source chooser's window: a list, OK and Cancel.
 constexpr int kListId = 100;
 constexpr SIZE kChooserClient{300, 200};
-constexpr wchar_t kChooserClass[] = L"FavpageSourceChooser";
 
 struct Chooser {
   HWND list = nullptr;
@@ -128,17 +122,16 @@ HWND MakeChild(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWO
 
 }  // namespace
 
-void RecordDialogsInto(DialogRecord* record) { recording = record; }
-
-void ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT icon) {
-  if (recording != nullptr) {
-    recording->messages.push_back({caption, text, icon, ProgressWindowShown()});
+void ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption,
+                    MessageKind kind) {
+  if (DialogRecord* record = DialogRecording()) {
+    record->messages.push_back({Utf8(caption), Utf8(text), kind, ShownWindows()});
     return;
   }
-  centring = SetWindowsHookExW(WH_CBT, CentreOnScreen, nullptr, GetCurrentThreadId());
+  const UINT icon = kind == MessageKind::kConfirmation ? MB_ICONQUESTION : MB_ICONERROR;
+  centring.Reset(SetWindowsHookExW(WH_CBT, CentreOnScreen, nullptr, GetCurrentThreadId()));
   MessageBoxW(owner, text.c_str(), caption.c_str(), MB_OK | icon);
-  if (centring != nullptr) UnhookWindowsHookEx(centring);
-  centring = nullptr;
+  centring.Reset();
 }
 
 std::optional<std::wstring> ChooseSaveFile(HWND owner, const std::wstring& folder) {
@@ -160,48 +153,34 @@ std::optional<std::wstring> ChooseOpenFile(HWND owner, const std::wstring& folde
 
 std::optional<int> ChooseFromList(HWND owner, const std::vector<std::wstring>& choices,
                                   int current) {
-  if (recording != nullptr) return NextAnswer(recording->listAnswers);
+  if (DialogRecord* record = DialogRecording()) return record->NextChoice();
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterWindowClass(kChooserClass, ChooserProc);
+  RegisterWindowClass(kSourceChooser.windowClass, ChooserProc);
 
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   RECT frame{0, 0, kChooserClient.cx, kChooserClient.cy};
   AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  HWND box = CreateWindowExW(WS_EX_DLGMODALFRAME, kChooserClass, W(str::kSourceCaption), style,
-                             (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                             (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, owner,
-                             nullptr, instance, nullptr);
-  Chooser chooser;
-  chooser.list = MakeChild(box, WC_LISTBOXW, L"", LBS_NOTIFY | WS_VSCROLL, kListId,
+  Chooser chooser;  // outlives the box, whose procedure reads it
+  const OwnedWindow box(CreateWindowExW(
+      WS_EX_DLGMODALFRAME, kSourceChooser.windowClass, W(str::kSourceCaption), style,
+      (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
+      width, height, owner, nullptr, instance, nullptr));
+  chooser.list = MakeChild(box.Get(), WC_LISTBOXW, L"", LBS_NOTIFY | WS_VSCROLL, kListId,
                            {8, 8, kChooserClient.cx - 8, kChooserClient.cy - 40}, WS_EX_CLIENTEDGE);
-  MakeChild(box, WC_BUTTONW, W(str::kOk), BS_DEFPUSHBUTTON, IDOK,
+  MakeChild(box.Get(), WC_BUTTONW, W(str::kOk), BS_DEFPUSHBUTTON, IDOK,
             {kChooserClient.cx - 168, kChooserClient.cy - 32, kChooserClient.cx - 88,
              kChooserClient.cy - 8});
-  MakeChild(box, WC_BUTTONW, W(str::kCancel), BS_PUSHBUTTON, IDCANCEL,
+  MakeChild(box.Get(), WC_BUTTONW, W(str::kCancel), BS_PUSHBUTTON, IDCANCEL,
             {kChooserClient.cx - 80, kChooserClient.cy - 32, kChooserClient.cx - 8,
              kChooserClient.cy - 8});
   for (const std::wstring& choice : choices) {
     SendMessageW(chooser.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice.c_str()));
   }
   SendMessageW(chooser.list, LB_SETCURSEL, static_cast<WPARAM>(current), 0);
-  SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&chooser));
-
-  EnableWindow(owner, FALSE);
-  ShowWindow(box, SW_SHOW);
-  SetFocus(chooser.list);
-  MSG message{};
-  while (!chooser.done && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (IsDialogMessageW(box, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  if (message.message == WM_QUIT) PostQuitMessage(static_cast<int>(message.wParam));
-  // The owner is enabled before the box goes, so the system activates it and not another
-  // program's window.
-  EnableWindow(owner, TRUE);
-  DestroyWindow(box);
+  SetWindowLongPtrW(box.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&chooser));
+  RunModalLoop(box.Get(), owner, chooser.list, chooser.done);
   return chooser.result;
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <tuple>
 
+#include "platform/win32/owned.h"
 #include "ui/presenter/window_texts.h"
 #include "ui/win32/wide.h"
 
@@ -21,9 +22,8 @@ bool Installed(const wchar_t* face) {
   wanted.lfCharSet = DEFAULT_CHARSET;
   std::wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
   bool found = false;
-  HDC screen = GetDC(nullptr);
-  EnumFontFamiliesExW(screen, &wanted, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
-  ReleaseDC(nullptr, screen);
+  EnumFontFamiliesExW(platform::win32::WindowDc(nullptr).Get(), &wanted, NoteFound,
+                      reinterpret_cast<LPARAM>(&found), 0);
   return found;
 }
 
@@ -55,14 +55,14 @@ LOGFONTW LayoutFontSpec(int pixelHeight, bool bold, bool underline) {
 }
 
 HFONT LayoutFont(int pixelHeight, bool bold, bool underline) {
-  // Made on the one user-interface thread and released by the system when the process ends.
-  static std::map<std::tuple<int, bool, bool>, HFONT> made;
-  HFONT& font = made[{pixelHeight, bold, underline}];
-  if (font == nullptr) {
+  // Made on the one user-interface thread and kept until the program ends.
+  static std::map<std::tuple<int, bool, bool>, platform::win32::OwnedGdi<HFONT>> made;
+  platform::win32::OwnedGdi<HFONT>& font = made[{pixelHeight, bold, underline}];
+  if (!font) {
     const LOGFONTW spec = LayoutFontSpec(pixelHeight, bold, underline);
-    font = CreateFontIndirectW(&spec);
+    font.Reset(CreateFontIndirectW(&spec));
   }
-  return font;
+  return font.Get();
 }
 
 }  // namespace favpage::ui::win32

@@ -11,7 +11,7 @@
 
 #include "ui/presenter/main_presenter.h"
 #include "ui/presenter/main_view.h"
-#include "ui/win32/about_box.h"
+#include "ui/win32/about_dialog.h"
 #include "ui/win32/menu_bar.h"
 #include "ui/win32/progress_window.h"
 #include "ui/win32/web_browser.h"
@@ -28,7 +28,7 @@ class TPlatform : public MainView {
 
   // Runs start-up; false when the window was closed during it (the program ends).
   bool Start();
-  HWND Window() const { return window_; }
+  HWND Window() const { return window_.Get(); }
   HACCEL Shortcuts() const { return menuBar_->Shortcuts(); }
   MainPresenter& Presenter() { return presenter_; }
   // Handles `message` for the main window's keyboard (shortcuts, tab, Enter) when it
@@ -60,13 +60,19 @@ class TPlatform : public MainView {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
-  HWND Item(int id) const { return GetDlgItem(window_, id); }
+  void OnActivate(bool active, bool minimized);
+  LRESULT OnColorStatic(HDC dc, HWND control);
+  void OnClose();
+  HWND Hwnd() const { return window_.Get(); }
+  HWND Item(int id) const { return GetDlgItem(Hwnd(), id); }
+  HWND Memo() const;
   std::string EditText(int id) const;
   void ConfigureAbout();
 
-  HWND window_ = nullptr;
+  // The window, from its creation until the system destroys it.
+  platform::win32::OwnedWindow window_;
   HWND focus_ = nullptr;  // the control that had the focus when the window was left
   std::unique_ptr<MenuBar> menuBar_;
   std::unique_ptr<WebBrowser> WebBrowser1;

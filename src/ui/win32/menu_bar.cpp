@@ -5,7 +5,6 @@
 #include <cwctype>
 #include <string>
 
-#include "ui/presenter/window_texts.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/layout.h"
 #include "ui/win32/wide.h"
@@ -13,94 +12,105 @@
 namespace favpage::ui::win32 {
 namespace {
 
-struct Button {
-  const char16_t* caption;
-  int width;
-  wchar_t letter;  // the access letter, with Alt
-};
-constexpr Button kButtons[] = {
-    {str::kFileMenu, 54, L'F'}, {str::kRunMenu, 51, L'R'}, {str::kHelpMenu, 54, L'H'}};
-constexpr int kButtonHeight = 20;
-// The band's header: the gripper, before the tool bar.
-constexpr int kBandHeader = 9;
+using platform::win32::OwnedHook;
 
 // The menu that is open, for the keyboard hook; one at a time on the one UI thread.
 MenuBar* openBar = nullptr;
 HHOOK menuHook = nullptr;
 int openIndex = -1;
 
-void AddItem(HMENU menu, int id, const char16_t* caption, const wchar_t* shortcut) {
-  std::wstring text = W(caption);
-  if (shortcut != nullptr) text += std::wstring(L"\t") + shortcut;
-  AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id), text.c_str());
+const layout::ControlRow& Row(std::string_view name) { return *layout::FindControl(name); }
+
+// The buttons in their menus' order.
+const layout::ControlRow& ButtonOf(std::size_t menu) { return Row(layout::Menus()[menu].button); }
+
+HWND MakeChild(HWND parent, const wchar_t* windowClass, DWORD style, const layout::Rect& at,
+               std::string_view name) {
+  return CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_VISIBLE | style, at.left, at.top,
+                         at.width, at.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdByName(name))),
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 }  // namespace
 
 MenuBar::MenuBar(HWND window) : window_(window) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  coolBar_ = CreateWindowExW(0, REBARCLASSNAMEW, L"",
-                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
-                                 CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | RBS_VARHEIGHT,
-                             0, 0, 480, 22, window,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdCoolBar1)), instance,
-                             nullptr);
-  toolBar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST |
-                                 CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
-                             0, 0, 467, kButtonHeight, coolBar_,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdToolBar1)), instance,
-                             nullptr);
+  MakeBand();
+  MakeMenus();
+}
+
+// The band container and its flat tool bar, one drop-down button per menu.
+void MenuBar::MakeBand() {
+  const layout::ControlRow& band = Row("CoolBar1");
+  const layout::ControlRow& bar = Row("ToolBar1");
+  coolBar_ = MakeChild(window_, REBARCLASSNAMEW,
+                       WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CCS_NOPARENTALIGN | CCS_NORESIZE |
+                           CCS_NODIVIDER | RBS_VARHEIGHT,
+                       band.rect, band.name);
+  toolBar_ =
+      MakeChild(coolBar_, TOOLBARCLASSNAMEW,
+                TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
+                {0, 0, bar.rect.width, bar.rect.height}, bar.name);
   SendMessageW(toolBar_, WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont()), FALSE);
   SendMessageW(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageW(toolBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
-  for (int i = 0; i < 3; ++i) {
+  for (std::size_t i = 0; i < layout::Menus().size(); ++i) {
+    const int command = static_cast<int>(i) + 1;
     TBBUTTON button{};
     button.iBitmap = I_IMAGENONE;
-    button.idCommand = i + 1;
+    button.idCommand = command;
     button.fsState = TBSTATE_ENABLED;
     button.fsStyle = BTNS_DROPDOWN | BTNS_SHOWTEXT;
-    button.iString = reinterpret_cast<INT_PTR>(W(kButtons[i].caption));
+    button.iString = reinterpret_cast<INT_PTR>(W(ButtonOf(i).caption));
     SendMessageW(toolBar_, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
     TBBUTTONINFOW info{};
     info.cbSize = sizeof(info);
     info.dwMask = TBIF_SIZE;
-    info.cx = static_cast<WORD>(kButtons[i].width);
-    SendMessageW(toolBar_, TB_SETBUTTONINFOW, static_cast<WPARAM>(i + 1),
+    info.cx = static_cast<WORD>(ButtonOf(i).rect.width);
+    SendMessageW(toolBar_, TB_SETBUTTONINFOW, static_cast<WPARAM>(command),
                  reinterpret_cast<LPARAM>(&info));
   }
-  SendMessageW(toolBar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(54, kButtonHeight));
+  SendMessageW(toolBar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(ButtonOf(0).rect.width, bar.rect.height));
 
-  REBARBANDINFOW band{};
-  band.cbSize = sizeof(band);
-  band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_STYLE | RBBIM_HEADERSIZE;
-  band.fStyle = RBBS_GRIPPERALWAYS | RBBS_NOVERT;
-  band.hwndChild = toolBar_;
-  band.cxMinChild = 0;
-  band.cyMinChild = kButtonHeight;
-  band.cx = 480;
-  band.cxHeader = kBandHeader;
-  SendMessageW(coolBar_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
-
-  for (HMENU& menu : menus_) menu = CreatePopupMenu();
-  AddItem(menus_[0], kIdSource1, str::kSourceItem, nullptr);
-  AppendMenuW(menus_[0], MF_SEPARATOR, 0, nullptr);
-  AddItem(menus_[0], kIdExit1, str::kExitItem, L"Ctrl+Q");
-  AddItem(menus_[1], kIdHTTP1, str::kConvertItem, L"Ctrl+R");
-  AddItem(menus_[2], kIdAbout1, str::kAboutItem, nullptr);
-
-  ACCEL keys[] = {{FCONTROL | FVIRTKEY, 'Q', kIdExit1}, {FCONTROL | FVIRTKEY, 'R', kIdHTTP1}};
-  shortcuts_ = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
+  REBARBANDINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_STYLE | RBBIM_HEADERSIZE;
+  info.fStyle = RBBS_GRIPPERALWAYS | RBBS_NOVERT;
+  info.hwndChild = toolBar_;
+  info.cxMinChild = 0;
+  info.cyMinChild = bar.rect.height;
+  info.cx = band.rect.width;
+  info.cxHeader = bar.rect.left;  // the band's header: the gripper, before the tool bar
+  SendMessageW(coolBar_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&info));
 }
 
-MenuBar::~MenuBar() {
-  for (HMENU menu : menus_) DestroyMenu(menu);
-  DestroyAcceleratorTable(shortcuts_);
+// The menus with their items, and the shortcut table of the items that have a shortcut.
+void MenuBar::MakeMenus() {
+  std::vector<ACCEL> keys;
+  for (const layout::MenuRow& row : layout::Menus()) {
+    const HMENU menu = menus_.emplace_back(CreatePopupMenu()).Get();
+    for (const layout::MenuItemRow& item : layout::MenuItems()) {
+      if (item.menu != row.name) continue;
+      const int id = ControlIdByName(item.name);
+      if (item.separatorBefore) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      std::u16string text = item.caption;
+      if (item.shortcut != layout::kNoShortcut) text += u"\t" + layout::ShortcutText(item.shortcut);
+      AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id), W(text.c_str()));
+      if (item.shortcut == layout::kNoShortcut) continue;
+      const BYTE modifiers = layout::ShortcutHasCtrl(item.shortcut) ? FCONTROL : 0;
+      keys.push_back({static_cast<BYTE>(modifiers | FVIRTKEY),
+                      static_cast<WORD>(layout::ShortcutKey(item.shortcut)),
+                      static_cast<WORD>(id)});
+    }
+  }
+  shortcuts_.Reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
 }
 
 void MenuBar::EnableItem(int id, bool enabled) {
-  for (HMENU menu : menus_)
-    EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  for (const platform::win32::OwnedMenu& menu : menus_) {
+    EnableMenuItem(menu.Get(), static_cast<UINT>(id),
+                   MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  }
 }
 
 void MenuBar::DropDown(int index) {
@@ -118,10 +128,14 @@ void MenuBar::DropDown(int index) {
     params.rcExclude = button;
     openBar = this;
     openIndex = shown;
-    menuHook = SetWindowsHookExW(WH_MSGFILTER, MenuKeys, nullptr, GetCurrentThreadId());
-    TrackPopupMenuEx(menus_[shown], TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL | TPM_LEFTBUTTON,
-                     button.left, button.bottom, window_, &params);
-    if (menuHook != nullptr) UnhookWindowsHookEx(menuHook);
+    {
+      const OwnedHook hook(
+          SetWindowsHookExW(WH_MSGFILTER, MenuKeys, nullptr, GetCurrentThreadId()));
+      menuHook = hook.Get();
+      TrackPopupMenuEx(menus_[static_cast<std::size_t>(shown)].Get(),
+                       TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL | TPM_LEFTBUTTON, button.left,
+                       button.bottom, window_, &params);
+    }
     menuHook = nullptr;
     openBar = nullptr;
     SendMessageW(toolBar_, TB_PRESSBUTTON, static_cast<WPARAM>(shown + 1), FALSE);
@@ -132,8 +146,9 @@ LRESULT CALLBACK MenuBar::MenuKeys(int code, WPARAM wParam, LPARAM lParam) {
   const auto* message = reinterpret_cast<const MSG*>(lParam);
   if (code == MSGF_MENU && openBar != nullptr && message->message == WM_KEYDOWN &&
       (message->wParam == VK_LEFT || message->wParam == VK_RIGHT)) {
-    const int step = message->wParam == VK_LEFT ? 2 : 1;
-    openBar->next_ = (openIndex + step) % 3;
+    const int count = static_cast<int>(openBar->menus_.size());
+    const int step = message->wParam == VK_LEFT ? count - 1 : 1;
+    openBar->next_ = (openIndex + step) % count;
     SendMessageW(openBar->window_, WM_CANCELMODE, 0, 0);
     return 1;
   }
@@ -158,9 +173,9 @@ bool MenuBar::OnSysCommand(WPARAM command, LPARAM key) {
 
 bool MenuBar::OnAltLetter(wchar_t letter) {
   const auto upper = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(letter)));
-  for (int i = 0; i < 3; ++i) {
-    if (kButtons[i].letter == upper) {
-      DropDown(i);
+  for (std::size_t i = 0; i < menus_.size(); ++i) {
+    if (layout::AccessLetter(ButtonOf(i).caption) == upper) {
+      DropDown(static_cast<int>(i));
       return true;
     }
   }

@@ -6,33 +6,26 @@
 
 #include <windows.h>
 
-namespace favpage::ui::win32 {
+#include <vector>
 
-// Menu item ids, as WM_COMMAND brings them.
-enum MenuId : int {
-  kIdSource1 = 2001,
-  kIdExit1,
-  kIdHTTP1,
-  kIdAbout1,
-};
+#include "platform/win32/owned.h"
+
+namespace favpage::ui::win32 {
 
 class MenuBar {
  public:
-  // Makes the band container (id kIdCoolBar1) and its tool bar on `window`, the menus and
-  // the shortcut table.
+  // Makes the band container and its tool bar on `window` with their ids, the menus, their
+  // items and the shortcut table, all from the layout's tables.
   explicit MenuBar(HWND window);
-  ~MenuBar();
   MenuBar(const MenuBar&) = delete;
   MenuBar& operator=(const MenuBar&) = delete;
 
   HWND ToolBar() const { return toolBar_; }
   // The shortcut keys (Ctrl+Q, Ctrl+R), for the message loop's TranslateAccelerator.
-  HACCEL Shortcuts() const { return shortcuts_; }
-  // The drop-down menu of button `index` (0 File, 1 Run, 2 Help).
-  HMENU Menu(int index) const { return menus_[index]; }
+  HACCEL Shortcuts() const { return shortcuts_.Get(); }
   void EnableItem(int id, bool enabled);
 
-  // Drops down the menu of button `index` below it and returns when it is closed; the
+  // Drops down the menu of button `index` (0 the first) below it and returns when it is closed; the
   // chosen item reaches the window as WM_COMMAND. Left and right move to the next menu.
   void DropDown(int index);
   // The window's WM_NOTIFY from the tool bar and its WM_SYSCOMMAND: true when handled.
@@ -42,13 +35,16 @@ class MenuBar {
   bool OnAltLetter(wchar_t letter);
 
  private:
+  void MakeBand();
+  void MakeMenus();
   static LRESULT CALLBACK MenuKeys(int code, WPARAM wParam, LPARAM lParam);
 
   HWND window_;
   HWND coolBar_ = nullptr;
   HWND toolBar_ = nullptr;
-  HMENU menus_[3] = {};
-  HACCEL shortcuts_ = nullptr;
+  // The menus in the order of their buttons.
+  std::vector<platform::win32::OwnedMenu> menus_;
+  platform::win32::OwnedAccelerators shortcuts_;
   int next_ = -1;  // the menu to open when the open one was left by an arrow key
 };
 

@@ -7,29 +7,28 @@
 
 #include <string>
 
+#include "platform/win32/owned.h"
+
 namespace favpage::ui::win32 {
 
 class ProgressWindow {
  public:
   // Shows a new progress window centred over `mainWindow`'s frame, drawn at once.
   explicit ProgressWindow(HWND mainWindow);
-  ~ProgressWindow();
   ProgressWindow(const ProgressWindow&) = delete;
   ProgressWindow& operator=(const ProgressWindow&) = delete;
 
   void SetText(const std::wstring& text);
-  HWND Window() const { return form_; }
+  HWND Window() const { return form_.Get(); }
   HWND Label() const { return label_; }
 
  private:
   void FitLabel();
 
-  HWND form_ = nullptr;
-  HWND label_ = nullptr;
-  HFONT font_ = nullptr;
+  // The font goes after the window that shows it.
+  platform::win32::OwnedGdi<HFONT> font_;
+  platform::win32::OwnedWindow form_;
+  HWND label_ = nullptr;  // a child of form_, destroyed with it
 };
-
-// Whether a progress window is on the screen.
-bool ProgressWindowShown();
 
 }  // namespace favpage::ui::win32

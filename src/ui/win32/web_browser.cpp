@@ -5,80 +5,16 @@
 #include <ole2.h>
 #include <oleauto.h>
 
-#include <system_error>
 #include <utility>
 
+#include "platform/win32/owned.h"
 #include "ui/presenter/window_texts.h"
+#include "ui/win32/com.h"
+#include "ui/win32/errors.h"
+#include "ui/win32/wide.h"
 
 namespace favpage::ui::win32 {
 namespace {
-
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "the window's texts are UTF-16 on Windows");
-
-constexpr wchar_t kPaneClass[] = L"FavpagePreviewPane";
-
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-
-// Holds one reference to a COM object and gives it back exactly once.
-template <typename T>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ~ComPtr() { Reset(); }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
-  ComPtr& operator=(ComPtr&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      p_ = std::exchange(other.p_, nullptr);
-    }
-    return *this;
-  }
-
-  // Takes over a reference the caller already holds (a new object starts at one).
-  static ComPtr Adopt(T* p) {
-    ComPtr result;
-    result.p_ = p;
-    return result;
-  }
-
-  T* Get() const { return p_; }
-  T* operator->() const { return p_; }
-  explicit operator bool() const { return p_ != nullptr; }
-  // For out-parameters: drops what is held and hands out the empty slot.
-  T** Put() {
-    Reset();
-    return &p_;
-  }
-  void Reset() {
-    if (T* p = std::exchange(p_, nullptr)) p->Release();
-  }
-
-  template <typename U>
-  ComPtr<U> As(REFIID iid) const {
-    ComPtr<U> result;
-    if (p_) p_->QueryInterface(iid, reinterpret_cast<void**>(result.Put()));
-    return result;
-  }
-
- private:
-  T* p_ = nullptr;
-};
-
-// A BSTR that is freed with the scope.
-class Bstr {
- public:
-  explicit Bstr(const std::wstring& text)
-      : s_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
-  ~Bstr() { SysFreeString(s_); }
-  Bstr(const Bstr&) = delete;
-  Bstr& operator=(const Bstr&) = delete;
-  BSTR Get() const { return s_; }
-
- private:
-  BSTR s_;
-};
 
 RECT ClientRect(HWND window) {
   RECT rect{};
@@ -91,8 +27,8 @@ RECT ClientRect(HWND window) {
 struct WebBrowser::Impl {
   class Site;
 
-  HWND window = nullptr;
-  HFONT font = nullptr;  // the parent's, set by WM_SETFONT; not ours to delete
+  platform::win32::OwnedWindow pane;  // from its creation until the system destroys it
+  HFONT font = nullptr;               // the parent's, set by WM_SETFONT; not ours to delete
   bool activating = false;
   ComPtr<Site> site;
   ComPtr<IOleObject> object;
@@ -158,7 +94,7 @@ class WebBrowser::Impl::Site final : public IOleClientSite,
   // IOleWindow (shared by the in-place site and the frame)
   HRESULT STDMETHODCALLTYPE GetWindow(HWND* out) override {
     if (!out) return E_POINTER;
-    *out = impl_ ? impl_->window : nullptr;
+    *out = impl_ ? impl_->pane.Get() : nullptr;
     return *out ? S_OK : E_FAIL;
   }
   HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(WINBOOL) override { return E_NOTIMPL; }
@@ -176,11 +112,11 @@ class WebBrowser::Impl::Site final : public IOleClientSite,
     if (!impl_) return E_FAIL;
     *frame = static_cast<IOleInPlaceFrame*>(this);
     AddRef();
-    *position = ClientRect(impl_->window);
+    *position = ClientRect(impl_->pane.Get());
     *clip = *position;
     info->cb = sizeof(OLEINPLACEFRAMEINFO);
     info->fMDIApp = FALSE;
-    info->hwndFrame = GetAncestor(impl_->window, GA_ROOT);
+    info->hwndFrame = GetAncestor(impl_->pane.Get(), GA_ROOT);
     info->haccel = nullptr;
     info->cAccelEntries = 0;
     return S_OK;
@@ -239,11 +175,11 @@ void WebBrowser::Impl::CreateBrowser() {
   }
   site = ComPtr<Site>::Adopt(new Site(this));
   object = std::move(created);
-  RECT rect = ClientRect(window);
+  RECT rect = ClientRect(pane.Get());
   if (FAILED(object->SetClientSite(static_cast<IOleClientSite*>(site.Get()))) ||
       FAILED(OleSetContainedObject(object.Get(), TRUE)) ||
       FAILED(object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
-                            static_cast<IOleClientSite*>(site.Get()), 0, window, &rect))) {
+                            static_cast<IOleClientSite*>(site.Get()), 0, pane.Get(), &rect))) {
     CloseBrowser();
     return;
   }
@@ -270,41 +206,41 @@ void WebBrowser::Impl::CloseBrowser() {
   if (site) site->Detach();
   site.Reset();
   // The note is the window's text too, so that a screen reader says what the pane shows.
-  if (window) {
-    SetWindowTextW(window, Wide(str::kPreviewUnavailable));
-    InvalidateRect(window, nullptr, TRUE);
+  if (pane.Get()) {
+    SetWindowTextW(pane.Get(), W(str::kPreviewUnavailable));
+    InvalidateRect(pane.Get(), nullptr, TRUE);
   }
 }
 
 void WebBrowser::Impl::Resize() {
   if (!inPlace) return;
-  const RECT rect = ClientRect(window);
+  const RECT rect = ClientRect(pane.Get());
   inPlace->SetObjectRects(&rect, &rect);
 }
 
 void WebBrowser::Impl::Activate() {
   if (!object || !site || activating) return;
   activating = true;
-  RECT rect = ClientRect(window);
-  object->DoVerb(OLEIVERB_UIACTIVATE, nullptr, static_cast<IOleClientSite*>(site.Get()), 0, window,
-                 &rect);
+  RECT rect = ClientRect(pane.Get());
+  object->DoVerb(OLEIVERB_UIACTIVATE, nullptr, static_cast<IOleClientSite*>(site.Get()), 0,
+                 pane.Get(), &rect);
   // A control that went UI-active without taking the keyboard (one without a document
   // yet) gets it on its own window, or the tab stop would swallow the focus.
-  if (GetFocus() == window) {
-    if (const HWND control = GetWindow(window, GW_CHILD)) SetFocus(control);
+  if (GetFocus() == pane.Get()) {
+    if (const HWND control = GetWindow(pane.Get(), GW_CHILD)) SetFocus(control);
   }
   activating = false;
 }
 
 void WebBrowser::Impl::Paint(HDC dc) const {
-  RECT rect = ClientRect(window);
+  RECT rect = ClientRect(pane.Get());
   FillRect(dc, &rect, GetSysColorBrush(COLOR_WINDOW));
   if (browser) return;
   const HGDIOBJ oldFont =
       SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   SetBkMode(dc, TRANSPARENT);
-  DrawTextW(dc, Wide(str::kPreviewUnavailable), -1, &rect,
+  DrawTextW(dc, W(str::kPreviewUnavailable), -1, &rect,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   SelectObject(dc, oldFont);
 }
@@ -313,7 +249,7 @@ LRESULT CALLBACK WebBrowser::Impl::WindowProc(HWND window, UINT message, WPARAM 
                                               LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* impl = static_cast<Impl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    impl->window = window;
+    impl->pane.Reset(window);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(impl));
   }
   auto* impl = reinterpret_cast<Impl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -352,7 +288,7 @@ LRESULT CALLBACK WebBrowser::Impl::WindowProc(HWND window, UINT message, WPARAM 
       return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      impl->window = nullptr;
+      (void)impl->pane.Release();
       break;
     default:
       break;
@@ -363,16 +299,15 @@ LRESULT CALLBACK WebBrowser::Impl::WindowProc(HWND window, UINT message, WPARAM 
 std::unique_ptr<WebBrowser> WebBrowser::Create(HWND parent, int id, const RECT& bounds) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   // The pane paints its own background: the browser covers it, or the note is drawn.
-  RegisterWindowClass(kPaneClass, &Impl::WindowProc, nullptr);
+  RegisterWindowClass(kPreviewPane.windowClass, &Impl::WindowProc, nullptr);
 
   auto impl = std::make_unique<Impl>();
   const HWND window = CreateWindowExW(
-      0, kPaneClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, bounds.left,
-      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+      0, kPreviewPane.windowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN,
+      bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, impl.get());
   if (!window) {
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                            "CreateWindowExW");
+    throw WindowsError("CreateWindowExW", GetLastError());
   }
   impl->CreateBrowser();
   if (!impl->browser) impl->CloseBrowser();  // shows the note
@@ -382,11 +317,11 @@ std::unique_ptr<WebBrowser> WebBrowser::Create(HWND parent, int id, const RECT& 
 WebBrowser::WebBrowser(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
 WebBrowser::~WebBrowser() {
-  if (impl_->window) DestroyWindow(impl_->window);
+  impl_->pane.Reset();
   impl_->CloseBrowser();
 }
 
-HWND WebBrowser::Window() const { return impl_->window; }
+HWND WebBrowser::Window() const { return impl_->pane.Get(); }
 
 bool WebBrowser::HasBrowser() const { return static_cast<bool>(impl_->browser); }
 

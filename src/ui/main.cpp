@@ -1,4 +1,0 @@
-// favpage: the desktop window that turns the browser favorites into HTML link pages.
-#include "ui/program.h"
-
-int main(int argc, char** argv) { return favpage::ui::RunProgram(argc, argv); }
