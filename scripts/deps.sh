@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev
-  libgumbo-dev nlohmann-json3-dev libsqlite3-dev sqlite3
+  nlohmann-json3-dev libsqlite3-dev sqlite3
   qt6-base-dev qt6-webengine-dev qt6-translations-l10n
   fonts-ipafont-gothic
   dpkg-dev
@@ -14,7 +14,7 @@ packages=(
   groff-base man-db bsdextrautils
 )
 [ "${FAVPAGE_WITH_QT:-ON}" = "OFF" ] && packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev
-  libgumbo-dev nlohmann-json3-dev libsqlite3-dev sqlite3 groff-base man-db bsdextrautils)
+  nlohmann-json3-dev libsqlite3-dev sqlite3 groff-base man-db bsdextrautils)
 [ $# -gt 0 ] && packages+=("$@")
 
 missing=()

@@ -78,6 +78,108 @@ single_args=(--type single --style 0 --title "私のリンク集" --title "更�
 tree_args=(--type tree --style 2 --title "リンク" --no-return --blank)
 compare single "${single_args[@]}"
 compare tree "${tree_args[@]}"
+
+# Every other fixture, as a single page and as a tree, in Shift_JIS and in UTF-8: the
+# bookmark files of tests/data/bookmarks, and a favorites folder with names that Windows'
+# own path rules would take for devices or shorten, which both builds read as names.
+reserved=$scratch/Reserved
+mkdir -p "$reserved/trail." "$reserved/space " "$reserved/PRN" "$reserved/dots..."
+shortcut() { printf '[InternetShortcut]\r\nURL=%s\r\n' "$2" >"$1"; }
+shortcut "$reserved/CON.url" https://con.example/
+shortcut "$reserved/aux.url" https://aux.example/
+shortcut "$reserved/name..url" https://name.example/
+printf 'not a shortcut\r\n' >"$reserved/nul.txt"
+shortcut "$reserved/trail./inside.url" https://trail.example/
+shortcut "$reserved/space /COM1.url" https://space.example/
+shortcut "$reserved/PRN/lpt1.url" https://prn.example/
+shortcut "$reserved/dots.../x.url" https://dots.example/
+: >"$scratch/empty.ini"
+compare_source() {
+  local name=$1 source=$2
+  shift 2
+  mkdir -p "$scratch/linux/$name" "$scratch/windows/$name"
+  "$linux_cli" --source "$source" --out "$scratch/linux/$name/links.html" --quiet \
+    --settings "$scratch/empty.ini" "$@"
+  wine build-win/bin/favpage-cli.exe --source "$(windows_path "$source")" \
+    --out "$(windows_path "$scratch/windows/$name/links.html")" --quiet \
+    --settings "$(windows_path "$scratch/empty.ini")" "$@"
+  if diff -r "$scratch/linux/$name" "$scratch/windows/$name"; then
+    same=$((same + 1))
+  else
+    echo "favpage-cli.exe and the Linux favpage-cli wrote different pages ($name)" >&2
+    differ=$((differ + 1))
+  fi
+}
+for source in "$favorites" "$reserved" "$root"/tests/data/bookmarks/*; do
+  for type in single tree; do
+    for charset in shift_jis utf-8; do
+      compare_source "$(basename "$source")-$type-$charset" "$source" --type "$type" \
+        --charset "$charset" --style 1 --title "リンク" --return-caption "戻る" \
+        --return-url "../"
+    done
+  done
+done
+grep -q "https://trail.example/" "$scratch/windows/Reserved-tree-utf-8"/links_*.html ||
+  { echo "the folder trail. has no page" >&2; differ=$((differ + 1)); }
+grep -q '"https://con.example/"' "$scratch/windows/Reserved-single-utf-8/links.html" ||
+  { echo "CON.url lost its address" >&2; differ=$((differ + 1)); }
+
+# The browsers found in this Windows user's own folders: Chrome's profile (by the name it
+# shows) publishes the same pages as its Bookmarks file does on Linux. Firefox's database
+# needs the system's SQLite, which Wine does not have: the run is refused, naming the
+# file, and writes nothing.
+local_appdata=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')" 2>/dev/null)
+roaming_appdata=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')" 2>/dev/null)
+chrome_data="${local_appdata%/}/Google/Chrome/User Data"
+mkdir -p "$chrome_data/Profile 1"
+cp tests/data/bookmarks/Bookmarks "$chrome_data/Profile 1/Bookmarks"
+printf '{"profile": {"info_cache": {"Profile 1": {"name": "\\u4ed5\\u4e8b"}}}}' \
+  >"$chrome_data/Local State"
+mkdir -p "$scratch/windows/chrome"
+wine build-win/bin/favpage-cli.exe --source chrome --profile "仕事" \
+  --out "$(windows_path "$scratch/windows/chrome/links.html")" --quiet \
+  --settings "$(windows_path "$scratch/empty.ini")" --type tree --charset utf-8 --style 1 \
+  --title "リンク" --return-caption "戻る" --return-url "../"
+if diff -r "$scratch/linux/Bookmarks-tree-utf-8" "$scratch/windows/chrome"; then
+  same=$((same + 1))
+else
+  echo "--source chrome under Wine wrote other pages than the Bookmarks file on Linux" >&2
+  differ=$((differ + 1))
+fi
+firefox_data="${roaming_appdata%/}/Mozilla/Firefox"
+mkdir -p "$firefox_data/Profiles/work"
+printf '[Profile0]\r\nName=Work/Home\r\nIsRelative=1\r\nPath=Profiles/work\r\n' \
+  >"$firefox_data/profiles.ini"
+python3 - "$firefox_data/Profiles/work/places.sqlite" <<'PY'
+import sqlite3, sys
+db = sqlite3.connect(sys.argv[1])
+db.executescript("""
+  CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR);
+  CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER,
+    parent INTEGER, position INTEGER, title LONGVARCHAR, guid TEXT);
+  INSERT INTO moz_bookmarks VALUES (1, 2, NULL, 0, 0, '', 'root________');
+  INSERT INTO moz_bookmarks VALUES (2, 2, NULL, 1, 0, 'menu', 'menu________');
+  INSERT INTO moz_places VALUES (1, 'https://fox.example/', NULL);
+  INSERT INTO moz_bookmarks VALUES (3, 1, 1, 2, 0, 'Fox', 'a');
+""")
+db.commit()
+PY
+for source in "$firefox_data/Profiles/work/places.sqlite" firefox; do
+  status=0
+  [ "$source" = firefox ] && profile=(--profile Work/Home) || profile=()
+  [ "$source" = firefox ] || source=$(windows_path "$source")
+  message=$(wine build-win/bin/favpage-cli.exe --source "$source" "${profile[@]}" \
+    --out "$(windows_path "$scratch/windows/fox/links.html")" --quiet 2>&1 >/dev/null) ||
+    status=$?
+  message=${message//$'\r'/}
+  if [ "$status" -eq 1 ] && [ ! -e "$scratch/windows/fox" ] &&
+    [[ "$message" == *'places.sqlite: this system has no SQLite (winsqlite3.dll)' ]]; then
+    same=$((same + 1))
+  else
+    echo "--source $source under Wine: exit $status, \"$message\"" >&2
+    differ=$((differ + 1))
+  fi
+done
 echo "comparisons: $same passed, $differ failed"
 [ "$differ" -eq 0 ]
 echo "Windows build, Wine prefix and page comparisons: $((SECONDS - started)) s"

@@ -115,7 +115,8 @@ void ChooseSource(const CliOptions& options, SettingsState& state) {
   if (options.profile) {
     const std::string browser = state.Source.substr(0, state.Source.find(':'));
     if (!IsBrowserName(browser)) throw CheckFailure(msg::kProfileNeedsBrowser);
-    state.Source = browser + ":" + platform::FromHostPath(*options.profile);
+    // A profile is a name, never a path: its "/" and "\\" are its own.
+    state.Source = browser + ":" + platform::FromHostText(*options.profile);
   }
 }
 

@@ -4,8 +4,15 @@
 namespace favpage {
 
 bool BookmarkReadersBuilt() { return false; }
-bool ReadNetscapeBookmarks(std::istream&, BookmarkTree&) { return false; }
-bool ReadChromiumBookmarks(std::istream&, BookmarkTree&) { return false; }
-bool ReadFirefoxPlaces(const std::string&, BookmarkTree&) { return false; }
+bool FirefoxPlacesReadable() { return false; }
+BookmarksRead ReadNetscapeBookmarks(std::istream&, BookmarkTree&, std::size_t) {
+  return BookmarksRead::kNotBookmarks;
+}
+BookmarksRead ReadChromiumBookmarks(std::istream&, BookmarkTree&) {
+  return BookmarksRead::kNotBookmarks;
+}
+BookmarksRead ReadFirefoxPlaces(const std::string&, BookmarkTree&) {
+  return BookmarksRead::kNotBookmarks;
+}
 
 }  // namespace favpage

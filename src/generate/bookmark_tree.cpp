@@ -1,5 +1,6 @@
 #include "generate/bookmark_tree.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "base/utf8.h"
@@ -77,11 +78,14 @@ FolderListing BookmarkTree::ListFolder(const std::string& folder) const {
 }
 
 std::string BookmarkTree::FolderHeading(const std::string& folder) const {
+  // Collected from the folder up, then turned: a folder a million levels down costs a
+  // million steps, not the square of that.
   std::vector<std::string_view> names;
   for (const Entry* entry = Find(folder); entry != nullptr && entry != &nodes_[kTop];
        entry = &nodes_[entry->parent]) {
-    names.insert(names.begin(), entry->name);
+    names.push_back(entry->name);
   }
+  std::reverse(names.begin(), names.end());
   return HeadingFromNames(names);
 }
 

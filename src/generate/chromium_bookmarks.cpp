@@ -5,6 +5,7 @@
 // document: only the nodes' type, name and address are kept.
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -32,11 +33,14 @@ struct Item {
 class Collector : public nlohmann::json_sax<Json> {
  public:
   std::vector<Item> items;
+  bool topIsObject = false;  // the document is an object (a Bookmarks file's kind)
   bool sawRoots = false;
 
   bool start_object(std::size_t) override {
     Frame frame;
-    if (!frames_.empty()) {
+    if (frames_.empty()) {
+      topIsObject = true;
+    } else {
       const Frame& outer = frames_.back();
       if (outer.array && outer.owner >= 0) {
         frame.node = NewItem(outer.owner, 0);
@@ -114,10 +118,16 @@ class Collector : public nlohmann::json_sax<Json> {
 
 }  // namespace
 
-bool ReadChromiumBookmarks(std::istream& in, BookmarkTree& tree) {
+BookmarksRead ReadChromiumBookmarks(std::istream& in, BookmarkTree& tree) {
+  // The parser keeps its own stack of open values, so nesting costs memory, not the
+  // machine's stack.
   Collector collector;
-  if (!Json::sax_parse(in, &collector) || !collector.sawRoots) return false;
+  const bool parsed = Json::sax_parse(in, &collector);
+  if (!collector.topIsObject) return BookmarksRead::kNotBookmarks;
   std::vector<Item>& items = collector.items;
+  const bool hasRoot =
+      std::any_of(items.begin(), items.end(), [](const Item& item) { return item.parent < 0; });
+  if (!parsed || !collector.sawRoots || !hasRoot) return BookmarksRead::kIncomplete;
 
   // Each item's tree node; the roots are added in their fixed order first.
   std::vector<BookmarkTree::Node> nodes(items.size(), BookmarkTree::kTop);
@@ -148,7 +158,7 @@ bool ReadChromiumBookmarks(std::istream& in, BookmarkTree& tree) {
     std::string().swap(items[i].name);
     std::string().swap(items[i].url);
   }
-  return true;
+  return BookmarksRead::kRead;
 }
 
 }  // namespace favpage

@@ -63,6 +63,17 @@ bool LooksLikeJson(std::string_view head) {
   return first != std::string_view::npos && head[first] == '{';
 }
 
+void RefuseUnlessRead(BookmarksRead read, const std::string& path) {
+  switch (read) {
+    case BookmarksRead::kRead:
+      return;
+    case BookmarksRead::kNotBookmarks:
+      throw SourceError(kNotBookmarksFile, path);
+    case BookmarksRead::kIncomplete:
+      throw SourceError(kNotCompleteBookmarksFile, path);
+  }
+}
+
 std::unique_ptr<LinkSource> OpenBookmarksFile(const std::string& path) {
   std::string bytes;
   if (const int code = platform::ReadFileBytes(path, kHeadSize, bytes); code != 0) {
@@ -73,21 +84,23 @@ std::unique_ptr<LinkSource> OpenBookmarksFile(const std::string& path) {
   }
   auto tree = std::make_unique<BookmarkTree>();
   if (bytes.substr(0, kSqliteHeader.size()) == kSqliteHeader) {
+    if (!FirefoxPlacesReadable()) throw SourceError(kNoSqlite, path);
     // Firefox holds its database locked and keeps recent changes in the -wal file: the
     // copy is read instead, with both, and removed at once.
     platform::PrivateCopy copy;
     if (const int code = copy.Make(path, {"-wal"}); code != 0) throw IoError(code).AboutPath(path);
-    if (!ReadFirefoxPlaces(copy.hostPath(), *tree)) throw SourceError(kNotBookmarksFile, path);
+    RefuseUnlessRead(ReadFirefoxPlaces(copy.hostPath(), *tree), path);
     return tree;
   }
   FileStreamBuffer buffer;
   if (const int code = buffer.Open(path); code != 0) throw IoError(code).AboutPath(path);
   std::istream in(&buffer);
-  const bool read =
+  const BookmarksRead read =
       LooksLikeJson(bytes) ? ReadChromiumBookmarks(in, *tree) : ReadNetscapeBookmarks(in, *tree);
+  // A failed read ends the stream early: that is the error, not the file's end.
   if (buffer.error() != 0) throw IoError(buffer.error()).AboutPath(path);
-  if (read) return tree;
-  throw SourceError(kNotBookmarksFile, path);
+  RefuseUnlessRead(read, path);
+  return tree;
 }
 
 std::string WithoutClosingBackslash(std::string path) {
@@ -112,13 +125,17 @@ std::vector<std::string> InstalledBrowsers() {
 
 std::string BrowserBookmarksFile(std::string_view browser, std::string_view profile) {
   const std::vector<platform::BrowserProfile> profiles = platform::FindBrowserProfiles(browser);
+  const std::string wanted = platform::ToHostText(profile);
+  // A profile's own name first: another profile may show that name too.
   for (const platform::BrowserProfile& found : profiles) {
-    if (profile.empty() || found.profile == profile) return found.bookmarks;
+    if (profile.empty() || found.profile == wanted) return found.bookmarks;
+  }
+  for (const platform::BrowserProfile& found : profiles) {
+    if (!found.shownName.empty() && found.shownName == wanted) return found.bookmarks;
   }
   const std::string name(browser);
   if (profile.empty()) throw SourceError(FormatText(msg::kNoBrowserBookmarksFormat, name), "");
-  throw SourceError(
-      FormatText(msg::kNoProfileBookmarksFormat, name, platform::FromHostPath(profile)), "");
+  throw SourceError(FormatText(msg::kNoProfileBookmarksFormat, name, std::string(profile)), "");
 }
 
 std::unique_ptr<LinkSource> OpenLinkSource(const SettingsState& state) {
@@ -127,8 +144,7 @@ std::unique_ptr<LinkSource> OpenLinkSource(const SettingsState& state) {
   const std::size_t colon = choice.find(':');
   const std::string browser = choice.substr(0, colon);
   if (IsBrowserName(browser)) {
-    const std::string profile =
-        colon == std::string::npos ? "" : platform::ToHostText(choice.substr(colon + 1));
+    const std::string profile = colon == std::string::npos ? "" : choice.substr(colon + 1);
     return OpenBookmarksFile(BrowserBookmarksFile(browser, profile));
   }
   if (platform::DirectoryExists(choice)) {

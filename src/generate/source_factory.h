@@ -25,21 +25,30 @@ class SourceError : public Error {
   using Error::Error;
 };
 
-// The message of a file that is no bookmarks file of any kind.
+// The texts a source is refused with, about the file the error names: no bookmarks file of
+// any kind; one of a known kind that is cut off or lacks the roots every such file has; a
+// Firefox database on a system without SQLite (Windows before 10).
+using msg::kNoSqlite;
 using msg::kNotBookmarksFile;
+using msg::kNotCompleteBookmarksFile;
 
 bool IsBrowserName(std::string_view name);
 
 // The browsers with at least one profile for this user here, in the menu's order.
 std::vector<std::string> InstalledBrowsers();
 
-// The bookmarks file of `browser`'s profile `profile` (host text; empty: the most
-// recently used profile). Raises SourceError when there is none.
+// The bookmarks file of `browser`'s profile `profile` (internal text; empty: the most
+// recently used profile), named exactly as the browser names it: Firefox's profile name,
+// a Chromium profile's folder or the name the browser shows for it. Raises SourceError,
+// naming the profile as it was given, when there is none.
 std::string BrowserBookmarksFile(std::string_view browser, std::string_view profile);
 
 // The source that state.Source names; the favorites folder reads state.FavoritePath, and
-// the state must outlive the source. A missing or unreadable file raises IoError about
-// it; a file that is none of the kinds raises SourceError with kNotBookmarksFile.
+// the state must outlive the source. The whole source is read here, before the run
+// writes anything. A missing or unreadable file raises IoError about it; a file that is
+// none of the kinds raises SourceError with kNotBookmarksFile, one that is cut off or
+// lacks its roots kNotCompleteBookmarksFile, and a Firefox database where the system has
+// no SQLite kNoSqlite.
 std::unique_ptr<LinkSource> OpenLinkSource(const SettingsState& state);
 
 }  // namespace favpage

@@ -3,9 +3,12 @@
 // makes the private copies in its own folder.
 #include "platform/bookmark_files.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <map>
 #include <system_error>
 
 #include "platform/browser_home.h"
@@ -39,7 +42,34 @@ void AddIfPresent(std::vector<BrowserProfile>& found, std::string_view browser,
                   const std::string& profile, const fs::path& bookmarks) {
   std::error_code error;
   if (!fs::is_regular_file(bookmarks, error)) return;
-  found.push_back({std::string(browser), profile, InternalPathOf(bookmarks), Modified(bookmarks)});
+  found.push_back(
+      {std::string(browser), profile, {}, InternalPathOf(bookmarks), Modified(bookmarks)});
+}
+
+// Far more than any browser's own "Local State" holds.
+constexpr std::size_t kLocalStateLimit = 16 * 1024 * 1024;
+
+// The names the browser shows for its profiles, by profile folder: "Local State" holds
+// them as {"profile": {"info_cache": {"Profile 1": {"name": "Work"}, ...}}}. A file that
+// cannot be read or is no such JSON gives none.
+std::map<std::string, std::string> ShownProfileNames(const fs::path& home) {
+  std::map<std::string, std::string> names;
+  std::string bytes;
+  if (ReadFileBytes(InternalPathOf(home / "Local State"), kLocalStateLimit, bytes) != 0) {
+    return names;
+  }
+  const nlohmann::json state = nlohmann::json::parse(bytes, nullptr, false);
+  if (!state.is_object()) return names;
+  const auto profile = state.find("profile");
+  if (profile == state.end() || !profile->is_object()) return names;
+  const auto cache = profile->find("info_cache");
+  if (cache == profile->end() || !cache->is_object()) return names;
+  for (const auto& [folder, info] : cache->items()) {
+    if (!info.is_object()) continue;
+    const auto name = info.find("name");
+    if (name != info.end() && name->is_string()) names[folder] = name->get<std::string>();
+  }
+  return names;
 }
 
 // Each folder below the browser's own ("Default", "Profile 1", ...) that holds a
@@ -49,6 +79,12 @@ void FindChromiumProfiles(std::string_view browser, const fs::path& home,
   std::error_code error;
   for (fs::directory_iterator it(home, error), end; !error && it != end; it.increment(error)) {
     AddIfPresent(found, browser, Utf8Of(it->path().filename()), it->path() / "Bookmarks");
+  }
+  if (found.empty()) return;
+  const std::map<std::string, std::string> shown = ShownProfileNames(home);
+  for (BrowserProfile& profile : found) {
+    const auto name = shown.find(profile.profile);
+    if (name != shown.end()) profile.shownName = name->second;
   }
 }
 

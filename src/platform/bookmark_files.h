@@ -38,7 +38,9 @@ class PrivateCopy {
 // One browser profile's bookmarks on this machine.
 struct BrowserProfile {
   std::string browser;        // chrome, chromium, edge, brave, vivaldi or firefox
-  std::string profile;        // the profile's name (host text, UTF-8)
+  std::string profile;        // the profile's name (host text, UTF-8): Firefox's Name=,
+                              // a Chromium profile's folder
+  std::string shownName;      // a Chromium profile's name as the browser shows it; or empty
   std::string bookmarks;      // the bookmarks file (internal path)
   std::int64_t modified = 0;  // when the bookmarks file last changed (seconds)
 };

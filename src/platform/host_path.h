@@ -19,6 +19,9 @@ std::string DisplayPath(std::string_view internalPath);
 // A message or any other text of the core as the host shows it: Shift_JIS turned into the
 // host's encoding and the name mapping's references into their real characters.
 std::string ToHostText(std::string_view internalText);
+// A host text (UTF-8), not a path, in the core's form: exactly what ToHostText gives back.
+// "/" and "\" are characters here like any other.
+std::string FromHostText(std::string_view hostText);
 
 // A path the user typed (UTF-8, as a command line gives it), made absolute against the
 // current folder and normalized, in the core's dialect without a closing "\" (a root

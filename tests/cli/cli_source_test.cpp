@@ -122,13 +122,66 @@ TEST_F(CliSourceTest, SourcesThatCannotBeReadAreFailures) {
       {{"--favorites", "Favorites", "--profile", "Default"},
        1,
        "favpage-cli: --profile needs a browser as the source\n"},
+      {{"--source", "cut.html"},
+       1,
+       "favpage-cli: " + (dir.host() / "cut.html").string() + ": not a complete bookmarks file\n"},
+      {{"--source", "rootless.json"},
+       1,
+       "favpage-cli: " + (dir.host() / "rootless.json").string() +
+           ": not a complete bookmarks file\n"},
+      // A profile is named as written: no "/" is turned into anything else.
+      {{"--source", "firefox", "--profile", "Nope/\xE3\x81\x82\\x"},
+       1,
+       "favpage-cli: no bookmarks of firefox profile 'Nope/\xE3\x81\x82\\x' found for this "
+       "user\n"},
   };
+  WriteBytes(dir.hostPath("cut.html"),
+             std::string(kExport).substr(0, std::string(kExport).find("  </DL>")));
+  WriteBytes(dir.hostPath("rootless.json"), "{\"roots\": {}}");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args[1]);
     const Outcome run = Run(c.args);
     EXPECT_EQ(run.exitCode, c.exitCode);
     EXPECT_EQ(run.err, c.err);
     EXPECT_FALSE(fs::exists(dir.hostPath("site/links.html")));
+  }
+}
+
+// A run refused for its source leaves the last pages as they were.
+TEST_F(CliSourceTest, ARefusedSourceLeavesTheLastPages) {
+  ASSERT_EQ(Run({"--source", "bookmarks.html", "--type", "tree"}).exitCode, 0);
+  const std::string top = Page();
+  const std::string sub = ReadBytes(dir.hostPath("site/links_0.html"));
+  const std::string export_ = ReadBytes(dir.hostPath("bookmarks.html"));
+  WriteBytes(dir.hostPath("bookmarks.html"), export_.substr(0, export_.size() / 2));
+  const Outcome run = Run({"--source", "bookmarks.html", "--type", "tree"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("not a complete bookmarks file"), std::string::npos) << run.err;
+  EXPECT_EQ(Page(), top);
+  EXPECT_EQ(ReadBytes(dir.hostPath("site/links_0.html")), sub);
+}
+
+// Firefox profiles by their Name=, "/" and all; Chromium profiles by the name the browser
+// shows for them.
+TEST_F(CliSourceTest, ProfilesByTheirNames) {
+  WriteBytes(dir.hostPath(".mozilla/firefox/profiles.ini"),
+             "[Profile0]\nName=default-release\nIsRelative=1\nPath=Profiles/abc.default-release\n"
+             "[Profile1]\nName=Work/Home\nIsRelative=1\nPath=Profiles/work\n");
+  MakePlaces(dir.hostPath(".mozilla/firefox/Profiles/work/places.sqlite"));
+  WriteBytes(dir.hostPath(".config/google-chrome/Local State"),
+             "{\"profile\": {\"info_cache\": {\"Default\": {\"name\": \"\u4ed5\u4e8b\"}}}}");
+  const struct {
+    std::vector<std::string> args;
+    std::string link;
+  } cases[] = {
+      {{"--source", "firefox", "--profile", "Work/Home"}, "https://fox.example/"},
+      {{"--source", "chrome", "--profile", "\xE4\xBB\x95\xE4\xBA\x8B"}, "https://default.example/"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.back());
+    const Outcome run = Run(c.args);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(Page().find(c.link), std::string::npos);
   }
 }
 

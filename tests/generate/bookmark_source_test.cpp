@@ -1,16 +1,14 @@
 // Bookmark files as the browsers write them, published through the generation command
-// and compared byte for byte.
-#include <sqlite3.h>
-
-#include <cstdlib>
-#include <memory>
-#include <sstream>
+// and compared byte for byte; sources that are cut off or lack their roots are refused
+// before any page is touched.
+#include <cstdint>
+#include <filesystem>
+#include <string>
 
 #include "base/utf8.h"
+#include "bookmark_fixture.h"
 #include "generate/bookmark_readers.h"
-#include "generate/generation_command.h"
 #include "generate/source_factory.h"
-#include "generate_fixture.h"
 
 namespace favpage::test {
 namespace {
@@ -90,79 +88,6 @@ constexpr char kChromiumJson[] = R"src({
 })src";
 
 // The tables of places.sqlite that the reader uses, as Firefox lays them out.
-constexpr char kPlacesSchema[] = R"src(
-CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR);
-CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL,
-  parent INTEGER, position INTEGER, title LONGVARCHAR, guid TEXT);
-INSERT INTO moz_bookmarks VALUES (1, 2, NULL, 0, 0, '', 'root________');
-INSERT INTO moz_bookmarks VALUES (2, 2, NULL, 1, 0, 'menu', 'menu________');
-INSERT INTO moz_bookmarks VALUES (3, 2, NULL, 1, 1, 'toolbar', 'toolbar_____');
-INSERT INTO moz_bookmarks VALUES (4, 2, NULL, 1, 2, 'tags', 'tags________');
-INSERT INTO moz_bookmarks VALUES (5, 2, NULL, 1, 3, 'unfiled', 'unfiled_____');
-INSERT INTO moz_bookmarks VALUES (6, 2, NULL, 1, 4, 'mobile', 'mobile______');
-INSERT INTO moz_places VALUES (1, 'https://mozilla.example/', 'Mozilla');
-INSERT INTO moz_places VALUES (2, 'place:tag=x', NULL);
-INSERT INTO moz_places VALUES (3, 'https://dev.example/', NULL);
--- The menu: a query, a separator, a link and a folder, stored out of order.
-INSERT INTO moz_bookmarks VALUES (10, 1, 1, 2, 2, 'Mozilla', 'b1');
-INSERT INTO moz_bookmarks VALUES (11, 1, 2, 2, 0, 'Most Visited', 'b2');
-INSERT INTO moz_bookmarks VALUES (12, 3, NULL, 2, 1, NULL, 'b3');
-INSERT INTO moz_bookmarks VALUES (13, 2, NULL, 2, 3, 'Dev', 'b4');
-INSERT INTO moz_bookmarks VALUES (14, 1, 3, 13, 0, 'Dev & Ops', 'b5');
--- A tag folder and its entry: not bookmarks of their own.
-INSERT INTO moz_bookmarks VALUES (20, 2, NULL, 4, 0, 'x', 't1');
-INSERT INTO moz_bookmarks VALUES (21, 1, 1, 20, 0, NULL, 't2');
--- Untitled: shown by its address.
-INSERT INTO moz_bookmarks VALUES (30, 1, 3, 5, 0, NULL, 'u1');
-)src";
-
-void Exec(sqlite3* db, const char* sql) {
-  char* error = nullptr;
-  ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK) << error;
-}
-
-class BookmarkSourceTest : public GenerateTest {
- protected:
-  BookmarkSourceTest() {
-    state.OutName = dir.internal("out/links.html");
-    // The private copy lands in this test's folder, so a copy left behind is seen.
-    const char* old = std::getenv("TMPDIR");
-    oldTmp_ = old != nullptr ? old : "";
-    hadTmp_ = old != nullptr;
-    std::filesystem::create_directories(dir.hostPath("tmp"));
-    setenv("TMPDIR", dir.hostPath("tmp").c_str(), 1);
-  }
-  ~BookmarkSourceTest() override {
-    if (hadTmp_) {
-      setenv("TMPDIR", oldTmp_.c_str(), 1);
-    } else {
-      unsetenv("TMPDIR");
-    }
-  }
-
-  std::string Publish(const std::string& relative, std::uint8_t outType) {
-    state.Source = dir.internal(relative);
-    state.OutType = outType;
-    RunGenerationCommand(state, titles, progress, messages, dir.internal() + "\\");
-    EXPECT_TRUE(std::filesystem::is_empty(dir.hostPath("tmp")));
-    return Read("out/links.html");
-  }
-
-  sqlite3* MakePlaces(const std::string& relative) {
-    sqlite3* db = nullptr;
-    std::filesystem::create_directories(dir.hostPath(relative).parent_path());
-    EXPECT_EQ(sqlite3_open(dir.hostPath(relative).c_str(), &db), SQLITE_OK);
-    Exec(db, kPlacesSchema);
-    return db;
-  }
-
-  RecordingMessageBox messages;
-
- private:
-  std::string oldTmp_;
-  bool hadTmp_ = false;
-};
-
 TEST_F(BookmarkSourceTest, FirefoxExportIsOnePageInTheBrowsersOrder) {
   WriteBytes(dir.hostPath("bookmarks.html"), kFirefoxExport);
   EXPECT_EQ(Publish("bookmarks.html", 0),
@@ -261,94 +186,74 @@ TEST_F(BookmarkSourceTest, ChromiumBookmarksHaveTheirThreeRootsAsTopFolders) {
       }));
 }
 
-TEST_F(BookmarkSourceTest, FirefoxPlacesLeaveOutTagsQueriesAndSeparators) {
-  sqlite3* db = MakePlaces("places.sqlite");
-  sqlite3_close(db);
-  EXPECT_EQ(Publish("places.sqlite", 0),
-            PlainPage({
-                "<HR>",
-                "\t<H2>Bookmarks Menu</H2>",
-                "\t<DL>",
-                "\t\t<DD><A HREF=\"https://mozilla.example/\">Mozilla</A></DD>",
-                "\t</DL>",
-                "",
-                "\t<H2>Bookmarks Menu > Dev</H2>",
-                "\t<DL>",
-                "\t\t<DD><A HREF=\"https://dev.example/\">Dev &#x26; Ops</A></DD>",
-                "\t</DL>",
-                "",
-                "<HR>",
-                "<HR>",
-                "\t<H2>Other Bookmarks</H2>",
-                "\t<DL>",
-                "\t\t<DD><A HREF=\"https://dev.example/\">https&#x3A;//dev.example/</A></DD>",
-                "\t</DL>",
-                "",
-                "<HR>",
-                "</BODY>",
-                "</HTML>",
-            }));
-}
-
-// Firefox keeps its database locked and its latest changes in the -wal file: the run
-// sees them, and leaves the profile's files as they were.
-TEST_F(BookmarkSourceTest, FirefoxPlacesHeldOpenIncludeTheWriteAheadLog) {
-  sqlite3* db = MakePlaces("profile/places.sqlite");
-  Exec(db,
-       "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0; PRAGMA locking_mode=EXCLUSIVE;"
-       "INSERT INTO moz_places VALUES (9, 'https://wal.example/', NULL);"
-       "INSERT INTO moz_bookmarks VALUES (40, 1, 9, 6, 0, 'Only in the log', 'w1');");
-  ASSERT_TRUE(Exists("profile/places.sqlite-wal"));
-  const std::string database = Read("profile/places.sqlite");
-  const std::string log = Read("profile/places.sqlite-wal");
-
-  const std::string page = Publish("profile/places.sqlite", 0);
-  EXPECT_NE(page.find("\t\t<DD><A HREF=\"https://wal.example/\">Only in the log</A></DD>"),
-            std::string::npos);
-  EXPECT_EQ(Read("profile/places.sqlite"), database);
-  EXPECT_EQ(Read("profile/places.sqlite-wal"), log);
-  sqlite3_close(db);
-}
-
+// A source that is no bookmarks file, or one cut off or without its roots, is refused
+// naming the file before any page is touched: the last pages stay as they were, and
+// nothing new is written beside them.
 TEST_F(BookmarkSourceTest, SourcesThatCannotBeReadNameThemselves) {
-  WriteBytes(dir.hostPath("notes.txt"), "<html><body>just a page</body></html>");
-  WriteBytes(dir.hostPath("broken.json"), "{\"roots\": ");
-  WriteBytes(dir.hostPath("not-places.sqlite"), std::string("SQLite format 3\0", 16) + "junk");
-  WriteShortcut(dir.hostPath("out/links.html"), "kept");  // an earlier page stays as it was
-  const std::string before = Read("out/links.html");
-  for (const char* name : {"notes.txt", "broken.json", "not-places.sqlite"}) {
-    SCOPED_TRACE(name);
-    try {
-      Publish(name, 0);
-      ADD_FAILURE() << "no error";
-    } catch (const SourceError& error) {
-      EXPECT_STREQ(error.what(), kNotBookmarksFile);
-      EXPECT_EQ(error.path(), dir.internal(name));
+  const std::string sqliteJunk = std::string("SQLite format 3\0", 16) + "junk";
+  const struct {
+    const char* name;
+    std::string bytes;
+    const char* message;
+  } cases[] = {
+      {"notes.txt", "<html><body>just a page</body></html>", kNotBookmarksFile},
+      {"doctype-only.html", "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n", kNotCompleteBookmarksFile},
+      {"cut.html",
+       std::string(kFirefoxExport).substr(0, std::string(kFirefoxExport).find("<DT><H3>Sub")),
+       kNotCompleteBookmarksFile},
+      {"broken.json", "{\"roots\": ", kNotCompleteBookmarksFile},
+      {"rootless.json", "{\"roots\":{}}", kNotCompleteBookmarksFile},
+      {"not-places.sqlite", sqliteJunk, FirefoxPlacesReadable() ? kNotBookmarksFile : kNoSqlite},
+  };
+  for (const std::uint8_t outType : {0, 1}) {
+    WriteShortcut(dir.hostPath("out/links.html"), "kept");  // an earlier page stays as it was
+    WriteShortcut(dir.hostPath("out/links_0.html"), "kept too");
+    const std::string before = Read("out/links.html");
+    const std::string beforeSub = Read("out/links_0.html");
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + (outType == 0 ? " single" : " tree"));
+      WriteBytes(dir.hostPath(c.name), c.bytes);
+      try {
+        Publish(c.name, outType);
+        ADD_FAILURE() << "no error";
+      } catch (const SourceError& error) {
+        EXPECT_STREQ(error.what(), c.message);
+        EXPECT_EQ(error.path(), dir.internal(c.name));
+      }
     }
-  }
-  try {
-    Publish("missing.html", 0);
-    ADD_FAILURE() << "no error";
-  } catch (const IoError& error) {
-    EXPECT_EQ(error.code(), 2);
-    EXPECT_EQ(error.path(), dir.internal("missing.html"));
-  }
-  EXPECT_EQ(Read("out/links.html"), before);
-}
-
-// A file that is JSON but no Bookmarks file is refused, whatever its first value is.
-TEST(ChromiumBookmarks, OtherJsonIsNoBookmarksFile) {
-  for (const char* text : {"\"a string\"", "42", "[1, {\"roots\": {}}]", "{\"roots\": 1}", "{}",
-                           "{\"roots\": {\"other\": {", "\":{\"name\":\"x\"}"}) {
-    BookmarkTree tree;
-    std::istringstream in(text);
-    EXPECT_FALSE(ReadChromiumBookmarks(in, tree)) << text;
+    try {
+      Publish("missing.html", outType);
+      ADD_FAILURE() << "no error";
+    } catch (const IoError& error) {
+      EXPECT_EQ(error.code(), 2);
+      EXPECT_EQ(error.path(), dir.internal("missing.html"));
+    }
+    EXPECT_EQ(Read("out/links.html"), before);
+    EXPECT_EQ(Read("out/links_0.html"), beforeSub);
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator(dir.hostPath("out"))) {
+      ++files;
+    }
+    EXPECT_EQ(files, 2u);
   }
 }
 
-// A large export is read a piece at a time: folders open across the pieces' ends, and
-// empty folders without a list, must come out as the same tree as the Bookmarks file
-// that holds it.
+// A whole file that holds no bookmark publishes a finished page without links.
+TEST_F(BookmarkSourceTest, WholeSourcesWithoutBookmarksPublishEmptyPages) {
+  WriteBytes(dir.hostPath("empty.html"),
+             "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n"
+             "<DL><p>\n</DL><p>\n");
+  EXPECT_EQ(Publish("empty.html", 0), PlainPage({"</BODY>", "</HTML>"}));
+  WriteBytes(dir.hostPath("Bookmarks"),
+             "{\"roots\": {\"bookmark_bar\": {\"children\": [], \"name\": \"Bar\", \"type\": "
+             "\"folder\"}, \"other\": {\"children\": [], \"name\": \"Other\", \"type\": "
+             "\"folder\"}}, \"version\": 1}");
+  EXPECT_EQ(Publish("Bookmarks", 0), PlainPage({"<HR>", "<HR>", "</BODY>", "</HTML>"}));
+}
+
+// A large export, with folders open across many of the reader's blocks and empty folders
+// without a list, comes out as the same tree as the Bookmarks file that holds it.
 TEST_F(BookmarkSourceTest, LargeExportsReadAsOneDocument) {
   std::string html = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<H1>Bookmarks</H1>\n<DL><p>\n";
   std::string json =
@@ -384,29 +289,6 @@ TEST_F(BookmarkSourceTest, LargeExportsReadAsOneDocument) {
   const std::string fromJson = Publish("Bookmarks", 0);
   EXPECT_EQ(Publish("bookmarks.html", 0), fromJson);
   EXPECT_NE(fromJson.find("<H2>Top > Folder 117 > Inner</H2>"), std::string::npos);
-}
-
-// The browsers a menu offers are those with a profile below this user's home folder; a
-// browser's own folder without any profile in it does not count.
-TEST_F(BookmarkSourceTest, InstalledBrowsersAreThoseWithAProfile) {
-  const char* old = std::getenv("HOME");
-  const std::string oldHome = old != nullptr ? old : "";
-  setenv("HOME", dir.host().c_str(), 1);
-  WriteBytes(dir.hostPath(".config/chromium/Default/Bookmarks"), "{}");
-  std::filesystem::create_directories(dir.hostPath(".config/vivaldi/Default"));
-  WriteBytes(dir.hostPath(".mozilla/firefox/profiles.ini"),
-             "[Profile1]\nName=second\nPath=/elsewhere\n[Profile0]\nName=main\nIsRelative=1\n"
-             "Path=Profiles/main\n");
-  WriteBytes(dir.hostPath(".mozilla/firefox/Profiles/main/places.sqlite"), "");
-  const std::vector<std::string> installed = InstalledBrowsers();
-  const std::string firefox = BrowserBookmarksFile("firefox", "");
-  if (old != nullptr) {
-    setenv("HOME", oldHome.c_str(), 1);
-  } else {
-    unsetenv("HOME");
-  }
-  EXPECT_EQ(installed, (std::vector<std::string>{"chromium", "firefox"}));
-  EXPECT_EQ(firefox, dir.internal(".mozilla/firefox/Profiles/main/places.sqlite"));
 }
 
 // A page in UTF-8 names its charset and writes every character as itself; only what

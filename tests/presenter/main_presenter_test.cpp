@@ -802,10 +802,18 @@ TEST_F(SourceChoiceTest, MissingSourceIsReportedAndWritesNoPage) {
     std::string source;
     std::string message;
   };
+  test::WriteBytes(Host("cut.html"),
+                   "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>F</H3>\n<DL><p>\n"
+                   "  <DT><A HREF=\"https://a.example/\">A</A>\n");
+  test::WriteBytes(Host("notes.txt"), "just text");
   const Case cases[] = {
       {"file gone", Internal("gone.html"),
        Host("gone.html").string() + ": ファイルが見つかりません."},
       {"browser without a profile", "firefox", ""},
+      {"cut off", Internal("cut.html"),
+       Host("cut.html").string() + ": 完全なブックマークファイルではありません."},
+      {"no bookmarks file", Internal("notes.txt"),
+       Host("notes.txt").string() + ": ブックマークファイルではありません."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -48,15 +48,23 @@ TempDir::TempDir() {
 }
 
 TempDir::~TempDir() {
-  std::error_code ignored;
+  // On Windows through the "\\?\" form, so that names the system's path rules would
+  // change ("trail.", "CON.url") are reached and removed too.
+#ifdef _WIN32
+  const std::filesystem::path root = L"\\\\?\\" + path_.wstring();
+#else
+  const std::filesystem::path& root = path_;
+#endif
+  std::error_code error;
   // Tests make files read-only; give the owner write access back so removal succeeds.
-  for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
-       it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
+  for (auto it = std::filesystem::recursive_directory_iterator(root, error);
+       !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
     std::filesystem::permissions(
         it->path(), std::filesystem::perms::owner_all,
-        std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow, ignored);
+        std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow, error);
+    error.clear();
   }
-  std::filesystem::remove_all(path_, ignored);
+  std::filesystem::remove_all(root, error);
 }
 
 EnvOverride::EnvOverride(const char* name, const char* value) : name_(name) {

@@ -76,6 +76,10 @@ std::string ToHostPath(std::string_view internalPath) {
 
 std::string ToHostText(std::string_view internalText) { return HostFromInternal(internalText, 0); }
 
+std::string FromHostText(std::string_view hostText) {
+  return InternalFromCodePoints(Utf8ToCodePoints(hostText), 0);
+}
+
 std::string FromHostPath(std::string_view hostPath) {
   if (PlainAsciiHostText(hostPath)) return SwapByte(hostPath, '/', '\\');
   return InternalFromCodePoints(Utf8ToCodePoints(hostPath), U'/');

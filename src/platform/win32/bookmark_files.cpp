@@ -11,6 +11,7 @@
 #include "platform/browser_home.h"
 #include "platform/win32/error_codes.h"
 #include "platform/win32/owned.h"
+#include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace favpage::platform {
@@ -46,7 +47,7 @@ PrivateCopy::~PrivateCopy() {
 }
 
 int PrivateCopy::Make(const std::string& path, const std::vector<std::string>& suffixes) {
-  const std::wstring source = win32::ToWidePath(path);
+  const std::wstring source = win32::ToSystemPath(path);
   if (GetFileAttributesW(source.c_str()) == INVALID_FILE_ATTRIBUTES) {
     return win32::OpenErrorCode(GetLastError());
   }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/owned.h"
+#include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace favpage::platform {
@@ -21,7 +22,7 @@ bool DirSearch::First(const std::string& pattern, std::uint32_t mask, FindData& 
   Close();
   if (pattern.find('\0') != std::string::npos) return false;
   WIN32_FIND_DATAW data{};
-  const win32::OwnedFind search(FindFirstFileExW(win32::ToWidePath(pattern).c_str(),
+  const win32::OwnedFind search(FindFirstFileExW(win32::ToSystemPath(pattern).c_str(),
                                                  FindExInfoBasic, &data, FindExSearchNameMatch,
                                                  nullptr, 0));
   if (!search) return false;

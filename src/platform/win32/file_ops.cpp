@@ -10,6 +10,7 @@
 #include "base/io_error.h"
 #include "platform/win32/error_codes.h"
 #include "platform/win32/owned.h"
+#include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace favpage::platform {
@@ -86,8 +87,8 @@ bool MoveIntoPlace(const std::wstring& from, const std::wstring& to) {
 
 int CheckFileReplaceable(const std::string& path) {
   if (path.empty() || path.find('\0') != std::string::npos) return io_code::kPathNotFound;
-  const std::wstring wide = win32::ToWidePath(path);
-  if (wide.back() == L'\\') return io_code::kPathNotFound;
+  if (win32::ToWidePath(path).back() == L'\\') return io_code::kPathNotFound;
+  const std::wstring wide = win32::ToSystemPath(path);
   const DWORD attributes = GetFileAttributesW(wide.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
@@ -107,7 +108,7 @@ int CheckFileReplaceable(const std::string& path) {
 
 int ReplaceFileContents(const std::string& path, std::string_view bytes) {
   if (const int code = CheckFileReplaceable(path); code != 0) return code;
-  const std::wstring wide = win32::ToWidePath(path);
+  const std::wstring wide = win32::ToSystemPath(path);
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
     const std::wstring temporary = TemporaryName(wide, attempt);
     OwnedHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -140,8 +141,8 @@ int CreateStagingFile(const std::string& path, const std::string& namePrefix, st
   const std::wstring stem = FolderOf(win32::ToWidePath(path)) + win32::ToWidePath(namePrefix);
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::wstring candidate = stem + RandomSuffix();
-    OwnedHandle file(CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    OwnedHandle file(CreateFileW(win32::SystemPath(candidate).c_str(), GENERIC_WRITE, 0, nullptr,
+                                 CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
       const DWORD error = GetLastError();
       if (error == ERROR_FILE_EXISTS) continue;
@@ -157,7 +158,7 @@ int CreateStagingFile(const std::string& path, const std::string& namePrefix, st
 // Windows has no flush of a whole volume for an ordinary user: each file is flushed.
 int FlushStagedFiles(const std::vector<std::string>& staged) {
   for (const std::string& file : staged) {
-    const OwnedHandle handle(CreateFileW(win32::ToWidePath(file).c_str(), GENERIC_WRITE, 0, nullptr,
+    const OwnedHandle handle(CreateFileW(win32::ToSystemPath(file).c_str(), GENERIC_WRITE, 0, nullptr,
                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle) return win32::OpenErrorCode(GetLastError());
     if (!FlushFileBuffers(handle.Get())) return win32::TransferErrorCode(GetLastError());
@@ -167,7 +168,7 @@ int FlushStagedFiles(const std::vector<std::string>& staged) {
 
 int PutStagedFile(const std::string& staged, const std::string& path) {
   if (const int code = CheckFileReplaceable(path); code != 0) return code;
-  if (!MoveIntoPlace(win32::ToWidePath(staged), win32::ToWidePath(path))) {
+  if (!MoveIntoPlace(win32::ToSystemPath(staged), win32::ToSystemPath(path))) {
     return win32::OpenErrorCode(GetLastError());
   }
   return 0;
@@ -175,7 +176,7 @@ int PutStagedFile(const std::string& staged, const std::string& path) {
 
 int RemoveFile(const std::string& path) {
   if (path.empty() || path.find('\0') != std::string::npos) return io_code::kPathNotFound;
-  const std::wstring wide = win32::ToWidePath(path);
+  const std::wstring wide = win32::ToSystemPath(path);
   const DWORD attributes = GetFileAttributesW(wide.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return win32::OpenErrorCode(GetLastError());
   constexpr DWORD kNotAPlainFile =

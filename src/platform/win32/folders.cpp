@@ -7,6 +7,7 @@
 
 #include "base/io_error.h"
 #include "platform/win32/owned.h"
+#include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace favpage::platform {
@@ -14,7 +15,7 @@ namespace {
 
 bool WideDirectoryExists(const std::wstring& path) {
   if (path.empty()) return false;
-  const DWORD attributes = GetFileAttributesW(path.c_str());
+  const DWORD attributes = GetFileAttributesW(win32::SystemPath(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
@@ -38,7 +39,7 @@ bool DirectoryExists(const std::string& path) {
 }
 
 bool CreateFolder(const std::string& path) {
-  return ValidPath(path) && CreateDirectoryW(win32::ToWidePath(path).c_str(), nullptr) != 0;
+  return ValidPath(path) && CreateDirectoryW(win32::ToSystemPath(path).c_str(), nullptr) != 0;
 }
 
 // Windows grants writing through access lists, not a mark on the folder: the one honest
@@ -47,9 +48,9 @@ bool FolderWritable(const std::string& path) {
   if (!DirectoryExists(path)) return false;
   const std::wstring probe = WithoutClosingDelimiter(win32::ToWidePath(path)) +
                              L"\\.favpage-write-probe-" + std::to_wstring(GetCurrentProcessId());
-  const win32::OwnedHandle file(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                            FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
-                                            nullptr));
+  const win32::OwnedHandle file(
+      CreateFileW(win32::SystemPath(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
   return static_cast<bool>(file);
 }
 
@@ -62,7 +63,8 @@ bool CreateFolderTree(const std::string& path) {
     // A parent that cannot be made fails the folder's own creation below.
     (void)CreateFolderTree(win32::FromWidePath(wide.substr(0, cut)));
   }
-  return CreateDirectoryW(wide.c_str(), nullptr) != 0 || WideDirectoryExists(wide);
+  return CreateDirectoryW(win32::SystemPath(wide).c_str(), nullptr) != 0 ||
+         WideDirectoryExists(wide);
 }
 
 // The roaming application-data folder, where Windows programs keep a user's settings.

@@ -8,6 +8,7 @@
 #include "base/io_error.h"
 #include "platform/win32/error_codes.h"
 #include "platform/win32/owned.h"
+#include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace favpage::platform {
@@ -51,11 +52,12 @@ int HostFile::Open(const std::string& path, FileAccess access, FileShare share) 
   const std::wstring wide = win32::ToWidePath(path);
   if (wide.back() == L'\\' || wide.back() == L'/') return io_code::kPathNotFound;
   if (HasOverlongName(wide)) return io_code::kPathNotFound;
+  const std::wstring system = win32::SystemPath(wide);
 
   // Windows refuses to write a read-only file to every user; a host that keeps the
   // attribute as mode bits would let its superuser write it, so it is checked here too.
   if (access != FileAccess::kRead) {
-    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    const DWORD attributes = GetFileAttributesW(system.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
         (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
       return io_code::kAccessDenied;
@@ -67,7 +69,7 @@ int HostFile::Open(const std::string& path, FileAccess access, FileShare share) 
   // An existing file is emptied only once the open has passed the sharing check; and
   // OPEN_ALWAYS, unlike CREATE_ALWAYS, does not refuse a hidden file.
   const DWORD disposition = access == FileAccess::kCreate ? OPEN_ALWAYS : OPEN_EXISTING;
-  win32::OwnedHandle opened(CreateFileW(wide.c_str(), desired, sharing, nullptr, disposition,
+  win32::OwnedHandle opened(CreateFileW(system.c_str(), desired, sharing, nullptr, disposition,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!opened) return OpenErrorCode(GetLastError());
   const HANDLE file = opened.Get();

@@ -1,8 +1,9 @@
 #include "platform/host_path.h"
 
-#include <filesystem>
+#include <windows.h>
 
 #include "platform/name_mapping.h"
+#include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace favpage::platform {
@@ -23,15 +24,18 @@ std::string ToHostText(std::string_view internalText) {
   return win32::WideToUtf8(win32::WideFromCodePoints(CodePointsFromInternal(internalText, 0)));
 }
 
-// Through the wide form: std::filesystem would widen a narrow string byte by byte.
+std::string FromHostText(std::string_view hostText) {
+  return InternalFromCodePoints(win32::CodePointsFromWide(win32::Utf8ToWide(hostText)), 0);
+}
+
+// Through the wide form, and by the names alone: the system's own normalization would
+// drop a name's closing dots and blanks.
 bool AbsoluteUserPath(std::string_view typedUtf8, std::string& internalPath) {
-  std::error_code error;
-  std::filesystem::path absolute =
-      std::filesystem::absolute(win32::Utf8ToWide(typedUtf8), error).lexically_normal();
-  if (error) return false;
+  std::wstring absolute = win32::AbsolutePath(win32::Utf8ToWide(typedUtf8));
+  if (absolute.empty()) return false;
   // "C:\a\" names the folder "C:\a"; a root keeps its delimiter.
-  if (absolute.has_relative_path() && !absolute.has_filename()) absolute = absolute.parent_path();
-  internalPath = win32::FromWidePath(absolute.native());
+  if (!win32::IsRoot(absolute) && absolute.ends_with(L'\\')) absolute.pop_back();
+  internalPath = win32::FromWidePath(absolute);
   return true;
 }
 
@@ -43,8 +47,10 @@ bool UserPathNamesFolder(std::string_view typedUtf8) {
 }
 
 bool UserPathIsFile(std::string_view typedUtf8) {
-  std::error_code ignored;
-  return std::filesystem::is_regular_file(win32::Utf8ToWide(typedUtf8), ignored);
+  const DWORD attributes =
+      GetFileAttributesW(win32::SystemPath(win32::Utf8ToWide(typedUtf8)).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
 }
 
 }  // namespace favpage::platform

@@ -7,6 +7,7 @@
 #include "base/io_error.h"
 #include "platform/win32/error_codes.h"
 #include "platform/win32/owned.h"
+#include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace favpage::platform {
@@ -27,8 +28,9 @@ OutputClaim::~OutputClaim() { Release(); }
 int OutputClaim::Claim(const std::string& path) {
   Release();
   if (path.empty() || path.find('\0') != std::string::npos) return io_code::kPathNotFound;
-  const std::wstring wide = win32::ToWidePath(path);
-  if (wide.back() == L'\\' || wide.back() == L'/') return io_code::kPathNotFound;
+  const std::wstring plain = win32::ToWidePath(path);
+  if (plain.back() == L'\\' || plain.back() == L'/') return io_code::kPathNotFound;
+  const std::wstring wide = win32::SystemPath(plain);
 
   // The handle only carries the lock: it reads nothing and lets every other opener in,
   // so the run's own writes keep their own sharing rules.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/owned.h"
+#include "platform/win32/system_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace favpage::platform {
@@ -14,7 +15,7 @@ namespace favpage::platform {
 ProfileRead ReadProfileBytes(const std::string& path, std::size_t limit, bool mustFit,
                              std::string& bytes) {
   bytes.clear();
-  const win32::OwnedHandle opened(CreateFileW(win32::ToWidePath(path).c_str(), GENERIC_READ,
+  const win32::OwnedHandle opened(CreateFileW(win32::ToSystemPath(path).c_str(), GENERIC_READ,
                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!opened) {

@@ -276,6 +276,12 @@ void MainPresenter::Button3Click() {
     const RunEnd runEnd{this};
     try {
       stats = RunGenerationCommand(state_, *this, *this, *this, ExeFolder());
+    } catch (const SourceError& error) {
+      // A bookmarks file refused (not one, cut off, no SQLite to read it): named as the
+      // CLI names it.
+      if (error.path().empty()) throw;
+      sourceFailure = platform::ToHostPath(error.path()) + ": " +
+                      platform::ToHostText(DisplayMessage(error.what()));
     } catch (const IoError& error) {
       // A chosen bookmarks file may have moved since it was chosen: the message names it
       // as the label shows it, so the user knows which file to look for.
