@@ -128,7 +128,8 @@ WindowPlace ReadWindowPlace(const SettingsFile& file);
 // so a window never moved leaves the file as it was; the first refused write raises.
 void WriteWindowPlace(SettingsFile& file, const WindowPlace& place);
 
-// The browse command's folder: OutputDir, or the current folder when it is missing.
+// The folder the browse command last chose a file in (OutputDir); empty when none is
+// stored.
 std::string ReadOutputDir(const SettingsFile& file);
 // Stores the folder part of `chosenFile` (a drive root keeps its "\") as OutputDir.
 void WriteOutputDir(SettingsFile& file, const std::string& chosenFile);

@@ -1,5 +1,4 @@
 #include "base/sjis.h"
-#include "platform/folders.h"
 #include "settings/settings_file.h"
 #include "text/path_rules.h"
 
@@ -79,7 +78,7 @@ void WriteWindowPlace(SettingsFile& file, const WindowPlace& place) {
 }
 
 std::string ReadOutputDir(const SettingsFile& file) {
-  return file.ReadString(kSetupSection, setup_key::kOutputDir, platform::CurrentDirectory());
+  return file.ReadString(kSetupSection, setup_key::kOutputDir, "");
 }
 
 void WriteOutputDir(SettingsFile& file, const std::string& chosenFile) {

@@ -219,7 +219,7 @@ TEST(SettingsFile, RefusedWriteNamesTheFileAsTheUserSeesIt) {
 TEST(SettingsFile, OutputDirIsTheChosenFilesFolder) {
   test::TempDir dir;
   SettingsFile file(dir.internal("f.INI"));
-  EXPECT_EQ(ReadOutputDir(file), platform::CurrentDirectory());
+  EXPECT_EQ(ReadOutputDir(file), "");  // the window then picks a folder of its own
 
   const std::pair<std::string, std::string> cases[] = {
       {"C:\\links.html", "C:\\"},
