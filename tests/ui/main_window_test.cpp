@@ -129,7 +129,9 @@ void MainWindowTest::layoutMatchesTheTable() {
   QCOMPARE(Find<QComboBox>(*window, "ComboBox1")->count(), 4);
   QCOMPARE(Find<QComboBox>(*window, "ComboBox1")->itemText(3), U("Style-2"));
   QVERIFY(!Find<QLabel>(*window, "Image1")->pixmap().isNull());
-  QCOMPARE(Find<QLabel>(*window, "Image1")->pixmap().size(), QSize(64, 48));
+  QCOMPARE(Find<QLabel>(*window, "Image1")->pixmap().deviceIndependentSize(), QSizeF(64, 48));
+  // Two device pixels to each, for screens scaled up to 200 %.
+  QCOMPARE(Find<QLabel>(*window, "Image1")->pixmap().devicePixelRatio(), 2.0);
   QCOMPARE(window->font().family(), U("ＭＳ Ｐゴシック"));
 }
 

@@ -189,7 +189,8 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
     widget->move(row.rect.left, row.rect.top);
     widget->adjustSize();
   } else if (row.kind == Kind::kPicture) {
-    const QPixmap picture = static_cast<QLabel*>(widget)->pixmap();
+    // Its size on the screen, not in the device pixels it is painted with.
+    const QSize picture = static_cast<QLabel*>(widget)->pixmap().deviceIndependentSize().toSize();
     widget->setGeometry(row.rect.left, row.rect.top, picture.width(), picture.height());
   } else {
     widget->setGeometry(row.rect.left, row.rect.top, row.rect.width, row.rect.height);
