@@ -581,6 +581,22 @@ TEST_F(MainPresenterTest, StoredScriptLinksAreKeptThroughTheWindow) {
   EXPECT_EQ(Setting("ScriptLinks"), "1");
 }
 
+// The stored folder of the source is published by the window's run and written back.
+TEST_F(MainPresenterTest, StoredSourceFolderIsKeptThroughTheWindow) {
+  test::WriteShortcut(Host("Favorites/Private.url"), "https://bank.example/");
+  test::WriteShortcut(Host("Favorites/Public/Shared.url"), "https://shared.example/");
+  test::WriteBytes(Host("favpage.INI"), "[Setup]\r\nSourceFolder=\"Public\"\r\n");
+  PrepareRun(0);
+  presenter_.SetSource(Internal("Favorites") + "\\");
+  EXPECT_EQ(presenter_.State().SourceFolder, "Public");
+  presenter_.Button3Click();
+  const std::string page = test::ReadBytes(Host("out/links.html"));
+  EXPECT_NE(page.find("shared.example"), std::string::npos);
+  EXPECT_EQ(page.find("bank.example"), std::string::npos);
+  ASSERT_TRUE(presenter_.CloseQuery());
+  EXPECT_EQ(Setting("SourceFolder"), "Public");
+}
+
 TEST_F(MainPresenterTest, SecondStartDuringARunIsIgnored) {
   PrepareRun(1);
   int progressWindows = -1;

@@ -321,8 +321,9 @@ void MainPresenter::FormCreate() {
   SetStyleType(stored.StyleType);
   SetBlankTarget(stored.SetBlank);
   SetCharset(stored.Charset);
-  state_.Source = stored.Source;            // shown once the favorites folder is known
-  state_.ScriptLinks = stored.ScriptLinks;  // no control; kept for shut-down
+  state_.Source = stored.Source;              // shown once the favorites folder is known
+  state_.ScriptLinks = stored.ScriptLinks;    // no control; kept for shut-down
+  state_.SourceFolder = stored.SourceFolder;  // the one folder of the source to publish
   BuildPreview(shownStyle_);
   loadingTitle_ = true;
   struct LoadEnd {
