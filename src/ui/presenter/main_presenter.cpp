@@ -16,6 +16,7 @@
 #include "platform/host_path.h"
 #include "settings/settings_file.h"
 #include "text/path_rules.h"
+#include "ui/presenter/source_chooser.h"
 
 namespace favpage::ui {
 namespace {
@@ -26,39 +27,6 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
     text.replace(at, from.size(), to);
   }
   return text;
-}
-
-// The source chooser's fixed items, before the installed browsers.
-constexpr char kFavoritesChoice[] = "お気に入りフォルダ";
-constexpr char kFileChoice[] = "ブックマークファイル...";
-constexpr int kFavoritesIndex = 0;
-constexpr int kFileIndex = 1;
-constexpr int kFirstBrowserIndex = 2;
-
-// A stored source naming a browser: its name, and its profile after ":" (empty: the
-// profile used last). A path, even "C:\...", names no browser.
-struct BrowserChoice {
-  std::string_view browser;
-  std::string_view profile;
-};
-
-std::optional<BrowserChoice> AsBrowser(std::string_view source) {
-  const std::size_t colon = source.find(':');
-  const std::string_view name = source.substr(0, colon);
-  if (!IsBrowserName(name)) return std::nullopt;
-  return BrowserChoice{name, colon == std::string_view::npos ? "" : source.substr(colon + 1)};
-}
-
-// The name a user knows the browser by.
-std::string BrowserTitle(std::string_view browser) {
-  static constexpr std::pair<std::string_view, std::string_view> kTitles[] = {
-      {"chrome", "Google Chrome"}, {"chromium", "Chromium"}, {"edge", "Microsoft Edge"},
-      {"brave", "Brave"},          {"vivaldi", "Vivaldi"},   {"firefox", "Firefox"},
-  };
-  for (const auto& [name, title] : kTitles) {
-    if (name == browser) return std::string(title);
-  }
-  return std::string(browser);
 }
 
 // What a run left out or kept, one line each, in one message; a long list ends with the
@@ -155,15 +123,7 @@ void MainPresenter::SetCharset(PageCharset value) {
   view_.SetChecked(Control::CheckBox3, value == PageCharset::kUtf8);
 }
 
-std::string MainPresenter::SourceCaption() const {
-  if (state_.Source.empty()) return platform::ToHostPath(state_.FavoritePath);
-  if (const auto chosen = AsBrowser(state_.Source)) {
-    std::string caption = BrowserTitle(chosen->browser);
-    if (!chosen->profile.empty()) caption += " (" + platform::ToHostText(chosen->profile) + ")";
-    return caption;
-  }
-  return platform::ToHostPath(state_.Source);
-}
+std::string MainPresenter::SourceCaption() const { return SourceLabel(state_); }
 
 // Handlers. An edit keeps the field's exact bytes while it shows them, so a value that
 // the conversion for display cannot carry back unchanged survives until the user edits it.
@@ -194,28 +154,10 @@ void MainPresenter::CheckBox3Click(bool checked) {
 
 void MainPresenter::Source1Click() {
   Guarded([this] {
-    const std::vector<std::string> browsers = InstalledBrowsers();
-    std::vector<std::string> choices = {kFavoritesChoice, kFileChoice};
-    for (const std::string& browser : browsers) choices.push_back(BrowserTitle(browser));
-    const std::optional<BrowserChoice> stored = AsBrowser(state_.Source);
-    int current = state_.Source.empty() ? kFavoritesIndex : stored ? -1 : kFileIndex;
-    for (std::size_t i = 0; stored && i < browsers.size(); ++i) {
-      if (browsers[i] == stored->browser) current = kFirstBrowserIndex + static_cast<int>(i);
-    }
-    const std::optional<int> picked = view_.ChooseSource(choices, current);
-    if (!picked || *picked < 0 || *picked >= static_cast<int>(choices.size())) return;
-    if (*picked == kFavoritesIndex) return SetSource("");
-    if (*picked == kFileIndex) {
-      // Opens beside the file chosen before, if any.
-      const std::string folder =
-          current == kFileIndex ? platform::ToHostPath(ExtractFileDir(state_.Source)) : "";
-      const std::optional<std::string> file = view_.ChooseBookmarksFile(folder);
-      if (file) SetSource(platform::FromHostPath(*file));
-      return;
-    }
-    // Confirming the browser already chosen keeps the profile it names.
-    if (*picked == current) return;
-    SetSource(browsers[static_cast<std::size_t>(*picked - kFirstBrowserIndex)]);
+    SourceChooser chooser(state_);
+    if (!view_.RunSourceChooser(chooser)) return;
+    state_.SourceFolder = chooser.SourceFolder();
+    SetSource(chooser.Source());
   });
 }
 

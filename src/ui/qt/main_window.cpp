@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <QWebEngineView>
@@ -27,6 +28,7 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/menu_bar_mode.h"
 #include "ui/qt/progress_window.h"
+#include "ui/qt/source_dialog.h"
 #include "ui/qt/title_memo.h"
 #include "ui/qt/ui_strings.h"
 
@@ -54,6 +56,42 @@ class ChildAddedWatcher : public QObject {
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::ChildAdded) action_();
+    return false;
+  }
+
+ private:
+  std::function<void()> action_;
+};
+
+// Runs `action` when `label` is clicked, or when it has the focus and Enter or the space
+// bar is pressed: the favorites label opens the source chooser, as a link would.
+class LabelActivation : public QObject {
+ public:
+  LabelActivation(QLabel* label, std::function<void()> action)
+      : QObject(label), action_(std::move(action)) {
+    label->setCursor(Qt::PointingHandCursor);
+    label->setFocusPolicy(Qt::StrongFocus);
+    label->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonRelease) {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      auto* label = static_cast<QWidget*>(watched);
+      if (mouse->button() == Qt::LeftButton &&
+          label->rect().contains(mouse->position().toPoint())) {
+        action_();
+        return true;
+      }
+    }
+    if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        action_();
+        return true;
+      }
+    }
     return false;
   }
 
@@ -98,6 +136,9 @@ void TPlatform::BuildControls() {
       anchors_->Add(widget, row.anchors);
     }
     ConnectHandler(row, widget, this, presenter_);
+  }
+  if (auto* label = qobject_cast<QLabel*>(ControlObject("FavoriteDir"))) {
+    new LabelActivation(label, [this] { presenter_.Source1Click(); });
   }
   Memo1 = qobject_cast<TitleMemo*>(ControlObject("Memo1"));
   Button3 = qobject_cast<QPushButton*>(ControlObject("Button3"));
@@ -241,16 +282,8 @@ void TPlatform::ShowMessage(const std::string& text, const std::string& caption,
 
 void TPlatform::ShowError(const std::string& text) { ShowDefaultErrorText(text); }
 
-std::optional<int> TPlatform::ChooseSource(const std::vector<std::string>& choices, int current) {
-  QStringList items;
-  for (const std::string& choice : choices) items.append(FromHost(choice));
-  return SourceDialogs::Choose(this, items, current);
-}
-
-std::optional<std::string> TPlatform::ChooseBookmarksFile(const std::string& folder) {
-  const std::optional<QString> chosen = SourceDialogs::ChooseFile(this, FromHost(folder));
-  if (!chosen) return std::nullopt;
-  return chosen->toStdString();
+bool TPlatform::RunSourceChooser(SourceChooser& chooser) {
+  return SourceDialog::Run(this, chooser);
 }
 
 std::optional<std::string> TPlatform::ChooseOutputFile(const std::string& folder) {
