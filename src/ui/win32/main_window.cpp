@@ -13,6 +13,7 @@
 #include "ui/win32/fonts.h"
 #include "ui/win32/layout.h"
 #include "ui/win32/resources.h"
+#include "ui/win32/source_dialog.h"
 #include "ui/win32/wide.h"
 #include "ui/win32/window_class.h"
 
@@ -55,6 +56,9 @@ TPlatform::TPlatform(std::string exePath) : presenter_(*this, std::move(exePath)
                   nullptr, instance, this);
   menuBar_ = std::make_unique<MenuBar>(Hwnd());
   CreateControls(Hwnd());
+  // The favorites label opens the source chooser when clicked, as a link would.
+  HWND favorites = Item(ControlIdByName("FavoriteDir"));
+  SetWindowLongPtrW(favorites, GWL_STYLE, GetWindowLongPtrW(favorites, GWL_STYLE) | SS_NOTIFY);
   WebBrowser1 = WebBrowser::Create(Hwnd(), ControlIdByName("WebBrowser1"),
                                    ControlRect("WebBrowser1", layout::kWindowClient));
   ConfigureAbout();
@@ -199,6 +203,10 @@ void TPlatform::OnCommand(int id, int code) {
     (presenter_.*item->command)();
     return;
   }
+  if (id == ControlIdByName("FavoriteDir")) {
+    if (code == STN_CLICKED) presenter_.Source1Click();
+    return;
+  }
   const layout::ControlRow* row = ControlOfId(id);
   if (row == nullptr) return;
   const layout::Handler& handler = row->handler;
@@ -300,16 +308,8 @@ std::optional<std::string> TPlatform::ChooseOutputFile(const std::string& folder
   return Utf8(*chosen);
 }
 
-std::optional<int> TPlatform::ChooseSource(const std::vector<std::string>& choices, int current) {
-  std::vector<std::wstring> shown;
-  for (const std::string& choice : choices) shown.push_back(Wide(choice));
-  return ChooseFromList(Hwnd(), shown, current);
-}
-
-std::optional<std::string> TPlatform::ChooseBookmarksFile(const std::string& folder) {
-  const std::optional<std::wstring> chosen = ChooseOpenFile(Hwnd(), Wide(folder));
-  if (!chosen) return std::nullopt;
-  return Utf8(*chosen);
+bool TPlatform::RunSourceChooser(SourceChooser& chooser) {
+  return RunSourceDialog(Hwnd(), chooser);
 }
 
 void TPlatform::ShowAbout() { AboutDialog1->Execute(); }
