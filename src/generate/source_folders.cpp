@@ -108,6 +108,27 @@ void ForEachFolderPath(const std::vector<FolderNode>& outline,
   }
 }
 
+std::optional<std::size_t> FindOutlineRow(const std::vector<FolderNode>& outline,
+                                          std::string_view pathText) {
+  const std::optional<std::vector<std::string>> names = SplitFolderPath(pathText);
+  if (!names || outline.empty()) return std::nullopt;
+  std::vector<std::vector<std::size_t>> children(outline.size());
+  for (std::size_t i = 1; i < outline.size(); ++i) children[outline[i].parent].push_back(i);
+  std::size_t row = 0;
+  for (const std::string& name : *names) {
+    bool found = false;
+    for (const std::size_t child : children[row]) {
+      if (outline[child].name == name) {
+        row = child;
+        found = true;
+        break;
+      }
+    }
+    if (!found) return std::nullopt;
+  }
+  return row;
+}
+
 std::optional<std::string> FindFolder(const LinkSource& source, std::string_view pathText) {
   const std::optional<std::vector<std::string>> names = SplitFolderPath(pathText);
   if (!names) return std::nullopt;

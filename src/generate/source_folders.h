@@ -38,6 +38,11 @@ std::string FolderPathOf(const std::vector<FolderNode>& outline, std::size_t ind
 void ForEachFolderPath(const std::vector<FolderNode>& outline,
                        const std::function<void(std::size_t, const std::string&)>& visit);
 
+// The row of `outline` that `pathText` names, found as FindFolder finds it; nothing when
+// none. Each row is looked at once at most, whatever the depth of the tree.
+std::optional<std::size_t> FindOutlineRow(const std::vector<FolderNode>& outline,
+                                          std::string_view pathText);
+
 // The key of the folder that `pathText` names in `source`: the first of its sub-folders
 // with each name in turn. The empty text names the top. Nothing when no folder has that
 // path or the text breaks the path rule.

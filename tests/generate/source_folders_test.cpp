@@ -107,6 +107,12 @@ TEST_F(SourceFoldersTest, EveryListedPathFindsItsFolder) {
     EXPECT_EQ(FindFolder(tree, FolderPathOf(outline, i)), outline[wanted].key) << i;
   }
   EXPECT_EQ(FindFolder(tree, ""), tree.TopFolder());
+  EXPECT_EQ(FindOutlineRow(outline, ""), 0U);
+  EXPECT_EQ(FindOutlineRow(outline, "Bar/開発/Qt"), 3U);
+  EXPECT_EQ(FindOutlineRow(outline, "Bar/a\\/b"), 4U);
+  EXPECT_EQ(FindOutlineRow(outline, "Bar"), 1U);  // the first of the two
+  EXPECT_EQ(FindOutlineRow(outline, "Bar/Qt"), std::nullopt);
+  EXPECT_EQ(FindOutlineRow(outline, "Bar\\"), std::nullopt);
   for (const char* missing : {"bar", "Bar/Qt", "Bar/a/b", "Bar/開発/Qt/x", "Bar\\", "Other"}) {
     EXPECT_EQ(FindFolder(tree, missing), std::nullopt) << missing;
   }

@@ -201,13 +201,8 @@ void SourceChooser::LoadFolders(bool open) {
   }
   // The stored folder, if the source still has it; a folder gone since stays chosen but
   // unpicked, so that confirming never widens what is published unasked.
-  std::size_t selected = folder_.empty() ? 0 : kNoFolderRow;
-  if (!folder_.empty()) {
-    const std::string wanted = platform::ToHostText(folder_);
-    ForEachFolderPath(outline_, [&](std::size_t index, const std::string& path) {
-      if (selected == kNoFolderRow && path == wanted) selected = index;
-    });
-  }
+  const std::size_t selected =
+      FindOutlineRow(outline_, platform::ToHostText(folder_)).value_or(kNoFolderRow);
   view_->ShowFolders(rows, selected, open);
   ShowSummary();
 }
@@ -224,13 +219,8 @@ void SourceChooser::ShowSummary() {
   chosen.SourceFolder = folder_;
   std::string text = kSummaryLead + SourceLabel(chosen);
   if (!outline_.empty()) {
-    const std::string wanted = platform::ToHostText(folder_);
-    std::optional<std::size_t> links;
-    if (folder_.empty()) links = outline_[0].linksBelow;
-    ForEachFolderPath(outline_, [&](std::size_t index, const std::string& path) {
-      if (!links && path == wanted) links = outline_[index].linksBelow;
-    });
-    if (links) text += "  " + FormatText(kLinksFormat, std::to_string(*links));
+    const std::optional<std::size_t> row = FindOutlineRow(outline_, platform::ToHostText(folder_));
+    if (row) text += "  " + FormatText(kLinksFormat, std::to_string(outline_[*row].linksBelow));
   }
   view_->ShowSummary(text);
 }
