@@ -207,14 +207,16 @@ TEST_F(SourceChooserTest, ASourceThatCannotBeReadSaysSoInPlaceOfItsTree) {
 TEST(SourceLabelTest, NamesTheSourceAndItsFolder) {
   SettingsState state;
   state.FavoritePath = platform::FromHostPath("/home/me/Favorites");
+  // As the host writes the path: with backslashes on Windows.
+  const std::string favorites = platform::ToHostPath(state.FavoritePath);
   const struct {
     std::string source, folder, label;
   } cases[] = {
-      {"", "", "/home/me/Favorites"},
+      {"", "", favorites},
       {"firefox:default-release", "ツールバー/公開",
        "Firefox (default-release) / ツールバー / 公開"},
       {"chrome", "a\\/b/c", "Google Chrome / a/b / c"},
-      {"", "bad\\", "/home/me/Favorites / bad\\"},
+      {"", "bad\\", favorites + " / bad\\"},
   };
   for (const auto& c : cases) {
     state.Source = c.source;
