@@ -7,7 +7,8 @@
 # The options when the program cannot be asked.
 _favpage_cli_known_options='--favorites --source --profile -o --out --type --charset --style
   --blank --no-blank --return-caption --return-url --no-return --title --title-file
-  --settings --keep-script-links -q --quiet -v --verbose -h --help -V --version'
+  --settings --keep-script-links -q --quiet -v --verbose -h --help -V --version --folder
+  --list-folders'
 _favpage_cli_browsers='chrome chromium edge brave vivaldi firefox'
 
 # A word as the shell would pass it: quotes and backslashes taken away, a leading ~ made

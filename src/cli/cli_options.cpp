@@ -103,6 +103,10 @@ constexpr OptionSpec kOptions[] = {
      [](CliOptions& o, const Spec&, V) { o.help = true; }},
     {"--version", 'V', "", {}, G::kMessages, msg::kHelpVersion, nullptr,
      [](CliOptions& o, const Spec&, V) { o.version = true; }},
+    {"--folder", '\0', "PATH", {}, G::kSource, msg::kHelpFolder, nullptr,
+     [](CliOptions& o, const Spec&, V v) { o.folder = v; }},
+    {"--list-folders", '\0', "", {}, G::kSource, msg::kHelpListFolders, nullptr,
+     [](CliOptions& o, const Spec&, V) { o.listFolders = true; }},
 };
 // clang-format on
 

@@ -35,6 +35,8 @@ struct CliOptions {
   bool verbose = false;          // -v: a line per page too; the last of -q and -v counts
   bool help = false;
   bool version = false;
+  std::optional<std::string> folder;  // the one folder to publish, a path text; "": the whole
+  bool listFolders = false;           // print the source's folders instead of a run
 };
 
 // A command line that cannot be understood: a text of the message table and the values

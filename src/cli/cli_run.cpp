@@ -5,6 +5,7 @@
 #include "base/build_info.h"
 #include "base/io_error.h"
 #include "base/messages.h"
+#include "cli/cli_folders.h"
 #include "cli/cli_report.h"
 #include "cli/cli_texts.h"
 #include "cli/terminal_host.h"
@@ -83,6 +84,7 @@ void ApplyOptions(const CliOptions& options, SettingsState& state) {
   if (options.charset)
     state.Charset = *options.charset == 1 ? PageCharset::kUtf8 : PageCharset::kShiftJis;
   if (options.keepScriptLinks) state.ScriptLinks = true;
+  if (options.folder) state.SourceFolder = platform::FromHostText(*options.folder);
 }
 
 // Whether the walks can search the folder: it exists and the host lets this user list it.
@@ -190,6 +192,10 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
     ApplyOptions(options, state);
     ChooseSource(options, state);
     LocateFavorites(options, state);
+    if (options.listFolders) {
+      PrintFolderList(state, out);
+      return kExitSuccess;
+    }
     MemoryTitleText titles;
     LoadTitles(options, exeFolder, titles);
 

@@ -8,6 +8,7 @@
 #include "base/messages.h"
 #include "generate/bookmark_readers.h"
 #include "generate/favorites_source.h"
+#include "generate/source_folders.h"
 #include "platform/bookmark_files.h"
 #include "platform/folders.h"
 #include "platform/host_file.h"
@@ -139,6 +140,11 @@ std::string BrowserBookmarksFile(std::string_view browser, std::string_view prof
 }
 
 std::unique_ptr<LinkSource> OpenLinkSource(const SettingsState& state) {
+  return NarrowToFolder(OpenWholeSource(state), platform::ToHostText(state.SourceFolder),
+                        state.SourceFolder);
+}
+
+std::unique_ptr<LinkSource> OpenWholeSource(const SettingsState& state) {
   const std::string& choice = state.Source;
   if (choice.empty()) return std::make_unique<FavoritesSource>(state.FavoritePath);
   const std::size_t colon = choice.find(':');

@@ -48,7 +48,12 @@ std::string BrowserBookmarksFile(std::string_view browser, std::string_view prof
 // writes anything. A missing or unreadable file raises IoError about it; a file that is
 // none of the kinds raises SourceError with kNotBookmarksFile, one that is cut off or
 // lacks its roots kNotCompleteBookmarksFile, and a Firefox database where the system has
-// no SQLite kNoSqlite.
+// no SQLite kNoSqlite. When state.SourceFolder names one folder, the source is narrowed to
+// it (generate/source_folders.h); a folder the source lacks raises SourceError.
 std::unique_ptr<LinkSource> OpenLinkSource(const SettingsState& state);
+
+// The whole source that state.Source names, whatever state.SourceFolder says: the one
+// whose folders are listed to choose from.
+std::unique_ptr<LinkSource> OpenWholeSource(const SettingsState& state);
 
 }  // namespace favpage

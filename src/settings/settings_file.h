@@ -35,6 +35,8 @@ inline constexpr char kWindowLeft[] = "WindowLeft";
 inline constexpr char kWindowTop[] = "WindowTop";
 inline constexpr char kWindowWidth[] = "WindowWidth";
 inline constexpr char kWindowHeight[] = "WindowHeight";
+// Written only when one folder of the source is chosen (or to undo an earlier choice).
+inline constexpr char kSourceFolder[] = "SourceFolder";
 }  // namespace setup_key
 
 inline constexpr char kDefaultReturnLine[] =
@@ -107,7 +109,8 @@ inline constexpr char kCharsetUtf8[] = "utf-8";
 // The charset a stored (or typed) name stands for; nothing for an unknown name.
 std::optional<PageCharset> ParseCharset(std::string_view name);
 
-// Shut-down: writes the seven keys in their order, then Source, Charset and ScriptLinks
+// Shut-down: writes the seven keys in their order, then Source, Charset, ScriptLinks and
+// SourceFolder
 // when they are chosen or were stored before; the first refused write raises.
 void WriteStoredSettings(SettingsFile& file, const SettingsState& state);
 

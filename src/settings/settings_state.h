@@ -28,6 +28,9 @@ struct SettingsState {
   // Publish links whose address a browser would run as a script (javascript:, vbscript:,
   // data:); by default they are left out of the pages.
   bool ScriptLinks = false;
+  // The one folder of the source to publish, as its path text names it (internal form;
+  // generate/folder_path.h); empty for the whole source.
+  std::string SourceFolder;
 };
 
 }  // namespace favpage

@@ -33,6 +33,7 @@ SettingsState ReadStoredSettings(const SettingsFile& file) {
       ParseCharset(file.ReadString(kSetupSection, setup_key::kCharset, kCharsetShiftJis))
           .value_or(PageCharset::kShiftJis);
   state.ScriptLinks = file.ReadBool(kSetupSection, setup_key::kScriptLinks, false);
+  state.SourceFolder = file.ReadString(kSetupSection, setup_key::kSourceFolder, "");
   return state;
 }
 
@@ -49,6 +50,10 @@ void WriteStoredSettings(SettingsFile& file, const SettingsState& state) {
                  state.Charset == PageCharset::kUtf8 ? kCharsetUtf8 : kCharsetShiftJis,
                  state.Charset != PageCharset::kShiftJis);
   WriteChosenKey(file, setup_key::kScriptLinks, state.ScriptLinks ? "1" : "0", state.ScriptLinks);
+  // Quoted: a read takes blanks around a value and one pair of outer quotes away, and a
+  // folder's name may begin or end with either.
+  WriteChosenKey(file, setup_key::kSourceFolder, '"' + state.SourceFolder + '"',
+                 !state.SourceFolder.empty());
 }
 
 std::optional<PageCharset> ParseCharset(std::string_view name) {

@@ -55,8 +55,8 @@ expect "--favorites: folders only" "fav" "$binary" --favorites f
 expect "-o: files" "firefox-export.html" "$binary" -o fire
 expect "free text gets nothing" "" "$binary" --title ''
 
-# --folder asks the program for the chosen source's folders; a program without
-# --list-folders gives none, quietly.
+# --folder asks the program for the chosen source's folders; a source that cannot be
+# read (or a program without --list-folders) gives none, quietly.
 expect "--folder without --list-folders" "" "$binary" --source firefox --folder ''
 cat >fake-cli <<'FAKE'
 #!/bin/sh

@@ -2,6 +2,7 @@
 // state, the browse command, start-up and shut-down with their failures, the create run
 // with its re-entry and close rules, and the title lines the core reads.
 #include "ui/presenter/main_presenter.h"
+#include "ui/presenter/source_chooser.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,9 @@ class RecordingView : public MainView {
   std::deque<std::optional<int>> sourceAnswers;
   std::deque<std::optional<std::string>> fileAnswers;
   std::vector<std::string> fileFolders;
+  std::deque<std::size_t> folderRowAnswers;
+  std::vector<FolderRow> folderRows;
+  bool folderTreeOpened = false;
   std::vector<std::string> navigated;
   std::map<Control, bool> alert;
   // The browser: the pages handed to it, and whether it takes them.
@@ -114,15 +118,46 @@ class RecordingView : public MainView {
     answers.pop_front();
     return answer;
   }
-  std::optional<int> ChooseSource(const std::vector<std::string>& choices, int current) override {
-    sourceChoices = choices;
-    sourceCurrent = current;
-    return Next(sourceAnswers);
+  // The chooser's dialog: the source list as first shown, then the next answer chosen in
+  // it (none: cancelled) and, when folders are queued, the next folder row; confirmed.
+  bool RunSourceChooser(SourceChooser& chooser) override {
+    ChooserDialog dialog(*this);
+    chooser.Open(dialog);
+    sourceChoices = dialog.firstSources;
+    sourceCurrent = dialog.firstCurrent;
+    const std::optional<int> pick = Next(sourceAnswers);
+    if (!pick) return false;
+    chooser.SourceSelected(*pick);
+    if (!folderRowAnswers.empty()) {
+      chooser.FolderSelected(folderRowAnswers.front());
+      folderRowAnswers.pop_front();
+    }
+    return true;
   }
-  std::optional<std::string> ChooseBookmarksFile(const std::string& folder) override {
-    fileFolders.push_back(folder);
-    return Next(fileAnswers);
-  }
+  struct ChooserDialog : SourceDialogView {
+    explicit ChooserDialog(RecordingView& owner) : view(owner) {}
+    void ShowSources(const std::vector<std::string>& captions, int current) override {
+      if (firstCurrent != -2) return;
+      firstSources = captions;
+      firstCurrent = current;
+    }
+    void ShowFolders(const std::vector<FolderRow>& rows, std::size_t, bool open) override {
+      view.folderRows = rows;
+      view.folderTreeOpened = open;
+    }
+    void ShowFolderError(const std::string&) override { view.folderRows.clear(); }
+    void ShowSummary(const std::string&) override {}
+    std::optional<std::string> ChooseFavoritesFolder(const std::string&) override {
+      return std::nullopt;
+    }
+    std::optional<std::string> ChooseBookmarksFile(const std::string& folder) override {
+      view.fileFolders.push_back(folder);
+      return Next(view.fileAnswers);
+    }
+    RecordingView& view;
+    std::vector<std::string> firstSources;
+    int firstCurrent = -2;
+  };
   void ShowAbout() override { log.push_back("about"); }
   void Navigate(const std::string& path) override { navigated.push_back(path); }
   bool OpenInBrowser(const std::string& path) override {
@@ -603,8 +638,9 @@ TEST_F(MainPresenterTest, MissingFavoritesIsNamedAndTheWindowOpens) {
   EXPECT_TRUE(std::filesystem::exists(Host("out/links.html")));
   EXPECT_FALSE(view_.alert[Control::FavoriteDir]);
   view_.sourceCurrent = -2;
-  presenter_.FavoriteDirClick();  // the source is there: the label is only a label
-  EXPECT_EQ(view_.sourceCurrent, -2);
+  view_.sourceAnswers.push_back(std::nullopt);
+  presenter_.FavoriteDirClick();  // the label names the source: a click chooses another
+  EXPECT_EQ(view_.sourceCurrent, 0);
 
   view_.Close();
   EXPECT_TRUE(view_.closed);
@@ -834,6 +870,22 @@ TEST_F(MainPresenterTest, TheWindowReopensWhereItWasLeftWhileAScreenShowsIt) {
   }
 }
 
+// The stored folder of the source is published by the window's run and written back.
+TEST_F(MainPresenterTest, StoredSourceFolderIsKeptThroughTheWindow) {
+  test::WriteShortcut(Host("Favorites/Private.url"), "https://bank.example/");
+  test::WriteShortcut(Host("Favorites/Public/Shared.url"), "https://shared.example/");
+  test::WriteBytes(Host("favpage.INI"), "[Setup]\r\nSourceFolder=\"Public\"\r\n");
+  PrepareRun(0);
+  presenter_.SetSource(Internal("Favorites") + "\\");
+  EXPECT_EQ(presenter_.State().SourceFolder, "Public");
+  presenter_.Button3Click();
+  const std::string page = test::ReadBytes(Host("out/links.html"));
+  EXPECT_NE(page.find("shared.example"), std::string::npos);
+  EXPECT_EQ(page.find("bank.example"), std::string::npos);
+  ASSERT_TRUE(presenter_.CloseQuery());
+  EXPECT_EQ(Setting("SourceFolder"), "Public");
+}
+
 TEST_F(MainPresenterTest, SecondStartDuringARunIsIgnored) {
   PrepareRun(1);
   int progressWindows = -1;
@@ -904,9 +956,11 @@ TEST_F(MainPresenterTest, TitleLinesAndTextAsTheCoreReadsThem) {
 // Chrome profile in the home folder, so the chooser lists Chrome after its two fixed items.
 class SourceChoiceTest : public MainPresenterTest {
  protected:
+  // The chooser's rows from the favorites folder: Chrome's one profile, then the two rows
+  // that pick a folder or a file.
   static constexpr int kFavorites = 0;
-  static constexpr int kFile = 1;
-  static constexpr int kChrome = 2;
+  static constexpr int kChrome = 1;
+  static constexpr int kFile = 3;
 
   SourceChoiceTest() {
     test::WriteBytes(Host("bookmarks.html"),
@@ -930,11 +984,12 @@ TEST_F(SourceChoiceTest, EachKindIsShownStoredAndReadBackAtTheNextStart) {
     std::optional<std::string> fileAnswer;
     std::string source;  // as stored
     std::string shown;   // on the favorites-folder label
+    int reopened;        // the chooser's row at the next start
   };
   const Case cases[] = {
-      {"file", {kFile}, Host("bookmarks.html").string(), file, Host("bookmarks.html").string()},
-      {"browser", {kChrome}, std::nullopt, "chrome", "Google Chrome"},
-      {"back to favorites", {kChrome, kFavorites}, std::nullopt, "", favorites},
+      {"file", {kFile}, Host("bookmarks.html").string(), file, Host("bookmarks.html").string(), 1},
+      {"browser", {kChrome}, std::nullopt, "chrome:Default", "Google Chrome (Default)", kChrome},
+      {"back to favorites", {kChrome, kFavorites}, std::nullopt, "", favorites, kFavorites},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -950,9 +1005,9 @@ TEST_F(SourceChoiceTest, EachKindIsShownStoredAndReadBackAtTheNextStart) {
         if (pick == kFile) view.fileAnswers.push_back(c.fileAnswer);
         presenter.Source1Click();
       }
-      EXPECT_EQ(view.sourceChoices,
-                (std::vector<std::string>{"お気に入りフォルダ", "ブックマークファイル...",
-                                          "Google Chrome"}));
+      EXPECT_EQ(view.sourceChoices.size(), 4U);
+      EXPECT_EQ(view.sourceChoices.at(kChrome), "Google Chrome (Default)");
+      EXPECT_EQ(view.sourceChoices.at(kFile), "ブックマークファイル...");
       EXPECT_EQ(presenter.State().Source, c.source);
       EXPECT_EQ(view.text[Control::FavoriteDir], c.shown);
       ASSERT_TRUE(presenter.CloseQuery());
@@ -968,7 +1023,7 @@ TEST_F(SourceChoiceTest, EachKindIsShownStoredAndReadBackAtTheNextStart) {
     EXPECT_EQ(view.text[Control::FavoriteDir], c.shown);
     // The chooser opens on the stored choice.
     presenter.Source1Click();
-    EXPECT_EQ(view.sourceCurrent, c.picks.back());
+    EXPECT_EQ(view.sourceCurrent, c.reopened);
   }
 }
 #endif
@@ -979,6 +1034,10 @@ TEST_F(SourceChoiceTest, CancellingKeepsTheChoiceAndAConfirmedBrowserKeepsItsPro
   ASSERT_TRUE(presenter_.Start());
   presenter_.SetSource("chrome:Profile 1");
   EXPECT_EQ(Shown(), "Google Chrome (Profile 1)");
+  // A profile this home lacks keeps a row of its own after the favorites folder, which
+  // moves the rows after it down by one.
+  constexpr int kStored = 1;
+  constexpr int kFileAfterStored = kFile + 1;
   struct Case {
     const char* name;
     std::optional<int> pick;
@@ -986,25 +1045,50 @@ TEST_F(SourceChoiceTest, CancellingKeepsTheChoiceAndAConfirmedBrowserKeepsItsPro
   };
   const Case cases[] = {
       {"chooser cancelled", std::nullopt, false},
-      {"file dialog cancelled", kFile, true},
-      {"same browser confirmed", kChrome, false},
+      {"file dialog cancelled", kFileAfterStored, true},
+      {"same browser confirmed", kStored, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     view_.fileFolders.clear();
     view_.sourceAnswers.push_back(c.pick);
     presenter_.Source1Click();
-    EXPECT_EQ(view_.sourceCurrent, kChrome);
+    EXPECT_EQ(view_.sourceCurrent, kStored);
     EXPECT_EQ(view_.fileFolders.size(), c.fileAsked ? 1u : 0u);
     EXPECT_EQ(presenter_.State().Source, "chrome:Profile 1");
     EXPECT_EQ(Shown(), "Google Chrome (Profile 1)");
   }
   // A second file choice opens beside the first.
   presenter_.SetSource(Internal("bookmarks.html"));
-  view_.sourceAnswers.push_back(kFile);
+  view_.sourceAnswers.push_back(kFileAfterStored);
   presenter_.Source1Click();
   EXPECT_EQ(view_.fileFolders.back(), dir_.host().string());
   EXPECT_TRUE(view_.messages.empty());
+}
+
+// A folder picked in the chooser is published, shown on the label and stored; choosing a
+// browser opens its tree.
+TEST_F(SourceChoiceTest, AFolderPickedInTheChooserIsPublishedShownAndStored) {
+  test::WriteShortcut(Host("Favorites/Public/Shared.url"), "https://shared.example/");
+  PrepareRun(0);
+  view_.sourceAnswers.push_back(kChrome);
+  presenter_.Source1Click();
+  EXPECT_TRUE(view_.folderTreeOpened);
+  view_.sourceAnswers.push_back(kFavorites);
+  view_.folderRowAnswers.push_back(1);
+  presenter_.Source1Click();
+  EXPECT_FALSE(view_.folderTreeOpened);
+  ASSERT_EQ(view_.folderRows.size(), 2U);
+  EXPECT_EQ(view_.folderRows[1].caption, "Public (1)");
+  EXPECT_EQ(presenter_.State().Source, "");
+  EXPECT_EQ(presenter_.State().SourceFolder, "Public");
+  EXPECT_EQ(Shown(), Host("Favorites").string() + " / Public");
+  presenter_.Button3Click();
+  const std::string page = test::ReadBytes(Host("out/links.html"));
+  EXPECT_NE(page.find("shared.example"), std::string::npos);
+  EXPECT_EQ(page.find("news.example"), std::string::npos);
+  ASSERT_TRUE(presenter_.CloseQuery());
+  EXPECT_EQ(Setting("SourceFolder"), "Public");
 }
 #endif
 

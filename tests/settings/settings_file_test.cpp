@@ -296,6 +296,35 @@ TEST(SettingsFile, SourceAndCharsetAreWrittenOnlyOnceChosen) {
   }
 }
 
+// SourceFolder likewise; it is quoted, so a name's own blanks and quotes at either end
+// come back as they were.
+TEST(SettingsFile, SourceFolderIsWrittenOnlyOnceChosenAndReadBackWhole) {
+  const struct {
+    std::string folder;
+    std::string line;
+  } cases[] = {
+      {"Bar", "SourceFolder=\"Bar\"\r\n"},
+      {" Bar /Dev ", "SourceFolder=\" Bar /Dev \"\r\n"},
+      {"\"quoted\"", "SourceFolder=\"\"quoted\"\"\r\n"},
+      {"a\\/b", "SourceFolder=\"a\\/b\"\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.folder);
+    test::TempDir dir;
+    SettingsFile file(dir.internal("favpage.INI"));
+    SettingsState state = ReadStoredSettings(file);
+    WriteStoredSettings(file, state);
+    EXPECT_EQ(test::ReadBytes(dir.hostPath("favpage.INI")).find("SourceFolder"), std::string::npos);
+    state.SourceFolder = c.folder;
+    WriteStoredSettings(file, state);
+    EXPECT_NE(test::ReadBytes(dir.hostPath("favpage.INI")).find(c.line), std::string::npos);
+    EXPECT_EQ(ReadStoredSettings(file).SourceFolder, c.folder);
+    state.SourceFolder.clear();
+    WriteStoredSettings(file, state);
+    EXPECT_EQ(ReadStoredSettings(file).SourceFolder, "");
+  }
+}
+
 TEST(SettingsFile, CharsetNamesReadInAnyLetterCase) {
   const struct {
     const char* stored;

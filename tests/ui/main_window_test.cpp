@@ -7,12 +7,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QWebEngineView>
 #include <optional>
 #include <string_view>
@@ -20,6 +22,7 @@
 #include "settings/settings_file.h"
 #include "ui/presenter/main_layout.h"
 #include "ui/qt/panel_ex.h"
+#include "ui/qt/source_dialog.h"
 #include "ui/qt/title_memo.h"
 #include "ui_test_support.h"
 
@@ -46,6 +49,8 @@ class MainWindowTest : public QObject {
   void tabOrderFollowsTheLayout();
   void titleLinesAreTheDisplayLines();
   void titleLinesAreCutAt4096Bytes();
+  void favoritesLabelOpensTheChooserAndAFolderIsPicked();
+  void chooserDialogWorksByKeyboard();
 };
 
 namespace {
@@ -508,6 +513,64 @@ void MainWindowTest::titleLinesAreCutAt4096Bytes() {
   window->Presenter().SetText(mixed);
   QCOMPARE(window->Presenter().Line(0).size(), std::size_t(4095));
   QCOMPARE(window->Presenter().Line(0), mixed.substr(0, 4095));
+}
+
+// The favorites label opens the source chooser by a click or by Enter; the folder picked in
+// its tree is what the label shows, the run publishes and the settings keep.
+void MainWindowTest::favoritesLabelOpensTheChooserAndAFolderIsPicked() {
+  ProgramFolder folder;
+  auto window = StartWindow(folder);
+  auto* label = Find<QLabel>(*window, "FavoriteDir");
+  const QString favorites = QString::fromStdString(folder.Host("Favorites").string());
+  Dialogs().listAnswers = {0};
+  Dialogs().folderAnswers = {1};
+  QTest::mouseClick(label, Qt::LeftButton);
+  QVERIFY(Dialogs().listAnswers.empty());
+  QCOMPARE(Dialogs().folderRows,
+           (std::vector<std::string>{folder.Host("Favorites").string() + " (3)", "  Tools (2)"}));
+  QCOMPARE(window->Presenter().State().SourceFolder, std::string("Tools"));
+  QCOMPARE(label->text(), favorites + U(" / Tools"));
+
+  // Enter on the focused label opens it too; cancelled, nothing changes.
+  Dialogs().listAnswers = {std::nullopt};
+  label->setFocus();
+  QTest::keyClick(label, Qt::Key_Return);
+  QVERIFY(Dialogs().listAnswers.empty());
+  QCOMPARE(window->Presenter().State().SourceFolder, std::string("Tools"));
+
+  window->Presenter().SetOutName(folder.Internal("out/links.html"));
+  Find<QPushButton>(*window, "Button3")->click();
+  const std::string page = test::ReadBytes(folder.Host("out/links.html"));
+  QVERIFY(page.find("search.example.com") != std::string::npos);
+  QVERIFY(page.find("news.example.com") == std::string::npos);
+  window->close();
+  QCOMPARE(folder.Setting("SourceFolder"), std::string("Tools"));
+}
+
+// The chooser's own dialog, shown: the arrows pick a folder in its tree, Enter in the
+// source list goes on to the tree rather than confirming, Enter in the tree confirms.
+void MainWindowTest::chooserDialogWorksByKeyboard() {
+  ProgramFolder folder;
+  auto window = StartWindow(folder);
+  ui::SourceChooser chooser(window->Presenter().State());
+  ui::SourceDialog dialog(window.get(), chooser);
+  chooser.Open(dialog);
+  dialog.show();
+  auto* list = Find<QListWidget>(dialog, "SourceList");
+  auto* tree = Find<QTreeWidget>(dialog, "FolderTree");
+  QCOMPARE(list->currentRow(), 0);
+  QCOMPARE(tree->topLevelItemCount(), 1);
+  QTest::keyClick(list, Qt::Key_Return);
+  QVERIFY(dialog.isVisible());
+  QTest::keyClick(tree, Qt::Key_Down);
+  QCOMPARE(tree->currentItem()->text(0), U("Tools (2)"));
+  QCOMPARE(chooser.SourceFolder(), std::string("Tools"));
+  QCOMPARE(Find<QLabel>(dialog, "SourceSummary")->text(),
+           U("出力するもの: ") + QString::fromStdString(folder.Host("Favorites").string()) +
+               U(" / Tools  リンク 2 件"));
+  QTest::keyClick(tree, Qt::Key_Return);
+  QCOMPARE(dialog.result(), int(QDialog::Accepted));
+  QVERIFY(!dialog.isVisible());
 }
 
 FAVPAGE_UI_TEST_MAIN(MainWindowTest)

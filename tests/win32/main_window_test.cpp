@@ -287,6 +287,30 @@ TEST_F(MainWindowTest, StartsWithoutItsSourceAndShowsItMissing) {
   EXPECT_TRUE(record_.listAnswers.empty());
 }
 
+// A click on the favorites label opens the source chooser; the folder picked in its tree
+// is what the label shows and the state keeps.
+TEST_F(MainWindowTest, FavoritesLabelOpensTheChooserAndAFolderIsPicked) {
+  test::WriteBytes(Host("bookmarks.html"),
+                   "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n  <DT><H3>Menu</H3>\n"
+                   "  <DL><p>\n    <DT><A HREF=\"https://html.example/\">HTML</A>\n  </DL><p>\n"
+                   "</DL><p>\n");
+  ASSERT_TRUE(Open().Start());
+  window_->Presenter().SetSource(dir_.internal("bookmarks.html"));
+  record_.listAnswers = {1};  // the file, listed after the favorites folder
+  record_.folderAnswers = {1};
+  SendMessageW(window_->Window(), WM_COMMAND,
+               MAKEWPARAM(ControlIdByName("FavoriteDir"), STN_CLICKED),
+               reinterpret_cast<LPARAM>(Item("FavoriteDir")));
+  EXPECT_TRUE(record_.listAnswers.empty());
+  ASSERT_EQ(record_.folderRows.size(), 2u);
+  EXPECT_EQ(record_.folderRows[1], "  Menu (1)");
+  EXPECT_EQ(window_->Presenter().State().SourceFolder, "Menu");
+  wchar_t shown[1024] = {};
+  GetWindowTextW(Item("FavoriteDir"), shown, 1024);
+  EXPECT_EQ(Utf8(shown).substr(Utf8(shown).size() - 7), " / Menu");
+  EXPECT_NE(GetWindowLongPtrW(Item("FavoriteDir"), GWL_STYLE) & SS_NOTIFY, 0);
+}
+
 // A settings file too large to be written: its choices reach the controls, the close
 // reports the refusal once, the window goes all the same, and the file stays as it was.
 TEST_F(MainWindowTest, ClosesWhenTheSettingsCannotBeWritten) {

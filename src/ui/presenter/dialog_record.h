@@ -28,6 +28,10 @@ struct DialogRecord {
   // chooser (an index, or nothing), taken from the front; none left answers "cancelled".
   std::deque<std::optional<std::string>> fileAnswers;
   std::deque<std::optional<int>> listAnswers;
+  // The source chooser's next folder rows picked after its source (none left: the row it
+  // opened on), and the folder tree it showed last, one row a line, indented by depth.
+  std::deque<std::size_t> folderAnswers;
+  std::vector<std::string> folderRows;
 
   std::optional<std::string> NextFile(const std::string& folder);
   std::optional<int> NextChoice();

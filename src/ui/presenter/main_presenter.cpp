@@ -19,6 +19,7 @@
 #include "settings/settings_file.h"
 #include "text/path_rules.h"
 #include "ui/presenter/run_status.h"
+#include "ui/presenter/source_chooser.h"
 #include "ui/presenter/window_place.h"
 #include "ui/presenter/window_text.h"
 #include "ui/presenter/window_texts.h"
@@ -32,39 +33,6 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
     text.replace(at, from.size(), to);
   }
   return text;
-}
-
-// The source chooser's fixed items, before the installed browsers.
-constexpr char kFavoritesChoice[] = "お気に入りフォルダ";
-constexpr char kFileChoice[] = "ブックマークファイル...";
-constexpr int kFavoritesIndex = 0;
-constexpr int kFileIndex = 1;
-constexpr int kFirstBrowserIndex = 2;
-
-// A stored source naming a browser: its name, and its profile after ":" (empty: the
-// profile used last). A path, even "C:\...", names no browser.
-struct BrowserChoice {
-  std::string_view browser;
-  std::string_view profile;
-};
-
-std::optional<BrowserChoice> AsBrowser(std::string_view source) {
-  const std::size_t colon = source.find(':');
-  const std::string_view name = source.substr(0, colon);
-  if (!IsBrowserName(name)) return std::nullopt;
-  return BrowserChoice{name, colon == std::string_view::npos ? "" : source.substr(colon + 1)};
-}
-
-// The name a user knows the browser by.
-std::string BrowserTitle(std::string_view browser) {
-  static constexpr std::pair<std::string_view, std::string_view> kTitles[] = {
-      {"chrome", "Google Chrome"}, {"chromium", "Chromium"}, {"edge", "Microsoft Edge"},
-      {"brave", "Brave"},          {"vivaldi", "Vivaldi"},   {"firefox", "Firefox"},
-  };
-  for (const auto& [name, title] : kTitles) {
-    if (name == browser) return std::string(title);
-  }
-  return std::string(browser);
 }
 
 // What a run left out or kept, one line each, in one message; a long list ends with the
@@ -169,18 +137,12 @@ void MainPresenter::SetCharset(PageCharset value) {
 }
 
 std::string MainPresenter::SourceCaption() const {
-  if (state_.Source.empty()) {
-    const bool located = state_.FavoritePath != kFavoritePathPlaceholder;
-    // A missing folder is named where it was looked for.
-    return platform::ToHostPath(located || favoritesFolder_.empty() ? state_.FavoritePath
-                                                                    : favoritesFolder_);
+  // A missing favorites folder is named where it was looked for.
+  if (state_.Source.empty() && state_.FavoritePath == kFavoritePathPlaceholder &&
+      !favoritesFolder_.empty()) {
+    return platform::ToHostPath(favoritesFolder_);
   }
-  if (const auto chosen = AsBrowser(state_.Source)) {
-    std::string caption = BrowserTitle(chosen->browser);
-    if (!chosen->profile.empty()) caption += " (" + platform::ToHostText(chosen->profile) + ")";
-    return caption;
-  }
-  return platform::ToHostPath(state_.Source);
+  return SourceLabel(state_);
 }
 
 void MainPresenter::ShowSource() {
@@ -247,34 +209,15 @@ void MainPresenter::CheckBox3Click(bool checked) {
 
 void MainPresenter::Source1Click() {
   Guarded([this] {
-    const std::vector<std::string> browsers = InstalledBrowsers();
-    std::vector<std::string> choices = {kFavoritesChoice, kFileChoice};
-    for (const std::string& browser : browsers) choices.push_back(BrowserTitle(browser));
-    const std::optional<BrowserChoice> stored = AsBrowser(state_.Source);
-    int current = state_.Source.empty() ? kFavoritesIndex : stored ? -1 : kFileIndex;
-    for (std::size_t i = 0; stored && i < browsers.size(); ++i) {
-      if (browsers[i] == stored->browser) current = kFirstBrowserIndex + static_cast<int>(i);
-    }
-    const std::optional<int> picked = view_.ChooseSource(choices, current);
-    if (!picked || *picked < 0 || *picked >= static_cast<int>(choices.size())) return;
-    if (*picked == kFavoritesIndex) return SetSource("");
-    if (*picked == kFileIndex) {
-      // Opens beside the file chosen before, else in the user's documents.
-      const std::string folder = platform::ToHostPath(
-          current == kFileIndex ? ExtractFileDir(state_.Source) : platform::DocumentsFolder());
-      const std::optional<std::string> file = view_.ChooseBookmarksFile(folder);
-      if (file) SetSource(platform::FromHostPath(*file));
-      return;
-    }
-    // Confirming the browser already chosen keeps the profile it names.
-    if (*picked == current) return;
-    SetSource(browsers[static_cast<std::size_t>(*picked - kFirstBrowserIndex)]);
+    SourceChooser chooser(state_);
+    if (!view_.RunSourceChooser(chooser)) return;
+    state_.SourceFolder = chooser.SourceFolder();
+    SetSource(chooser.Source());
   });
 }
 
-void MainPresenter::FavoriteDirClick() {
-  if (SourceMissing()) Source1Click();
-}
+// The label names the source, and a click on it chooses another, as a link would.
+void MainPresenter::FavoriteDirClick() { Source1Click(); }
 
 void MainPresenter::Browser1Click() {
   Guarded([this] {
@@ -419,8 +362,9 @@ void MainPresenter::FormCreate() {
   SetStyleType(stored.StyleType);
   SetBlankTarget(stored.SetBlank);
   SetCharset(stored.Charset);
-  state_.Source = stored.Source;            // shown once the favorites folder is known
-  state_.ScriptLinks = stored.ScriptLinks;  // no control; kept for shut-down
+  state_.Source = stored.Source;              // shown once the favorites folder is known
+  state_.ScriptLinks = stored.ScriptLinks;    // no control; kept for shut-down
+  state_.SourceFolder = stored.SourceFolder;  // the one folder of the source to publish
   BuildPreview(shownStyle_);
   loadingTitle_ = true;
   struct LoadEnd {

@@ -13,6 +13,8 @@
 
 namespace favpage::ui {
 
+class SourceChooser;
+
 // The controls the logic sets, named as the layout names them; a face maps each to its
 // widget. A new control is one more name here and one more row in the face's map.
 enum class Control {
@@ -71,12 +73,9 @@ class MainView {
   // The modal file-save dialog opening in `folder`; the chosen path, or nothing when
   // cancelled.
   virtual std::optional<std::string> ChooseOutputFile(const std::string& folder) = 0;
-  // The modal source chooser listing `choices` with `current` selected (-1: none); the
-  // index the user confirmed, or nothing when cancelled.
-  virtual std::optional<int> ChooseSource(const std::vector<std::string>& choices, int current) = 0;
-  // The modal file-open dialog for a bookmarks file, opening in `folder` (empty: the
-  // dialog's own choice); the chosen path, or nothing when cancelled.
-  virtual std::optional<std::string> ChooseBookmarksFile(const std::string& folder) = 0;
+  // The modal source chooser: the face's dialog is opened by `chooser.Open` and forwards
+  // the user's choices to it. True when the user confirmed the choice.
+  virtual bool RunSourceChooser(SourceChooser& chooser) = 0;
   // The modal About box; returns when it is dismissed.
   virtual void ShowAbout() = 0;
   // Shows the local file `path` in the preview.

@@ -61,6 +61,10 @@ inline constexpr char16_t kCancel[] = u"キャンセル";
 inline constexpr char16_t kBookmarksFilterName[] = u"ブックマーク";
 inline constexpr char16_t kBookmarksPatterns[] = u"*.html *.htm Bookmarks places.sqlite";
 inline constexpr char16_t kAllFilesName[] = u"すべてのファイル";
+// The chooser's two lists, and the caption of its folder dialog.
+inline constexpr char16_t kSourceListLabel[] = u"読み込み元(&S):";
+inline constexpr char16_t kFolderTreeLabel[] = u"出力するフォルダ(&F):";
+inline constexpr char16_t kFavoritesFolderCaption[] = u"お気に入りフォルダを選択";
 
 // The browse dialog's one filter (its display text and its pattern) and default suffix.
 inline constexpr char16_t kHtmlFilter[] = u"HTML文書 (*.html)";

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -42,22 +43,35 @@ class FixedHeightItems : public QStyledItemDelegate {
   int height_;
 };
 
-// Runs `action` when the left button is released over the watched widget: a click on a
-// widget that has no click of its own, such as a label.
-class ClickForwarder : public QObject {
+// Runs `action` when a label is clicked, or when it has the focus and Enter or the space
+// bar is pressed: a label with a command (the favorites label opens the source chooser)
+// answers as a link would.
+class LabelActivation : public QObject {
  public:
-  ClickForwarder(QWidget* watched, std::function<void()> action)
-      : QObject(watched), action_(std::move(action)) {
-    watched->installEventFilter(this);
+  LabelActivation(QLabel* label, std::function<void()> action)
+      : QObject(label), action_(std::move(action)) {
+    label->setCursor(Qt::PointingHandCursor);
+    label->setFocusPolicy(Qt::StrongFocus);
+    label->installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::MouseButtonRelease) return false;
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    auto* widget = static_cast<QWidget*>(watched);
-    if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
-      action_();
+    if (event->type() == QEvent::MouseButtonRelease) {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      auto* label = static_cast<QWidget*>(watched);
+      if (mouse->button() == Qt::LeftButton &&
+          label->rect().contains(mouse->position().toPoint())) {
+        action_();
+        return true;
+      }
+    }
+    if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        action_();
+        return true;
+      }
     }
     return false;
   }
@@ -223,7 +237,7 @@ void ConnectHandler(const ControlRow& row, QWidget* widget, QObject* context,
     QObject::connect(memo, &QTextEdit::textChanged, context,
                      [p, handler] { (p->*handler.command)(); });
   } else if (auto* label = qobject_cast<QLabel*>(widget); label && handler.command) {
-    new ClickForwarder(label, [p, handler] { (p->*handler.command)(); });
+    new LabelActivation(label, [p, handler] { (p->*handler.command)(); });
   }
 }
 

@@ -2,12 +2,8 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <string>
 #include <vector>
 
@@ -63,36 +59,6 @@ std::optional<QString> SaveDialogs::Choose(QWidget* parent, const QString& folde
   dialog.setNameFilter(Str(str::kHtmlFilter));
   dialog.setDirectory(folder);
   return ChosenFile(dialog);
-}
-
-std::optional<int> SourceDialogs::Choose(QWidget* parent, const QStringList& choices, int current) {
-  if (DialogRecord* record = DialogRecording()) return record->NextChoice();
-  QDialog dialog(parent);
-  dialog.setObjectName(QStringLiteral("SourceDialog"));
-  dialog.setWindowTitle(Str(str::kSourceCaption));
-  dialog.setFont(WindowFont());
-  auto* list = new QListWidget(&dialog);
-  list->setObjectName(QStringLiteral("SourceList"));
-  list->addItems(choices);
-  list->setCurrentRow(current);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  buttons->button(QDialogButtonBox::Ok)->setText(Str(str::kOk));
-  buttons->button(QDialogButtonBox::Cancel)->setText(Str(str::kCancel));
-  // Nothing to confirm until a choice is selected.
-  auto updateOk = [list, buttons] {
-    buttons->button(QDialogButtonBox::Ok)->setEnabled(list->currentRow() >= 0);
-  };
-  updateOk();
-  QObject::connect(list, &QListWidget::currentRowChanged, &dialog, updateOk);
-  QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(list);
-  layout->addWidget(buttons);
-  dialog.resize(280, 200);
-  if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
-  return list->currentRow();
 }
 
 std::optional<QString> SourceDialogs::ChooseFile(QWidget* parent, const QString& folder) {

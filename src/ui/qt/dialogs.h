@@ -28,12 +28,9 @@ class SaveDialogs {
   static std::optional<QString> Choose(QWidget* parent, const QString& folder);
 };
 
-// The source chooser: a modal list of `choices` with OK and Cancel, `current` selected
-// (-1: none); a double click confirms. The confirmed index, or nothing when cancelled.
-// Then, for a bookmarks file, a file-open dialog opening in `folder`.
+// The source chooser's file-open dialog for a bookmarks file, opening in `folder`.
 class SourceDialogs {
  public:
-  static std::optional<int> Choose(QWidget* parent, const QStringList& choices, int current);
   static std::optional<QString> ChooseFile(QWidget* parent, const QString& folder);
 };
 

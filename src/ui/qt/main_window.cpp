@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
@@ -29,6 +30,7 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/menu_bar_mode.h"
 #include "ui/qt/progress_window.h"
+#include "ui/qt/source_dialog.h"
 #include "ui/qt/status_bar.h"
 #include "ui/qt/title_memo.h"
 #include "ui/qt/ui_strings.h"
@@ -264,16 +266,8 @@ void TPlatform::ShowMessage(const std::string& text, const std::string& caption,
 
 void TPlatform::ShowError(const std::string& text) { ShowDefaultErrorText(text); }
 
-std::optional<int> TPlatform::ChooseSource(const std::vector<std::string>& choices, int current) {
-  QStringList items;
-  for (const std::string& choice : choices) items.append(FromHost(choice));
-  return SourceDialogs::Choose(this, items, current);
-}
-
-std::optional<std::string> TPlatform::ChooseBookmarksFile(const std::string& folder) {
-  const std::optional<QString> chosen = SourceDialogs::ChooseFile(this, FromHost(folder));
-  if (!chosen) return std::nullopt;
-  return chosen->toStdString();
+bool TPlatform::RunSourceChooser(SourceChooser& chooser) {
+  return SourceDialog::Run(this, chooser);
 }
 
 std::optional<std::string> TPlatform::ChooseOutputFile(const std::string& folder) {

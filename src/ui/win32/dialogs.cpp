@@ -73,53 +73,6 @@ std::optional<std::wstring> RunFileDialog(HWND owner, const std::wstring& folder
   return file;
 }
 
-// The source chooser's window: a list, OK and Cancel.
-constexpr int kListId = 100;
-constexpr SIZE kChooserClient{300, 200};
-
-struct Chooser {
-  HWND list = nullptr;
-  bool done = false;
-  std::optional<int> result;
-};
-
-LRESULT CALLBACK ChooserProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* chooser = reinterpret_cast<Chooser*>(GetWindowLongPtrW(box, GWLP_USERDATA));
-  if (chooser != nullptr) {
-    const auto finish = [&](std::optional<int> result) {
-      chooser->result = result;
-      chooser->done = true;
-    };
-    if (message == WM_COMMAND) {
-      const int id = LOWORD(wParam);
-      if (id == IDOK || (id == kListId && HIWORD(wParam) == LBN_DBLCLK)) {
-        const auto index = static_cast<int>(SendMessageW(chooser->list, LB_GETCURSEL, 0, 0));
-        if (index != LB_ERR) finish(index);
-        return 0;
-      }
-      if (id == IDCANCEL) {
-        finish(std::nullopt);
-        return 0;
-      }
-    }
-    if (message == WM_CLOSE) {
-      finish(std::nullopt);
-      return 0;
-    }
-  }
-  return DefWindowProcW(box, message, wParam, lParam);
-}
-
-HWND MakeChild(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style, int id,
-               RECT at, DWORD exStyle = 0) {
-  HWND child = CreateWindowExW(
-      exStyle, windowClass, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, at.left, at.top,
-      at.right - at.left, at.bottom - at.top, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont()), FALSE);
-  return child;
-}
-
 }  // namespace
 
 void ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption,
@@ -149,39 +102,6 @@ std::optional<std::wstring> ChooseOpenFile(HWND owner, const std::wstring& folde
               {std::wstring(W(str::kAllFilesName)) + L" (*.*)", L"*.*"}});
   return RunFileDialog(owner, folder, filter, nullptr, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST,
                        false);
-}
-
-std::optional<int> ChooseFromList(HWND owner, const std::vector<std::wstring>& choices,
-                                  int current) {
-  if (DialogRecord* record = DialogRecording()) return record->NextChoice();
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterWindowClass(kSourceChooser.windowClass, ChooserProc);
-
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-  RECT frame{0, 0, kChooserClient.cx, kChooserClient.cy};
-  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  Chooser chooser;  // outlives the box, whose procedure reads it
-  const OwnedWindow box(CreateWindowExW(
-      WS_EX_DLGMODALFRAME, kSourceChooser.windowClass, W(str::kSourceCaption), style,
-      (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-      width, height, owner, nullptr, instance, nullptr));
-  chooser.list = MakeChild(box.Get(), WC_LISTBOXW, L"", LBS_NOTIFY | WS_VSCROLL, kListId,
-                           {8, 8, kChooserClient.cx - 8, kChooserClient.cy - 40}, WS_EX_CLIENTEDGE);
-  MakeChild(box.Get(), WC_BUTTONW, W(str::kOk), BS_DEFPUSHBUTTON, IDOK,
-            {kChooserClient.cx - 168, kChooserClient.cy - 32, kChooserClient.cx - 88,
-             kChooserClient.cy - 8});
-  MakeChild(box.Get(), WC_BUTTONW, W(str::kCancel), BS_PUSHBUTTON, IDCANCEL,
-            {kChooserClient.cx - 80, kChooserClient.cy - 32, kChooserClient.cx - 8,
-             kChooserClient.cy - 8});
-  for (const std::wstring& choice : choices) {
-    SendMessageW(chooser.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice.c_str()));
-  }
-  SendMessageW(chooser.list, LB_SETCURSEL, static_cast<WPARAM>(current), 0);
-  SetWindowLongPtrW(box.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&chooser));
-  RunModalLoop(box.Get(), owner, chooser.list, chooser.done);
-  return chooser.result;
 }
 
 }  // namespace favpage::ui::win32

@@ -24,9 +24,5 @@ void ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& ca
 std::optional<std::wstring> ChooseSaveFile(HWND owner, const std::wstring& folder);
 // The file-open dialog for a bookmarks file, opening in `folder` (empty: the dialog's own).
 std::optional<std::wstring> ChooseOpenFile(HWND owner, const std::wstring& folder);
-// The source chooser: a list of `choices` with OK and Cancel, `current` selected (-1:
-// none); a double click confirms. The confirmed index, or nothing when cancelled.
-std::optional<int> ChooseFromList(HWND owner, const std::vector<std::wstring>& choices,
-                                  int current);
 
 }  // namespace favpage::ui::win32

@@ -18,6 +18,7 @@
 #include "ui/win32/layout.h"
 #include "ui/win32/page_opener.h"
 #include "ui/win32/resources.h"
+#include "ui/win32/source_dialog.h"
 #include "ui/win32/wide.h"
 #include "ui/win32/window_class.h"
 
@@ -383,16 +384,8 @@ std::optional<std::string> TPlatform::ChooseOutputFile(const std::string& folder
   return Utf8(*chosen);
 }
 
-std::optional<int> TPlatform::ChooseSource(const std::vector<std::string>& choices, int current) {
-  std::vector<std::wstring> shown;
-  for (const std::string& choice : choices) shown.push_back(Wide(choice));
-  return ChooseFromList(Hwnd(), shown, current);
-}
-
-std::optional<std::string> TPlatform::ChooseBookmarksFile(const std::string& folder) {
-  const std::optional<std::wstring> chosen = ChooseOpenFile(Hwnd(), Wide(folder));
-  if (!chosen) return std::nullopt;
-  return Utf8(*chosen);
+bool TPlatform::RunSourceChooser(SourceChooser& chooser) {
+  return RunSourceDialog(Hwnd(), chooser);
 }
 
 void TPlatform::ShowAbout() { AboutDialog1->Execute(); }

@@ -49,8 +49,7 @@ class TPlatform : public MainView {
   void ShowMessage(const std::string& text, const std::string& caption, MessageKind kind) override;
   void ShowError(const std::string& text) override;
   std::optional<std::string> ChooseOutputFile(const std::string& folder) override;
-  std::optional<int> ChooseSource(const std::vector<std::string>& choices, int current) override;
-  std::optional<std::string> ChooseBookmarksFile(const std::string& folder) override;
+  bool RunSourceChooser(SourceChooser& chooser) override;
   void ShowAbout() override;
   void Navigate(const std::string& path) override;
   bool OpenInBrowser(const std::string& path) override;
