@@ -21,20 +21,6 @@ constexpr char kSummaryLead[] = "出力するもの: ";
 constexpr char kLinksFormat[] = "リンク %s 件";
 constexpr char kNameJoin[] = " / ";
 
-// A source naming a browser: its name, and its profile after ":" (empty: the profile used
-// last). A path, even "C:\...", names no browser.
-struct BrowserChoice {
-  std::string_view browser;
-  std::string_view profile;
-};
-
-std::optional<BrowserChoice> AsBrowser(std::string_view source) {
-  const std::size_t colon = source.find(':');
-  const std::string_view name = source.substr(0, colon);
-  if (!IsBrowserName(name)) return std::nullopt;
-  return BrowserChoice{name, colon == std::string_view::npos ? "" : source.substr(colon + 1)};
-}
-
 // The name a user knows the browser by.
 std::string BrowserTitle(std::string_view browser) {
   static constexpr std::pair<std::string_view, std::string_view> kTitles[] = {
@@ -52,6 +38,13 @@ std::string WithCount(const std::string& name, std::size_t links) {
 }
 
 }  // namespace
+
+std::optional<BrowserChoice> AsBrowser(std::string_view source) {
+  const std::size_t colon = source.find(':');
+  const std::string_view name = source.substr(0, colon);
+  if (!IsBrowserName(name)) return std::nullopt;
+  return BrowserChoice{name, colon == std::string_view::npos ? "" : source.substr(colon + 1)};
+}
 
 std::string SourceLabel(const SettingsState& state) {
   std::string label;

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "generate/source_folders.h"
@@ -83,6 +84,14 @@ class SourceChooser {
   std::string folder_;  // internal form
   std::vector<FolderNode> outline_;
 };
+
+// A source naming a browser: its name, and its profile after ":" (empty: the profile used
+// last). A path, even "C:\...", names no browser.
+struct BrowserChoice {
+  std::string_view browser;
+  std::string_view profile;
+};
+std::optional<BrowserChoice> AsBrowser(std::string_view source);
 
 // What the main window's label shows for a source and its folder (host text), e.g.
 // "Firefox (default-release) / ツールバー / 公開".
