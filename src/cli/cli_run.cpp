@@ -82,6 +82,8 @@ void ApplyOptions(const CliOptions& options, SettingsState& state) {
   if (options.charset)
     state.Charset = *options.charset == 1 ? PageCharset::kUtf8 : PageCharset::kShiftJis;
   if (options.keepScriptLinks) state.ScriptLinks = true;
+  if (options.format)
+    state.Format = *options.format == 1 ? PageFormat::kHtml5 : PageFormat::kClassic;
 }
 
 // Whether the walks can search the folder: it exists and the host lets this user list it.

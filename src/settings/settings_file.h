@@ -30,6 +30,8 @@ inline constexpr char kSource[] = "Source";
 inline constexpr char kCharset[] = "Charset";
 // Written only when script links are kept, likewise.
 inline constexpr char kScriptLinks[] = "ScriptLinks";
+// Written only when the pages are HTML5, likewise.
+inline constexpr char kPageFormat[] = "PageFormat";
 }  // namespace setup_key
 
 inline constexpr char kDefaultReturnLine[] =
@@ -101,6 +103,10 @@ inline constexpr char kCharsetShiftJis[] = "shift_jis";
 inline constexpr char kCharsetUtf8[] = "utf-8";
 // The charset a stored (or typed) name stands for; nothing for an unknown name.
 std::optional<PageCharset> ParseCharset(std::string_view name);
+
+// The values of PageFormat; anything else reads as the classic format.
+inline constexpr char kPageFormatClassic[] = "classic";
+inline constexpr char kPageFormatHtml5[] = "html5";
 
 // Shut-down: writes the seven keys in their order, then Source, Charset and ScriptLinks
 // when they are chosen or were stored before; the first refused write raises.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "text/page_charset.h"
+#include "text/page_format.h"
 
 namespace favpage {
 
@@ -28,6 +29,7 @@ struct SettingsState {
   // Publish links whose address a browser would run as a script (javascript:, vbscript:,
   // data:); by default they are left out of the pages.
   bool ScriptLinks = false;
+  PageFormat Format = PageFormat::kClassic;
 };
 
 }  // namespace favpage

@@ -34,6 +34,10 @@ SettingsState ReadStoredSettings(const SettingsFile& file) {
       ParseCharset(file.ReadString(kSetupSection, setup_key::kCharset, kCharsetShiftJis))
           .value_or(PageCharset::kShiftJis);
   state.ScriptLinks = file.ReadBool(kSetupSection, setup_key::kScriptLinks, false);
+  state.Format = UpperAscii(file.ReadString(kSetupSection, setup_key::kPageFormat,
+                                            kPageFormatClassic)) == UpperAscii(kPageFormatHtml5)
+                     ? PageFormat::kHtml5
+                     : PageFormat::kClassic;
   return state;
 }
 
@@ -50,6 +54,9 @@ void WriteStoredSettings(SettingsFile& file, const SettingsState& state) {
                  state.Charset == PageCharset::kUtf8 ? kCharsetUtf8 : kCharsetShiftJis,
                  state.Charset != PageCharset::kShiftJis);
   WriteChosenKey(file, setup_key::kScriptLinks, state.ScriptLinks ? "1" : "0", state.ScriptLinks);
+  const bool html5 = state.Format == PageFormat::kHtml5;
+  WriteChosenKey(file, setup_key::kPageFormat, html5 ? kPageFormatHtml5 : kPageFormatClassic,
+                 html5);
 }
 
 std::optional<PageCharset> ParseCharset(std::string_view name) {
