@@ -65,15 +65,17 @@ constexpr MenuItemRow kMenuItems[] = {
   {"Exit1",   "File1", str::kExitItem,     kShortcutCtrl + 'Q',      &P::Exit1Click,   true},
   {"HTTP1",   "R1",    str::kConvertItem,  kShortcutCtrl + 'R',      &P::Button3Click},
   {"About1",  "Help1", str::kAboutItem,    kNoShortcut,              &P::About1Click},
+  // A menu item, not a check box: the window's laid-out controls stay where they are.
+  {"HTML5Pages1", "R1", str::kHtml5Item,   kNoShortcut,              &P::HTML5Pages1Click, true, true},
 };
 
 // The presenter's names for the controls it sets, in the order of Control.
 constexpr std::string_view kControlNames[] = {
   "FavoriteDir", "RadioButton1", "RadioButton2", "Edit2", "CheckBox1", "PanelEx1", "Edit1",
-  "Edit3", "Button3", "HTTP1", "ComboBox1", "CheckBox2", "CheckBox3",
+  "Edit3", "Button3", "HTTP1", "ComboBox1", "CheckBox2", "CheckBox3", "HTML5Pages1",
 };
 // clang-format on
-static_assert(std::size(kControlNames) == static_cast<std::size_t>(Control::CheckBox3) + 1,
+static_assert(std::size(kControlNames) == static_cast<std::size_t>(Control::HTML5Pages1) + 1,
               "every Control has its name");
 
 int Depth(const ControlRow& row) {

@@ -28,6 +28,7 @@ enum class Control {
   ComboBox1,     // the style list
   CheckBox2,     // links open in a new window
   CheckBox3,     // pages are written in UTF-8
+  HTML5Pages1,   // menu item: pages are written as HTML5
 };
 
 class MainView {
@@ -36,7 +37,8 @@ class MainView {
 
   // Shows `text` in an edit (from its start) or a label.
   virtual void SetControlText(Control control, const std::string& text) = 0;
-  // Ticks a check box or selects a radio button (selecting never unselects the other).
+  // Ticks a check box or a checkable menu item, or selects a radio button (selecting never
+  // unselects the other).
   virtual void SetChecked(Control control, bool checked) = 0;
   virtual void SetEnabled(Control control, bool enabled) = 0;
   // Selects the item at `index` of a list; -1 selects none.
