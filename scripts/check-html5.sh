@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Writes HTML5 pages of the sample favorites and of every bookmark fixture (one page and a
 # page per folder, Shift_JIS and UTF-8, the three style sheets and none) and checks them
-# all, with the three sheets, in one run of the W3C Nu checker (vnu-jar from npm, on
-# Debian's Java). Installs the checker when it is missing. Fails on any error.
+# all, with the window's HTML5 preview and the three sheets, in one run of the W3C Nu
+# checker (vnu-jar from npm, on Debian's Java). Installs the checker when it is missing.
+# Fails on any error.
 # Usage: scripts/check-html5.sh [build folder]   (default: build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -49,6 +50,14 @@ for entry in "${sources[@]}"; do
       done
     done
   done
+done
+
+# The window's HTML5 preview, as it builds it from its two templates, for each sheet.
+mkdir -p "$work/preview"
+for sheet in 0 1 2; do
+  { cat "$root/data/sample-html5-top.html"
+    printf '<link href="mirelstyle%d.css" rel="stylesheet">\r\n' "$sheet"
+    cat "$root/data/sample-html5-bottom.html"; } >"$work/preview/sample-$sheet.html"
 done
 
 # The checker reads a local file as UTF-8 whatever it declares; served over HTTP without
