@@ -20,12 +20,19 @@ packages=(
 missing=()
 for package in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-  [ "$status" = "install ok installed" ] || missing+=("$package")
+  # A package whose triggers another install is still running is there all the same.
+  case "$status" in
+    "install ok installed" | "install ok triggers-pending" | "install ok triggers-awaited") ;;
+    *) missing+=("$package") ;;
+  esac
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+# Another apt run (unattended upgrades on a fresh machine) holds the lock for a while:
+# wait for it rather than fail.
+wait_for_lock=(-o DPkg::Lock::Timeout=600)
+$sudo apt-get "${wait_for_lock[@]}" update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get "${wait_for_lock[@]}" install -y -qq "${missing[@]}"

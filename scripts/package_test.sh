@@ -55,12 +55,12 @@ changelog_version=$(sed -n '1s/^favpage (\([^)]*\)).*/\1/p' packaging/debian/cha
 work=$(mktemp -d)
 installed=""
 cleanup() {
-  [ -n "$installed" ] && $sudo apt-get remove -y -qq favpage >/dev/null 2>&1
+  [ -n "$installed" ] && $sudo apt-get -o DPkg::Lock::Timeout=600 remove -y -qq favpage >/dev/null 2>&1
   $sudo rm -rf "$work"
 }
 trap cleanup EXIT
 
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "./$deb" >"$work/apt.log" 2>&1 ||
+DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq "./$deb" >"$work/apt.log" 2>&1 ||
   { cat "$work/apt.log" >&2; fail "apt-get install failed"; }
 installed=yes
 # What removal must take away: every file and link of the package, and its own folder.
@@ -135,7 +135,7 @@ for stored in favpage.INI favpage.tit; do
   [ ! -e "/usr/lib/favpage/$stored" ] || fail "/usr/lib/favpage/$stored was written"
 done
 
-$sudo apt-get remove -y -qq favpage >"$work/apt.log" 2>&1 ||
+$sudo apt-get -o DPkg::Lock::Timeout=600 remove -y -qq favpage >"$work/apt.log" 2>&1 ||
   { cat "$work/apt.log" >&2; fail "apt-get remove failed"; }
 installed=""
 dpkg-query -W -f='${Status}' favpage 2>/dev/null | grep -q " installed" &&

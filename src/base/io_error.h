@@ -67,4 +67,7 @@ std::string DisplayMessage(const std::string& message);
 std::string FormatText(const std::string& format, const std::string& first,
                        const std::string& second = std::string());
 
+// `number` with its thousands grouped: 1234567 gives "1,234,567".
+std::string Grouped(long long number);
+
 }  // namespace favpage

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/build_info.h"
 #include "base/io_error.h"
 #include "base/messages.h"
 #include "cli/cli_report.h"
@@ -172,7 +173,7 @@ int RunCli(const CliOptions& options, const std::string& exePath, std::ostream& 
     return kExitSuccess;
   }
   if (options.version) {
-    out << "favpage-cli " << FAVPAGE_VERSION << '\n';
+    out << "favpage-cli " << kProgramVersion << '\n';
     return kExitSuccess;
   }
   if (options.settingsFile && !FileExists(*options.settingsFile)) {

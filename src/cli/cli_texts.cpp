@@ -44,16 +44,4 @@ std::string OneLine(std::string_view text) {
   return line;
 }
 
-std::string Grouped(long long number) {
-  const unsigned long long magnitude =
-      number < 0 ? 0ULL - static_cast<unsigned long long>(number) : number;
-  const std::string digits = std::to_string(magnitude);
-  std::string grouped = number < 0 ? "-" : "";
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
-    grouped += digits[i];
-  }
-  return grouped;
-}
-
 }  // namespace favpage::cli

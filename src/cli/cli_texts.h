@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/io_error.h"
 #include "base/messages.h"
 
 namespace favpage::cli {
@@ -35,8 +36,5 @@ class Texts {
 // `text` (UTF-8) fit for one line of a terminal: every control character, a line break
 // in a file name above all, is shown as an escape ("\n", "\t", "\x1B").
 std::string OneLine(std::string_view text);
-
-// `number` with its thousands grouped: 1234567 gives "1,234,567".
-std::string Grouped(long long number);
 
 }  // namespace favpage::cli

@@ -6,6 +6,8 @@
 namespace favpage::platform {
 
 [[nodiscard]] bool DirectoryExists(const std::string& path);
+// Whether `path` names something that is there and is not a folder (a file, or a link to one).
+[[nodiscard]] bool FileExists(const std::string& path);
 // Creates one folder; false when it cannot be created.
 [[nodiscard]] bool CreateFolder(const std::string& path);
 // Whether this user may create and replace files in the folder: the host grants it, and
@@ -24,9 +26,15 @@ std::string UserConfigFolder();
 std::string CurrentDirectory();
 // The full path of the running executable.
 std::string ExecutablePath();
-// The current user's favorites folder, without a trailing "\"; false when there is none.
-// On POSIX: $HOME/Favorites (home from the password database when HOME is unset).
+// Where the current user's favorites folder is, or would be, without a trailing "\";
+// empty when the host cannot say. On POSIX: $HOME/Favorites (home from the password
+// database when HOME is unset).
+std::string FavoritesFolderPath();
+// The current user's favorites folder (FavoritesFolderPath); false when it does not exist.
 [[nodiscard]] bool FavoritesFolder(std::string& path);
+// The folder a file dialog starts in when the work names none: the home folder on POSIX,
+// the Documents folder on Windows; empty when there is none.
+std::string DocumentsFolder();
 // Where that folder is, in the words a help text gives a user of this host (UTF-8).
 std::string FavoritesFolderHint();
 // Where the settings go when the program's own folder may not be written, likewise.

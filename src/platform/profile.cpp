@@ -57,14 +57,14 @@ bool NamesAFile(const std::string& file) {
 }  // namespace
 
 std::string ReadProfileString(std::string_view section, std::string_view key,
-                              std::string_view fallback, const std::string& file) {
+                              std::string_view fallback, const std::string& file,
+                              std::size_t readLimit) {
   // As the Windows function does, the default loses its trailing spaces.
   std::string_view defaultValue = fallback;
   while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
 
   std::string bytes;
-  if (!NamesAFile(file) ||
-      ReadProfileBytes(file, kProfileFileLimit, false, bytes) != ProfileRead::kRead) {
+  if (!NamesAFile(file) || ReadProfileBytes(file, readLimit, false, bytes) != ProfileRead::kRead) {
     return CutToLimit(std::string(defaultValue));
   }
   const ProfileText profile = Decode(std::move(bytes));

@@ -15,12 +15,16 @@ inline constexpr std::size_t kProfileValueLimit = 2047;
 // bytes; reading more of a huge one only delays the folder scan. A write never rewrites a
 // file larger than this, nor makes one: the next read would miss what lies past it.
 inline constexpr std::size_t kProfileFileLimit = 4 * 1024 * 1024;
+// The most of a settings file that is read. A file past kProfileFileLimit is never
+// written, but the choices it holds still reach the window, up to this size.
+inline constexpr std::size_t kSettingsReadLimit = 64 * 1024 * 1024;
 
 // The value of `key` in `section` of `file`, or `fallback` when the file, the section or
 // the key is missing or the file cannot be read. Never hangs on a file that is not a
-// regular file and reads only the first kProfileFileLimit bytes of a huge one.
+// regular file and reads only the first `readLimit` bytes of a huge one.
 std::string ReadProfileString(std::string_view section, std::string_view key,
-                              std::string_view fallback, const std::string& file);
+                              std::string_view fallback, const std::string& file,
+                              std::size_t readLimit = kProfileFileLimit);
 
 // Writes `key`=`value` into `section` of `file`, creating the file when it is missing.
 // The file is replaced atomically (ReplaceFileContents). False when the write is refused

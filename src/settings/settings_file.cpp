@@ -53,7 +53,9 @@ SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {}
 
 std::string SettingsFile::ReadString(std::string_view section, std::string_view key,
                                      std::string_view fallback) const {
-  return platform::ReadProfileString(section, key, fallback, path_);
+  // A file too large to be written is still read: its choices reach the window, and only
+  // the write at shut-down is refused.
+  return platform::ReadProfileString(section, key, fallback, path_, platform::kSettingsReadLimit);
 }
 
 std::int32_t SettingsFile::ReadInteger(std::string_view section, std::string_view key,

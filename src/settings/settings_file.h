@@ -30,7 +30,12 @@ inline constexpr char kSource[] = "Source";
 inline constexpr char kCharset[] = "Charset";
 // Written only when script links are kept, likewise.
 inline constexpr char kScriptLinks[] = "ScriptLinks";
-// Written only when the pages are HTML5, likewise.
+// The window's place: written only when it differs from where the window is laid out.
+inline constexpr char kWindowLeft[] = "WindowLeft";
+inline constexpr char kWindowTop[] = "WindowTop";
+inline constexpr char kWindowWidth[] = "WindowWidth";
+inline constexpr char kWindowHeight[] = "WindowHeight";
+// Written only once the pages are HTML5 (or to undo that choice).
 inline constexpr char kPageFormat[] = "PageFormat";
 }  // namespace setup_key
 
@@ -112,7 +117,25 @@ inline constexpr char kPageFormatHtml5[] = "html5";
 // when they are chosen or were stored before; the first refused write raises.
 void WriteStoredSettings(SettingsFile& file, const SettingsState& state);
 
-// The browse command's folder: OutputDir, or the current folder when it is missing.
+// The main window's place: the screen position of its frame's top-left corner and the
+// size of its client area in pixels at 96 pixels per inch, which is the size the window's
+// layout gives.
+struct WindowPlace {
+  std::int32_t left = 335;
+  std::int32_t top = 114;
+  std::int32_t width = 480;
+  std::int32_t height = 565;
+  friend bool operator==(const WindowPlace&, const WindowPlace&) = default;
+};
+
+// The stored place; the laid-out place for missing keys.
+WindowPlace ReadWindowPlace(const SettingsFile& file);
+// Writes each key that differs from the laid-out place, or that an earlier run stored,
+// so a window never moved leaves the file as it was; the first refused write raises.
+void WriteWindowPlace(SettingsFile& file, const WindowPlace& place);
+
+// The folder the browse command last chose a file in (OutputDir); empty when none is
+// stored.
 std::string ReadOutputDir(const SettingsFile& file);
 // Stores the folder part of `chosenFile` (a drive root keeps its "\") as OutputDir.
 void WriteOutputDir(SettingsFile& file, const std::string& chosenFile);

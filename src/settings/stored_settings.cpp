@@ -1,5 +1,4 @@
 #include "base/sjis.h"
-#include "platform/folders.h"
 #include "settings/settings_file.h"
 #include "text/path_rules.h"
 
@@ -66,8 +65,27 @@ std::optional<PageCharset> ParseCharset(std::string_view name) {
   return std::nullopt;
 }
 
+WindowPlace ReadWindowPlace(const SettingsFile& file) {
+  const WindowPlace laidOut;
+  return {file.ReadInteger(kSetupSection, setup_key::kWindowLeft, laidOut.left),
+          file.ReadInteger(kSetupSection, setup_key::kWindowTop, laidOut.top),
+          file.ReadInteger(kSetupSection, setup_key::kWindowWidth, laidOut.width),
+          file.ReadInteger(kSetupSection, setup_key::kWindowHeight, laidOut.height)};
+}
+
+void WriteWindowPlace(SettingsFile& file, const WindowPlace& place) {
+  const WindowPlace laidOut;
+  const auto write = [&file](const char* key, std::int32_t value, std::int32_t laidOutValue) {
+    WriteChosenKey(file, key, std::to_string(value), value != laidOutValue);
+  };
+  write(setup_key::kWindowLeft, place.left, laidOut.left);
+  write(setup_key::kWindowTop, place.top, laidOut.top);
+  write(setup_key::kWindowWidth, place.width, laidOut.width);
+  write(setup_key::kWindowHeight, place.height, laidOut.height);
+}
+
 std::string ReadOutputDir(const SettingsFile& file) {
-  return file.ReadString(kSetupSection, setup_key::kOutputDir, platform::CurrentDirectory());
+  return file.ReadString(kSetupSection, setup_key::kOutputDir, "");
 }
 
 void WriteOutputDir(SettingsFile& file, const std::string& chosenFile) {

@@ -10,6 +10,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace favpage::ui::layout {
 namespace {
@@ -200,12 +201,14 @@ TEST(MainLayoutTest, FontsAreTheRowsOrTheirContainers) {
 }
 
 TEST(MainLayoutTest, EveryControlThePresenterSetsHasARow) {
-  for (int c = 0; c <= static_cast<int>(Control::CheckBox3); ++c) {
+  for (int c = 0; c <= static_cast<int>(Control::Browser1); ++c) {
     const std::string_view name = ControlName(static_cast<Control>(c));
     EXPECT_TRUE(FindControl(name) != nullptr || FindMenuItem(name) != nullptr) << name;
   }
   EXPECT_EQ(ControlName(Control::Edit2), "Edit2");
   EXPECT_EQ(ControlName(Control::HTTP1), "HTTP1");
+  EXPECT_EQ(ControlName(Control::StatusBar1), "StatusBar1");
+  EXPECT_EQ(ControlName(Control::Browser1), "Browser1");
 }
 
 TEST(MainLayoutTest, MenusTheirShortcutsAndAccessLetters) {
@@ -215,6 +218,17 @@ TEST(MainLayoutTest, MenusTheirShortcutsAndAccessLetters) {
   EXPECT_EQ(ShortcutText(kNoShortcut), u"");
   EXPECT_EQ(ShortcutKey(16465), 'Q');
   EXPECT_TRUE(FindMenuItem("Exit1")->separatorBefore);
+  // Opening the top page: in the run menu after the create item, Ctrl+B.
+  const MenuItemRow& browser = *FindMenuItem("Browser1");
+  EXPECT_EQ(browser.menu, "R1");
+  EXPECT_EQ(std::u16string(browser.caption), u"ブラウザで開く(&B)");
+  EXPECT_EQ(ShortcutText(browser.shortcut), u"Ctrl+B");
+  EXPECT_EQ(AccessLetter(browser.caption), u'B');
+  std::vector<std::string_view> runMenu;
+  for (const MenuItemRow& item : MenuItems()) {
+    if (item.menu == "R1") runMenu.push_back(item.name);
+  }
+  EXPECT_EQ(runMenu, (std::vector<std::string_view>{"HTTP1", "Browser1"}));
   EXPECT_EQ(AccessLetter(str::kFileMenu), u'F');
   EXPECT_EQ(AccessLetter(u"a(&x)"), u'X');
   EXPECT_EQ(AccessLetter(u"none && more"), 0);

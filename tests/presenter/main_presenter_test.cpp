@@ -50,6 +50,14 @@ class RecordingView : public MainView {
   std::deque<std::optional<std::string>> fileAnswers;
   std::vector<std::string> fileFolders;
   std::vector<std::string> navigated;
+  std::map<Control, bool> alert;
+  // The browser: the pages handed to it, and whether it takes them.
+  std::vector<std::string> opened;
+  bool browserOpens = true;
+  // The window's place and the screens there are.
+  WindowPlace placement;
+  std::vector<WindowPlace> placed;
+  std::vector<ScreenArea> screens{{0, 0, 1920, 1080}};
   std::function<void()> duringEvents;  // runs inside ProcessEvents once, then is cleared
   bool progressShown = false;
   bool closed = false;
@@ -75,6 +83,7 @@ class RecordingView : public MainView {
   }
   void SetEnabled(Control control, bool value) override { enabled[control] = value; }
   void SetSelectedIndex(Control control, int index) override { selected[control] = index; }
+  void SetAlert(Control control, bool value) override { alert[control] = value; }
 
   int TitleLineCount() override { return static_cast<int>(Lines().size()); }
   std::string TitleLine(int index) override { return Lines().at(index); }
@@ -116,6 +125,16 @@ class RecordingView : public MainView {
   }
   void ShowAbout() override { log.push_back("about"); }
   void Navigate(const std::string& path) override { navigated.push_back(path); }
+  bool OpenInBrowser(const std::string& path) override {
+    opened.push_back(path);
+    return browserOpens;
+  }
+  WindowPlace Placement() override { return placement; }
+  void Place(const WindowPlace& place) override {
+    placed.push_back(place);
+    placement = place;
+  }
+  std::vector<ScreenArea> Screens() override { return screens; }
   void ShowProgress() override {
     progressShown = true;
     log.push_back("progress");
@@ -424,6 +443,7 @@ TEST_F(MainPresenterTest, BrowseTakesTheNameAndStoresItsFolderAtOnce) {
 #else
   const Case root{"/links.html", "\\"};
 #endif
+  std::filesystem::create_directories(Host("site"));
   for (const Case& c : {Case{Host("site/links.html").string(), Internal("site")}, root}) {
     view_.answers.push_back(c.chosen);
     presenter_.Button2Click();
@@ -434,6 +454,44 @@ TEST_F(MainPresenterTest, BrowseTakesTheNameAndStoresItsFolderAtOnce) {
   }
   ASSERT_EQ(view_.askedFolders.size(), 2u);
   EXPECT_EQ(view_.askedFolders[1], Host("site").string());
+}
+
+// The browse dialog opens where the work is: the output file's folder, else the folder a
+// file was last chosen in, else the user's documents (the home folder here); a folder that
+// is gone is passed over.
+TEST_F(MainPresenterTest, BrowseStartsWhereTheWorkIs) {
+  std::filesystem::create_directories(Host("site/pages"));
+  std::filesystem::create_directories(Host("last"));
+  const std::string documents = platform::ToHostPath(platform::DocumentsFolder());
+  struct Case {
+    const char* name;
+    std::string outName;    // internal
+    std::string outputDir;  // stored, internal; empty: none
+    std::string expected;   // host
+  };
+  const Case cases[] = {
+      {"nothing known", "", "", documents},
+      {"the output file's folder", Internal("site/pages/links.html"), Internal("last"),
+       Host("site/pages").string()},
+      {"a bare name", "links.html", Internal("last"), Host("last").string()},
+      {"the output folder is gone", Internal("gone/links.html"), Internal("last"),
+       Host("last").string()},
+      {"the last folder is gone too", Internal("gone/links.html"), Internal("gone2"), documents},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(Host("favpage.INI"));
+    if (!c.outputDir.empty()) {
+      SettingsFile(Internal("favpage.INI")).WriteString(kSetupSection, "OutputDir", c.outputDir);
+    }
+    presenter_.SetOutName(c.outName);
+    view_.askedFolders.clear();
+    view_.answers.push_back(std::nullopt);
+    presenter_.Button2Click();
+    ASSERT_EQ(view_.askedFolders.size(), 1u);
+    EXPECT_EQ(view_.askedFolders[0], c.expected);
+  }
+  EXPECT_FALSE(documents.empty());
 }
 
 TEST_F(MainPresenterTest, BrowseCancelledChangesNothing) {
@@ -458,33 +516,46 @@ TEST_F(MainPresenterTest, BrowseWithReadOnlySettingsStillTakesTheName) {
   MakeReadOnly(Host("favpage.INI"), false);
 }
 
-TEST_F(MainPresenterTest, ShutDownFailureKeepsTheWindowOpenUntilTheCauseIsGone) {
+// A file that refuses the write at shut-down is reported once and left as it was, and the
+// window closes all the same; what was written before the refusal stays written.
+TEST_F(MainPresenterTest, ShutDownFailureIsShownOnceAndTheWindowClosesAnyway) {
   struct Case {
     const char* file;
-    const char* outTypeAfterFailure;  // what was written before the failure stays
+    const char* settingsAfter;  // the settings file's bytes afterwards; empty: the seven keys
   };
-  for (const Case c : {Case{"favpage.INI", ""}, Case{"favpage.tit", "0"}}) {
-    std::filesystem::remove(Host("favpage.INI"));
+  for (const Case c : {Case{"favpage.INI", "[Setup]\r\nOutType=1\r\n"}, Case{"favpage.tit", ""}}) {
+    SCOPED_TRACE(c.file);
+    test::WriteBytes(Host("favpage.INI"), "[Setup]\r\nOutType=1\r\n");
     test::WriteBytes(Host("favpage.tit"), "kept\r\n");
     RecordingView view;
     MainPresenter presenter(view, Internal("favpage"));
     view.presenter = &presenter;
     ASSERT_TRUE(presenter.Start());
-    if (std::string(c.file) == "favpage.INI") test::WriteBytes(Host(c.file), "[Setup]\r\n");
     MakeReadOnly(Host(c.file), true);
     presenter.SetText("changed\r\n");
+    presenter.RadioButton1Click();
+    view.placement = {10, 20, 600, 700};
 
     view.Close();
-    EXPECT_FALSE(view.closed) << c.file;
-    ASSERT_EQ(view.messages.size(), 1u) << c.file;
-    EXPECT_EQ(view.messages[0].caption, "");
+    EXPECT_TRUE(view.closed);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].caption, "");  // the default error display
+    if (std::string(c.file) == "favpage.INI") {
+      EXPECT_EQ(view.messages[0].text, Host(c.file).string() + " に書き込めません.");
+    } else {  // the title file's message names it, with the host's reason
+      EXPECT_EQ(view.messages[0].text.rfind("ファイル \"" + Host(c.file).string() + "\". ", 0), 0u);
+    }
     EXPECT_EQ(test::ReadBytes(Host("favpage.tit")), "kept\r\n");
-    EXPECT_EQ(Setting("OutType"), c.outTypeAfterFailure) << c.file;
-
+    if (*c.settingsAfter != '\0') {
+      EXPECT_EQ(test::ReadBytes(Host("favpage.INI")), c.settingsAfter);
+    } else {
+      EXPECT_EQ(Setting("OutType"), "0");
+      EXPECT_EQ(Setting("WindowWidth"), "600");
+    }
+    // Asked again (a second close request), nothing is written or shown again.
+    EXPECT_TRUE(presenter.CloseQuery());
+    EXPECT_EQ(view.messages.size(), 1u);
     MakeReadOnly(Host(c.file), false);
-    view.Close();
-    EXPECT_TRUE(view.closed) << c.file;
-    EXPECT_EQ(test::ReadBytes(Host("favpage.tit")), "changed\r\n");
   }
 }
 
@@ -530,16 +601,85 @@ TEST_F(MainPresenterTest, UneditedTitleFileIsLeftByteForByte) {
 }
 
 #ifndef _WIN32  // a Windows host's Favorites folder is the shell's, not the test's
-TEST_F(MainPresenterTest, MissingFavoritesClosesTheWindowBeforeItIsShown) {
+// Without a favorites folder the window opens: start-up names the missing folder, the label
+// shows it in the error colour and opens the source chooser, and the create command reports
+// the same message until the folder is there.
+TEST_F(MainPresenterTest, MissingFavoritesIsNamedAndTheWindowOpens) {
   std::filesystem::remove_all(Host("Favorites"));
-  EXPECT_FALSE(presenter_.Start());
+  const std::string message = Host("Favorites").string() + ": お気に入りが見つかりませんでした.";
+  ASSERT_TRUE(presenter_.Start());
   ASSERT_EQ(view_.messages.size(), 1u);
-  EXPECT_EQ(view_.messages[0].text, "お気に入りが見つかりませんでした.");
+  EXPECT_EQ(view_.messages[0].text, message);
   EXPECT_EQ(view_.messages[0].caption, "エラー");
   EXPECT_TRUE(view_.messages[0].error);
-  EXPECT_EQ(view_.log, (std::vector<std::string>{"message", "close"}));
-  EXPECT_EQ(Setting("OutType"), "0");  // the closing window wrote its state back
-  EXPECT_EQ(test::ReadBytes(Host("favpage.tit")), test::Sjis("私のお気に入り\r\n"));
+  EXPECT_FALSE(view_.closed);
+  EXPECT_EQ(view_.text[Control::FavoriteDir], Host("Favorites").string());
+  EXPECT_TRUE(view_.alert[Control::FavoriteDir]);
+
+  // One click on the label opens the source chooser.
+  view_.sourceAnswers.push_back(std::nullopt);
+  presenter_.FavoriteDirClick();
+  EXPECT_EQ(view_.sourceCurrent, 0);
+
+  std::filesystem::create_directories(Host("out"));
+  presenter_.SetOutName(Internal("out/links.html"));
+  view_.messages.clear();
+  presenter_.Button3Click();
+  ASSERT_EQ(view_.messages.size(), 1u);
+  EXPECT_EQ(view_.messages[0].text, message);
+  EXPECT_EQ(view_.messages[0].caption, "エラー");
+  EXPECT_FALSE(view_.progressShown);
+  EXPECT_FALSE(std::filesystem::exists(Host("out/links.html")));
+
+  // Made since: the run finds it, and the label shows it as any other.
+  test::WriteShortcut(Host("Favorites/News.url"), "http://news.example.com/");
+  view_.messages.clear();
+  presenter_.Button3Click();
+  EXPECT_TRUE(view_.messages.empty());
+  EXPECT_TRUE(std::filesystem::exists(Host("out/links.html")));
+  EXPECT_FALSE(view_.alert[Control::FavoriteDir]);
+  view_.sourceCurrent = -2;
+  presenter_.FavoriteDirClick();  // the source is there: the label is only a label
+  EXPECT_EQ(view_.sourceCurrent, -2);
+
+  view_.Close();
+  EXPECT_TRUE(view_.closed);
+  EXPECT_EQ(Setting("OutType"), "0");
+}
+
+// A stored source that is there needs no favorites folder; one that is gone is named.
+TEST_F(MainPresenterTest, StoredSourceDecidesWhatStartUpChecks) {
+  std::filesystem::remove_all(Host("Favorites"));
+  test::WriteBytes(Host("links.html"), "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n</DL>\n");
+  struct Case {
+    const char* name;
+    std::string source;
+    std::string message;  // empty: none
+  };
+  const Case cases[] = {
+      {"a bookmarks file", Internal("links.html"), ""},
+      {"a folder", Internal("out"), ""},
+      {"a file gone", Internal("gone.html"),
+       Host("gone.html").string() + ": ファイルが見つかりません."},
+      {"a browser not here", "firefox", "このユーザーの firefox のブックマークが見つかりません."},
+  };
+  std::filesystem::create_directories(Host("out"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(Host("favpage.INI"));
+    SettingsFile(Internal("favpage.INI")).WriteString(kSetupSection, "Source", c.source);
+    RecordingView view;
+    MainPresenter presenter(view, Internal("favpage"));
+    view.presenter = &presenter;
+    ASSERT_TRUE(presenter.Start());
+    EXPECT_EQ(view.alert[Control::FavoriteDir], !c.message.empty());
+    if (c.message.empty()) {
+      EXPECT_TRUE(view.messages.empty());
+    } else {
+      ASSERT_EQ(view.messages.size(), 1u);
+      EXPECT_EQ(view.messages[0].text, c.message);
+    }
+  }
 }
 #endif
 
@@ -615,6 +755,119 @@ TEST_F(MainPresenterTest, StoredScriptLinksAreKeptThroughTheWindow) {
   EXPECT_NE(test::ReadBytes(Host("out/links.html")).find("javascript:run()"), std::string::npos);
   ASSERT_TRUE(presenter_.CloseQuery());
   EXPECT_EQ(Setting("ScriptLinks"), "1");
+}
+
+// After a run the status bar says what it did and where; a failed run or one without an
+// output name leaves it empty rather than showing an earlier run's words.
+TEST_F(MainPresenterTest, StatusBarSaysWhatTheRunDid) {
+  test::WriteShortcut(Host("Favorites/Tools/Qt.url"), "https://www.qt.io/");
+  PrepareRun(1);
+  // The test's folder as the source: on Windows the shell decides where Favorites is.
+  presenter_.SetSource(Internal("Favorites") + "\\");
+  double now = 100.0;
+  presenter_.SetClock([&now] { return now; });
+  view_.duringEvents = [&now] { now += 0.43; };
+  presenter_.Button3Click();
+  const std::string page = Host("out/links.html").string();
+  EXPECT_EQ(view_.text[Control::StatusBar1],
+            "2 ページを書き出しました・2 リンク・0.4 秒 — " + page);
+
+  std::filesystem::remove(Host("mirelstyle1.css"));
+  presenter_.Button3Click();
+  EXPECT_EQ(view_.text[Control::StatusBar1], "");
+  presenter_.SetOutName("");
+  view_.text[Control::StatusBar1] = "earlier";
+  presenter_.Button3Click();
+  EXPECT_EQ(view_.text[Control::StatusBar1], "");
+}
+
+// "Open in the browser" is there once the top page is, and hands the page to the browser;
+// a browser that cannot be started is reported.
+TEST_F(MainPresenterTest, BrowserItemOpensTheTopPageOnceItExists) {
+  PrepareRun(0);
+  EXPECT_FALSE(view_.Enabled(Control::Browser1));
+  presenter_.Browser1Click();
+  EXPECT_TRUE(view_.opened.empty());
+
+  presenter_.Button3Click();
+  EXPECT_TRUE(view_.Enabled(Control::Browser1));
+  presenter_.Browser1Click();
+  const std::string page = Host("out/links.html").string();
+  EXPECT_EQ(view_.opened, std::vector<std::string>{page});
+  EXPECT_TRUE(view_.messages.empty());
+
+  view_.browserOpens = false;
+  presenter_.Browser1Click();
+  ASSERT_EQ(view_.messages.size(), 1u);
+  EXPECT_EQ(view_.messages[0].text, page + " をブラウザで開けませんでした");
+  EXPECT_EQ(view_.messages[0].caption, "");
+
+  // Typing another name follows the file it names.
+  view_.SetControlText(Control::Edit2, Host("out/other.html").string());
+  EXPECT_FALSE(view_.Enabled(Control::Browser1));
+  view_.SetControlText(Control::Edit2, page);
+  EXPECT_TRUE(view_.Enabled(Control::Browser1));
+  // A page that vanished since: nothing is opened, and the item follows.
+  std::filesystem::remove(Host("out/links.html"));
+  view_.opened.clear();
+  presenter_.Browser1Click();
+  EXPECT_TRUE(view_.opened.empty());
+  EXPECT_FALSE(view_.Enabled(Control::Browser1));
+
+  // At the next start the item follows the stored name.
+  test::WriteBytes(Host("out/links.html"), "<html></html>\r\n");
+  ASSERT_TRUE(presenter_.CloseQuery());
+  RecordingView view;
+  MainPresenter presenter(view, Internal("favpage"));
+  view.presenter = &presenter;
+  view.enabled[Control::Browser1] = false;
+  ASSERT_TRUE(presenter.Start());
+  EXPECT_TRUE(view.Enabled(Control::Browser1));
+}
+
+// The window's place is stored at shut-down when it was moved or resized, and start-up
+// puts the window back there while one of the screens shows it.
+TEST_F(MainPresenterTest, TheWindowReopensWhereItWasLeftWhileAScreenShowsIt) {
+  ASSERT_TRUE(presenter_.Start());
+  EXPECT_TRUE(view_.placed.empty());
+  view_.Close();
+  EXPECT_EQ(Setting("WindowLeft"), "");  // never moved: no keys
+  EXPECT_EQ(test::ReadBytes(Host("favpage.INI")).find("Window"), std::string::npos);
+
+  struct Case {
+    const char* name;
+    std::vector<ScreenArea> screens;
+    std::optional<WindowPlace> placed;
+  };
+  const WindowPlace left{1500, 40, 640, 700};
+  const Case cases[] = {
+      {"the same screens", {{0, 0, 1920, 1080}}, left},
+      {"the monitor it was on is gone", {{0, 0, 1280, 1024}}, std::nullopt},
+      {"a second monitor there", {{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}}, left},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    {
+      RecordingView view;
+      MainPresenter presenter(view, Internal("favpage"));
+      view.presenter = &presenter;
+      ASSERT_TRUE(presenter.Start());
+      view.placement = left;
+      view.Close();
+    }
+    EXPECT_EQ(Setting("WindowLeft"), "1500");
+    EXPECT_EQ(Setting("WindowHeight"), "700");
+    RecordingView view;
+    view.screens = c.screens;
+    MainPresenter presenter(view, Internal("favpage"));
+    view.presenter = &presenter;
+    ASSERT_TRUE(presenter.Start());
+    if (c.placed) {
+      EXPECT_EQ(view.placed, std::vector<WindowPlace>{*c.placed});
+    } else {
+      EXPECT_TRUE(view.placed.empty());
+    }
+  }
 }
 
 TEST_F(MainPresenterTest, SecondStartDuringARunIsIgnored) {

@@ -6,6 +6,7 @@
 #include "base/io_error.h"
 #include "generate/memory_title_text.h"
 #include "platform/folders.h"
+#include "platform/profile.h"
 #include "settings/settings_file.h"
 #include "settings/title_file.h"
 #include "support/test_support.h"
@@ -218,7 +219,7 @@ TEST(SettingsFile, RefusedWriteNamesTheFileAsTheUserSeesIt) {
 TEST(SettingsFile, OutputDirIsTheChosenFilesFolder) {
   test::TempDir dir;
   SettingsFile file(dir.internal("f.INI"));
-  EXPECT_EQ(ReadOutputDir(file), platform::CurrentDirectory());
+  EXPECT_EQ(ReadOutputDir(file), "");  // the window then picks a folder of its own
 
   const std::pair<std::string, std::string> cases[] = {
       {"C:\\links.html", "C:\\"},
@@ -354,6 +355,47 @@ TEST(SettingsFile, PageFormatIsWrittenOnlyOnceChosen) {
                      std::string("[Setup]\r\nPageFormat=") + value.stored + "\r\n");
     EXPECT_EQ(ReadStoredSettings(SettingsFile(dir.internal("favpage.INI"))).Format, value.format);
   }
+}
+
+// The window's place is stored only once it differs from the laid-out one, key by key;
+// a key stored before is rewritten, also back to its laid-out value.
+TEST(SettingsFile, WindowPlaceIsWrittenOnlyWhereItDiffers) {
+  test::TempDir dir;
+  SettingsFile file(dir.internal("favpage.INI"));
+  EXPECT_EQ(ReadWindowPlace(file), WindowPlace{});
+  WriteWindowPlace(file, WindowPlace{});
+  EXPECT_FALSE(std::filesystem::exists(dir.hostPath("favpage.INI")));
+
+  WriteWindowPlace(file, {335, -20, 800, 565});
+  EXPECT_EQ(test::ReadBytes(dir.hostPath("favpage.INI")),
+            "[Setup]\r\nWindowTop=-20\r\nWindowWidth=800\r\n");
+  EXPECT_EQ(ReadWindowPlace(file), (WindowPlace{335, -20, 800, 565}));
+
+  WriteWindowPlace(file, {1200, 114, 480, 600});
+  EXPECT_EQ(test::ReadBytes(dir.hostPath("favpage.INI")),
+            "[Setup]\r\nWindowTop=114\r\nWindowWidth=480\r\nWindowLeft=1200\r\n"
+            "WindowHeight=600\r\n");
+  EXPECT_EQ(ReadWindowPlace(file), (WindowPlace{1200, 114, 480, 600}));
+
+  test::WriteBytes(dir.hostPath("favpage.INI"), "[Setup]\r\nWindowLeft=x\r\nWindowTop=0x10\r\n");
+  EXPECT_EQ(ReadWindowPlace(file), (WindowPlace{335, 16, 480, 565}));
+}
+
+// A settings file past what a write may produce is still read, so its choices reach the
+// window; only writing it is refused, and it stays as it was.
+TEST(SettingsFile, AFileTooLargeToWriteIsStillRead) {
+  test::TempDir dir;
+  std::string bytes = "[Other]\r\n";
+  const std::string filler = "; " + std::string(1000, 'f') + "\r\n";
+  while (bytes.size() < platform::kProfileFileLimit + 1024 * 1024) bytes += filler;
+  bytes += "[Setup]\r\nStyleType=2\r\nOutType=1\r\n";
+  test::WriteBytes(dir.hostPath("favpage.INI"), bytes);
+  SettingsFile file(dir.internal("favpage.INI"));
+  const SettingsState state = ReadStoredSettings(file);
+  EXPECT_EQ(state.StyleType, 2);
+  EXPECT_EQ(state.OutType, 1);
+  EXPECT_THROW(WriteStoredSettings(file, state), Error);
+  EXPECT_TRUE(test::ReadBytes(dir.hostPath("favpage.INI")) == bytes);
 }
 
 }  // namespace

@@ -4,9 +4,12 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <functional>
 
+#include "base/build_info.h"
+#include "ui/presenter/about_version.h"
 #include "ui/qt/about_dialog.h"
 #include "ui_test_support.h"
 
@@ -65,7 +68,14 @@ void AboutDialogTest::mainWindowValuesLayOutTheBox() {
   auto window = StartWindow(folder);
   TAboutDialog& about = *window->findChild<TAboutDialog*>(QStringLiteral("AboutDialog1"));
   QCOMPARE(about.FAppName, U("Mirel Favorite Manager"));
-  QCOMPARE(about.FVersion, U("★ﾊﾞｰｼﾞｮﾝ 1.02 【平成17年6月15日（水）】"));
+  // The version and the day of this build, in the era calendar.
+  QCOMPARE(about.FVersion, QString::fromUtf16(favpage::ui::AboutVersionLine().c_str()));
+  QVERIFY2(
+      QRegularExpression(U("^★ﾊﾞｰｼﾞｮﾝ ") + QRegularExpression::escape(favpage::kProgramVersion) +
+                         U(" 【令和(元|[0-9]+)年[0-9]+月[0-9]+日（[日月火水木金土]）】$"))
+          .match(about.FVersion)
+          .hasMatch(),
+      qPrintable(about.FVersion));
   QCOMPARE(about.FFormPosition, TAboutDialog::fpScreenCenter);
   ExecuteAndInspect(about, [](QDialog* box) {
     QCOMPARE(box->windowTitle(), U("ﾊﾞｰｼﾞｮﾝ情報"));

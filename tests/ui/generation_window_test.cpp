@@ -2,14 +2,17 @@
 // written as the core writes them, the progress window's life, the error display, and
 // the run guarded against a second start and against closing in its middle.
 #include <QAction>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <map>
 
 #include "generate/generation_command.h"
 #include "generate/memory_title_text.h"
 #include "settings/title_file.h"
+#include "ui/qt/status_bar.h"
 #include "ui_test_support.h"
 
 using namespace favpage;
@@ -29,6 +32,8 @@ class GenerationWindowTest : public QObject {
   void failedRunIsOffTheScreenBeforeItsError();
   void secondStartDuringARunIsIgnored();
   void closeDuringARunWaitsForItsEnd();
+  void statusBarSaysWhatTheRunDid();
+  void browserItemOpensTheTopPage();
 };
 
 namespace {
@@ -64,6 +69,15 @@ void PrepareRun(ui::TPlatform& window, const ProgramFolder& folder, int outType)
   window.Presenter().SetBlankTarget(true);
   window.Presenter().SetText(test::Sjis("リンク集\r\nmy links\r\n"));
 }
+
+// Stands for the user's browser: notes the addresses the window hands it.
+class BrowserStandIn : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> opened;
+ public slots:
+  void Open(const QUrl& url) { opened.append(url); }
+};
 
 }  // namespace
 
@@ -244,6 +258,69 @@ void GenerationWindowTest::closeDuringARunWaitsForItsEnd() {
   QTRY_VERIFY(!window->isVisible());
   QCOMPARE(folder.Setting("OutType"), std::string("0"));
   QCOMPARE(test::ReadBytes(folder.TitleFile()), test::Sjis("リンク集\r\nmy links\r\n"));
+}
+
+// After a run the status bar says what it did, whole and within the window at the laid-out
+// size and when it is made wider; a long path is shortened, the counts never.
+void GenerationWindowTest::statusBarSaysWhatTheRunDid() {
+  ProgramFolder folder;
+  auto window = StartWindow(folder);
+  PrepareRun(*window, folder, 1);
+  QTest::mouseClick(Find<QPushButton>(*window, "Button3"), Qt::LeftButton);
+  Settle();
+  QVERIFY(TakeMessages().empty());
+  auto* status = Find<ui::TStatusBar>(*window, "StatusBar1");
+  const QString page = QString::fromStdString(folder.Host("out/links.html"));
+  const QRegularExpression expected(U("^2 ページを書き出しました・3 リンク・[0-9]+\\.[0-9] 秒 — ") +
+                                    QRegularExpression::escape(page) + QLatin1Char('$'));
+  QVERIFY2(expected.match(status->Text()).hasMatch(), qPrintable(status->Text()));
+  QCOMPARE(status->toolTip(), status->Text());
+  for (const QSize size : {QSize(480, 565), QSize(900, 700), QSize(480, 565)}) {
+    window->resize(size);
+    Settle();
+    QCOMPARE(status->geometry().bottom(), window->height() - 1);
+    QCOMPARE(status->width(), window->width());
+    auto* line = Find<QLabel>(*status, "StatusText");
+    QVERIFY(line->mapTo(window.get(), QPoint(0, 0)).y() >= status->y());
+    QVERIFY(QFontMetrics(line->font()).height() <= line->height());
+    QVERIFY(QFontMetrics(line->font()).horizontalAdvance(status->ShownText()) <= line->width());
+    QVERIFY(status->ShownText().startsWith(U("2 ページを書き出しました・3 リンク・")));
+  }
+  // The temporary folder's path is longer than the laid-out bar: shortened in the middle.
+  QVERIFY(status->ShownText() != status->Text());
+  QVERIFY(status->ShownText().contains(QChar(0x2026)));
+  QVERIFY(status->ShownText().endsWith(U("links.html")));
+}
+
+// Run > open in the browser (Ctrl+B) hands the top page to the browser once it exists. The
+// browser is stood in for through Qt's own hook for file addresses.
+void GenerationWindowTest::browserItemOpensTheTopPage() {
+  ProgramFolder folder;
+  BrowserStandIn browser;
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "Open");
+  auto window = StartWindow(folder);
+  PrepareRun(*window, folder, 0);
+  auto* item = Find<QAction>(*window, "Browser1");
+  QCOMPARE(item->text(), U("ブラウザで開く(&B)"));
+  QCOMPARE(item->shortcut(), QKeySequence(U("Ctrl+B")));
+  QVERIFY(!item->isEnabled());
+  QTest::keyClick(window.get(), Qt::Key_B, Qt::ControlModifier);
+  QVERIFY(browser.opened.isEmpty());
+
+  QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+  Settle();
+  QVERIFY(item->isEnabled());
+  auto* edit = Find<QLineEdit>(*window, "Edit2");
+  edit->setFocus();
+  // The progress window has come and gone: the window manager gives the window back its
+  // activation, which the offscreen platform leaves to the test.
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  QTest::keyClick(edit, Qt::Key_B, Qt::ControlModifier);
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+  QCOMPARE(browser.opened,
+           QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(folder.Host("out/links.html")))});
+  QVERIFY(TakeMessages().empty());
 }
 
 FAVPAGE_UI_TEST_MAIN(GenerationWindowTest)

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QWebEngineView>
 
 #include "settings/settings_file.h"
@@ -24,12 +25,13 @@ class StartupShutdownTest : public QObject {
   void firstStartWithNoFiles();
   void settingsRoundTripThroughACloseAndANewWindow();
   void storedValuesTheControlsCannotShow();
-  void readOnlySettingsFileKeepsTheWindowOpen();
+  void unwritableSettingsFileIsReportedOnceAndTheWindowCloses();
   void unloadablePreviewTemplateLeavesTheTitleFileAlone();
   void editedTitleIsSavedAfterAFailedStart();
   void uneditedTitleFileIsLeftByteForByte_data();
   void uneditedTitleFileIsLeftByteForByte();
-  void missingFavoritesEndsTheProgram();
+  void withoutAFavoritesFolderTheWindowOpens();
+  void windowReopensWhereItWasLeft();
 };
 
 void StartupShutdownTest::firstStartWithNoFiles() {
@@ -115,30 +117,50 @@ void StartupShutdownTest::storedValuesTheControlsCannotShow() {
   QCOMPARE(folder.Setting("StyleType"), std::string("-1"));
 }
 
-void StartupShutdownTest::readOnlySettingsFileKeepsTheWindowOpen() {
-  ProgramFolder folder;
-  test::WriteBytes(folder.SettingsFile(), "[Setup]\r\nOutType=1\r\n");
-  test::WriteBytes(folder.TitleFile(), "kept\r\n");
-  auto window = StartWindow(folder);
-  std::filesystem::permissions(folder.SettingsFile(), std::filesystem::perms::owner_write,
-                               std::filesystem::perm_options::remove);
-  window->Presenter().SetText("changed\r\n");
+// A settings file that cannot be written (read-only, or larger than a write may make it)
+// is reported once at the close, the window closes all the same, and nothing on the disk
+// changes; the oversized file's choices still reached the controls.
+void StartupShutdownTest::unwritableSettingsFileIsReportedOnceAndTheWindowCloses() {
+  for (const bool oversized : {false, true}) {
+    ProgramFolder folder;
+    std::string settings = "[Setup]\r\nOutType=1\r\n";
+    if (oversized) {
+      std::string padding = "[Padding]\r\n";
+      const std::string filler = "; " + std::string(1000, 'f') + "\r\n";
+      while (padding.size() < 5 * 1024 * 1024) padding += filler;
+      settings = padding + "[Setup]\r\nOutType=1\r\nStyleType=2\r\n";
+    }
+    test::WriteBytes(folder.SettingsFile(), settings);
+    test::WriteBytes(folder.TitleFile(), "kept\r\n");
+    auto window = StartWindow(folder);
+    QVERIFY(TakeMessages().empty());
+    if (oversized) QCOMPARE(Find<QComboBox>(*window, "ComboBox1")->currentIndex(), 2);
+    QVERIFY(Find<QRadioButton>(*window, "RadioButton2")->isChecked());
+    if (!oversized) {
+      std::filesystem::permissions(folder.SettingsFile(), std::filesystem::perms::owner_write,
+                                   std::filesystem::perm_options::remove);
+    }
+    window->Presenter().SetText("changed\r\n");
+    QTest::mouseClick(Find<QRadioButton>(*window, "RadioButton1"), Qt::LeftButton);
 
-  QVERIFY(!window->close());
-  QVERIFY(window->isVisible());
-  auto messages = TakeMessages();
-  QCOMPARE(messages.size(), std::size_t(1));
-  QCOMPARE(messages[0].caption, U("Mirel Favorites Manager"));
-  QCOMPARE(messages[0].icon, QMessageBox::Critical);
-  QCOMPARE(messages[0].text,
-           QString::fromStdString(folder.SettingsFile().string()) + U(" に書き込めません."));
-  QCOMPARE(test::ReadBytes(folder.TitleFile()), std::string("kept\r\n"));
-
-  // Once the cause is gone, closing again works.
-  std::filesystem::permissions(folder.SettingsFile(), std::filesystem::perms::owner_write,
-                               std::filesystem::perm_options::add);
-  QVERIFY(window->close());
-  QCOMPARE(test::ReadBytes(folder.TitleFile()), std::string("changed\r\n"));
+    auto* memo = Find<ui::TitleMemo>(*window, "Memo1");
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!window->isVisible());
+    auto messages = TakeMessages();
+    QCOMPARE(messages.size(), std::size_t(1));
+    QCOMPARE(messages[0].caption, U("Mirel Favorites Manager"));
+    QCOMPARE(messages[0].icon, QMessageBox::Critical);
+    QCOMPARE(messages[0].text,
+             QString::fromStdString(folder.SettingsFile().string()) + U(" に書き込めません."));
+    QVERIFY(test::ReadBytes(folder.SettingsFile()) == settings);
+    QCOMPARE(test::ReadBytes(folder.TitleFile()), std::string("kept\r\n"));
+    // Asked to close again, it neither writes nor reports again.
+    QVERIFY(window->close());
+    QVERIFY(TakeMessages().empty());
+    std::filesystem::permissions(folder.SettingsFile(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+  }
 }
 
 void StartupShutdownTest::unloadablePreviewTemplateLeavesTheTitleFileAlone() {
@@ -199,20 +221,63 @@ void StartupShutdownTest::uneditedTitleFileIsLeftByteForByte() {
   QCOMPARE(test::ReadBytes(folder.TitleFile()), stored);
 }
 
-void StartupShutdownTest::missingFavoritesEndsTheProgram() {
+// Without a favorites folder the window opens: the message names the folder, the label
+// shows it in the error colour, and a click on it opens the source chooser.
+void StartupShutdownTest::withoutAFavoritesFolderTheWindowOpens() {
   ProgramFolder folder;
   folder.RemoveFavorites();
-  ui::TPlatform window(folder.ExePath());
-  QVERIFY(!window.Start());
-  QVERIFY(!window.isVisible());
+  const QString favorites = QString::fromStdString(folder.Host("Favorites"));
+  auto window = StartWindow(folder);
+  QVERIFY(window->isVisible());
   const auto messages = TakeMessages();
   QCOMPARE(messages.size(), std::size_t(1));
-  QCOMPARE(messages[0].text, U("お気に入りが見つかりませんでした."));
+  QCOMPARE(messages[0].text, favorites + U(": お気に入りが見つかりませんでした."));
   QCOMPARE(messages[0].caption, U("エラー"));
   QCOMPARE(messages[0].icon, QMessageBox::Critical);
-  // The closing window wrote its state back.
+  auto* label = Find<QLabel>(*window, "FavoriteDir");
+  QCOMPARE(label->text(), favorites);
+  QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0xC0, 0x00, 0x00));
+  QVERIFY(label->palette().color(QPalette::WindowText) !=
+          Find<QLabel>(*window, "Label1")->palette().color(QPalette::WindowText));
+
+  Dialogs().listAnswers.push_back(1);  // a bookmarks file...
+  AnswerNextFile(std::nullopt);        // ...but the file dialog is cancelled
+  QTest::mouseClick(label, Qt::LeftButton);
+  QVERIFY(Dialogs().listAnswers.empty());
+  QVERIFY(Dialogs().fileAnswers.empty());
+  QCOMPARE(LastFolder(), qEnvironmentVariable("HOME"));
+
+  QVERIFY(window->close());
+  QVERIFY(TakeMessages().empty());
   QCOMPARE(folder.Setting("OutType"), std::string("0"));
-  QCOMPARE(test::ReadBytes(folder.TitleFile()), test::Sjis("私のお気に入り\r\n"));
+}
+
+// The window reopens where it was left, and only where a screen shows it.
+void StartupShutdownTest::windowReopensWhereItWasLeft() {
+  ProgramFolder folder;
+  {
+    auto window = StartWindow(folder);
+    window->move(40, 30);
+    window->resize(600, 580);
+    QVERIFY(window->close());
+  }
+  QCOMPARE(folder.Setting("WindowLeft"), std::string("40"));
+  QCOMPARE(folder.Setting("WindowTop"), std::string("30"));
+  QCOMPARE(folder.Setting("WindowWidth"), std::string("600"));
+  QCOMPARE(folder.Setting("WindowHeight"), std::string("580"));
+  {
+    auto window = StartWindow(folder);
+    QCOMPARE(window->pos(), QPoint(40, 30));
+    QCOMPARE(window->size(), QSize(600, 580));
+    QVERIFY(window->close());
+  }
+  // A place no screen shows (a monitor since removed): the laid-out place.
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  favpage::SettingsFile(folder.Internal("favpage.INI"))
+      .WriteString(kSetupSection, "WindowLeft", std::to_string(screen.right() + 10));
+  auto window = StartWindow(folder);
+  QCOMPARE(window->pos(), QPoint(335, 114));
+  QCOMPARE(window->size(), QSize(480, 565));
 }
 
 FAVPAGE_UI_TEST_MAIN(StartupShutdownTest)

@@ -20,6 +20,7 @@
 #include "support/test_support.h"
 #include "ui/presenter/dialog_record.h"
 #include "ui/win32/layout.h"
+#include "ui/win32/page_opener.h"
 #include "ui/win32/wide.h"
 
 namespace favpage::ui::win32 {
@@ -253,6 +254,133 @@ TEST_F(MainWindowTest, ExitItemClosesTheWindowAndWritesTheSettings) {
   const std::string stored = test::ReadBytes(Host("favpage.INI"));
   EXPECT_NE(stored.find("ReturnLine=back\r\n"), std::string::npos) << stored;
   EXPECT_TRUE(std::filesystem::exists(Host("favpage.tit")));
+}
+
+// A stored source that is gone: start-up names it, the window opens all the same and its
+// label is drawn in the error colour.
+TEST_F(MainWindowTest, StartsWithoutItsSourceAndShowsItMissing) {
+  const std::string gone = dir_.internal("gone.html");
+  test::WriteBytes(Host("favpage.INI"), "[Setup]\r\nSource=" + gone + "\r\n");
+  ASSERT_TRUE(Open().Start());
+  ASSERT_NE(window_->Window(), nullptr);
+  ASSERT_EQ(record_.messages.size(), 1u);
+  EXPECT_EQ(record_.messages[0].text, platform::ToHostPath(gone) + ": ファイルが見つかりません.");
+  EXPECT_EQ(record_.messages[0].kind, MessageKind::kError);
+
+  // The colour the window gives the label, and the one of a label that names nothing
+  // missing.
+  const auto textColour = [this](std::string_view name) {
+    HDC dc = GetDC(window_->Window());
+    SendMessageW(window_->Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(Item(name)));
+    const COLORREF colour = GetTextColor(dc);
+    ReleaseDC(window_->Window(), dc);
+    return colour;
+  };
+  EXPECT_EQ(textColour("FavoriteDir"), RGB(0xC0, 0x00, 0x00));
+  EXPECT_NE(textColour("Label1"), RGB(0xC0, 0x00, 0x00));
+  // A click on it opens the source chooser (answered "cancelled").
+  record_.listAnswers.push_back(std::nullopt);
+  SendMessageW(window_->Window(), WM_COMMAND,
+               MAKEWPARAM(ControlIdByName("FavoriteDir"), STN_CLICKED),
+               reinterpret_cast<LPARAM>(Item("FavoriteDir")));
+  EXPECT_TRUE(record_.listAnswers.empty());
+}
+
+// A settings file too large to be written: its choices reach the controls, the close
+// reports the refusal once, the window goes all the same, and the file stays as it was.
+TEST_F(MainWindowTest, ClosesWhenTheSettingsCannotBeWritten) {
+  std::string settings = "[Padding]\r\n";
+  const std::string filler = "; " + std::string(1000, 'f') + "\r\n";
+  while (settings.size() < 5 * 1024 * 1024) settings += filler;
+  settings += "[Setup]\r\nOutType=1\r\n";
+  test::WriteBytes(Host("favpage.INI"), settings);
+  ASSERT_TRUE(Open().Start());
+  EXPECT_TRUE(record_.messages.empty());
+  EXPECT_TRUE(Checked("RadioButton2"));
+  SendMessageW(window_->Window(), WM_COMMAND, ControlIdByName("Exit1"), 0);
+  EXPECT_EQ(window_->Window(), nullptr);
+  ASSERT_EQ(record_.messages.size(), 1u);
+  EXPECT_EQ(record_.messages[0].text,
+            platform::ToHostPath(dir_.internal("favpage.INI")) + " に書き込めません.");
+  EXPECT_TRUE(test::ReadBytes(Host("favpage.INI")) == settings);
+}
+
+// After a run the status bar says what it did and where, inside the window at every size;
+// the open-in-browser item then hands the top page to the browser.
+TEST_F(MainWindowTest, StatusAfterARunAndTheTopPageInTheBrowser) {
+  std::vector<std::wstring> opened;
+  ReplacePageOpener([&opened](HWND, const std::wstring& path) {
+    opened.push_back(path);
+    return true;
+  });
+  test::WriteShortcut(Host("Favorites/Tools/Qt.url"), "https://www.qt.io/");
+  ASSERT_TRUE(Open().Start());
+  std::filesystem::create_directories(Host("out"));
+  window_->Presenter().SetSource(dir_.internal("Favorites") + "\\");
+  window_->Presenter().SetOutName(dir_.internal("out\\links.html"));
+  const int browser = ControlIdByName("Browser1");
+  SendMessageW(window_->Window(), WM_COMMAND, browser, 0);
+  EXPECT_TRUE(opened.empty());  // no page yet
+
+  SendMessageW(Item("Button3"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(record_.messages.empty());
+  const std::string page = platform::ToHostPath(dir_.internal("out\\links.html"));
+  const std::string status = Utf8(window_->StatusText());
+  EXPECT_EQ(status.rfind("1 ページを書き出しました・1 リンク・", 0), 0u) << status;
+  EXPECT_EQ(status.substr(status.size() - page.size()), page) << status;
+  for (const SIZE size : {SIZE{480, 565}, SIZE{900, 700}}) {
+    RECT frame{0, 0, size.cx, size.cy};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, FALSE, 0);
+    SetWindowPos(window_->Window(), nullptr, 0, 0, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);
+    RECT client{};
+    GetClientRect(window_->Window(), &client);
+    const layout::Rect bar = RectOf("StatusBar1");
+    EXPECT_EQ(bar.top + bar.height, client.bottom);
+    EXPECT_FALSE(window_->ShownStatusText().empty());
+  }
+
+  SendMessageW(window_->Window(), WM_COMMAND, browser, 0);
+  EXPECT_EQ(opened, std::vector<std::wstring>{Wide(page)});
+  EXPECT_TRUE(record_.messages.empty());
+  ReplacePageOpener(nullptr);
+}
+
+// The window reopens where it was left, and at the laid-out place when no screen shows
+// that place any more.
+TEST_F(MainWindowTest, ReopensWhereItWasLeftWhileAScreenShowsIt) {
+  ASSERT_TRUE(Open().Start());
+  RECT frame{0, 0, 600, 580};
+  AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, FALSE, 0);
+  SetWindowPos(window_->Window(), nullptr, 40, 30, frame.right - frame.left,
+               frame.bottom - frame.top, SWP_NOZORDER);
+  SendMessageW(window_->Window(), WM_COMMAND, ControlIdByName("Exit1"), 0);
+  const std::string stored = test::ReadBytes(Host("favpage.INI"));
+  EXPECT_NE(stored.find("WindowLeft=40\r\nWindowTop=30\r\nWindowWidth=600\r\nWindowHeight=580\r\n"),
+            std::string::npos)
+      << stored;
+
+  ASSERT_TRUE(Open().Start());
+  RECT placed{};
+  GetWindowRect(window_->Window(), &placed);
+  EXPECT_EQ(placed.left, 40);
+  EXPECT_EQ(placed.top, 30);
+  RECT client{};
+  GetClientRect(window_->Window(), &client);
+  EXPECT_EQ(client.right, 600);
+  EXPECT_EQ(client.bottom, 580);
+  window_.reset();
+
+  // Right of every screen: a monitor since removed.
+  const int beyond =
+      GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN) + 10;
+  test::WriteBytes(Host("favpage.INI"),
+                   "[Setup]\r\nWindowLeft=" + std::to_string(beyond) + "\r\nWindowTop=30\r\n");
+  ASSERT_TRUE(Open().Start());
+  GetWindowRect(window_->Window(), &placed);
+  EXPECT_EQ(placed.left, layout::kWindowOrigin.x);
+  EXPECT_EQ(placed.top, layout::kWindowOrigin.y);
 }
 
 }  // namespace

@@ -53,6 +53,12 @@ bool CreateHostFolderTree(const std::string& host) {
 
 bool DirectoryExists(const std::string& path) { return HostDirectoryExists(ToHostPath(path)); }
 
+bool FileExists(const std::string& path) {
+  const std::string host = ToHostPath(path);
+  struct stat info {};
+  return ValidHostPath(host) && stat(host.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
 bool CreateFolder(const std::string& path) {
   const std::string host = ToHostPath(path);
   return ValidHostPath(host) && mkdir(host.c_str(), 0777) == 0;
@@ -104,13 +110,22 @@ std::string ExecutablePath() {
   }
 }
 
-bool FavoritesFolder(std::string& path) {
+std::string FavoritesFolderPath() {
   const std::string home = WithoutClosingSlashes(HomeFolder());
-  if (home.empty()) return false;
-  const std::string favorites = (home == "/" ? "" : home) + "/Favorites";
-  if (!HostDirectoryExists(favorites)) return false;
-  path = FromHostPath(favorites);
+  if (home.empty()) return {};
+  return FromHostPath((home == "/" ? "" : home) + "/Favorites");
+}
+
+bool FavoritesFolder(std::string& path) {
+  const std::string favorites = FavoritesFolderPath();
+  if (favorites.empty() || !HostDirectoryExists(ToHostPath(favorites))) return false;
+  path = favorites;
   return true;
+}
+
+std::string DocumentsFolder() {
+  const std::string home = WithoutClosingSlashes(HomeFolder());
+  return home.empty() ? std::string() : FromHostPath(home);
 }
 
 std::string FavoritesFolderHint() { return "$HOME/Favorites"; }

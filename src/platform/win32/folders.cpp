@@ -38,6 +38,12 @@ bool DirectoryExists(const std::string& path) {
   return ValidPath(path) && WideDirectoryExists(win32::ToWidePath(path));
 }
 
+bool FileExists(const std::string& path) {
+  if (!ValidPath(path)) return false;
+  const DWORD attributes = GetFileAttributesW(win32::ToSystemPath(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 bool CreateFolder(const std::string& path) {
   return ValidPath(path) && CreateDirectoryW(win32::ToSystemPath(path).c_str(), nullptr) != 0;
 }
@@ -100,13 +106,32 @@ std::string ExecutablePath() {
   }
 }
 
-bool FavoritesFolder(std::string& path) {
+namespace {
+
+// A known folder's path, whether or not the folder exists; empty when the shell has none.
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
   win32::OwnedTaskMemory<PWSTR> known;
-  if (FAILED(SHGetKnownFolderPath(FOLDERID_Favorites, 0, nullptr, known.Put()))) return false;
-  const std::wstring favorites = WithoutClosingDelimiter(known.Get());
+  if (FAILED(SHGetKnownFolderPath(id, KF_FLAG_DONT_VERIFY, nullptr, known.Put()))) return {};
+  return WithoutClosingDelimiter(known.Get());
+}
+
+}  // namespace
+
+std::string FavoritesFolderPath() {
+  const std::wstring favorites = KnownFolder(FOLDERID_Favorites);
+  return favorites.empty() ? std::string() : win32::FromWidePath(favorites);
+}
+
+bool FavoritesFolder(std::string& path) {
+  const std::wstring favorites = KnownFolder(FOLDERID_Favorites);
   if (!WideDirectoryExists(favorites)) return false;
   path = win32::FromWidePath(favorites);
   return true;
+}
+
+std::string DocumentsFolder() {
+  const std::wstring documents = KnownFolder(FOLDERID_Documents);
+  return documents.empty() ? std::string() : win32::FromWidePath(documents);
 }
 
 std::string FavoritesFolderHint() { return "%USERPROFILE%\\Favorites"; }

@@ -103,6 +103,10 @@ struct MemoryDcTraits {
   static HDC Empty() { return nullptr; }
   static bool Release(HDC dc) { return DeleteDC(dc) != 0; }
 };
+struct ModuleTraits {
+  static HMODULE Empty() { return nullptr; }
+  static bool Release(HMODULE module) { return FreeLibrary(module) != 0; }
+};
 
 }  // namespace owned
 
@@ -123,6 +127,7 @@ using OwnedMenu = Owned<HMENU, owned::MenuTraits>;
 using OwnedAccelerators = Owned<HACCEL, owned::AcceleratorTraits>;
 using OwnedHook = Owned<HHOOK, owned::HookTraits>;
 using OwnedMemoryDc = Owned<HDC, owned::MemoryDcTraits>;
+using OwnedModule = Owned<HMODULE, owned::ModuleTraits>;
 
 // A window's device context for drawing or measuring, given back to the window with the
 // scope (GetDC / ReleaseDC); a null window stands for the screen.

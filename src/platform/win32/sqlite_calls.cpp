@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/sqlite_calls.h"
+#include "platform/win32/owned.h"
 
 namespace favpage::platform {
 namespace {
@@ -20,8 +21,10 @@ bool Resolve(HMODULE module, const char* name, Function& function) {
 }
 
 std::optional<SqliteCalls> Load() {
-  const HMODULE module = LoadLibraryExW(L"winsqlite3.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  if (module == nullptr) return std::nullopt;
+  win32::OwnedModule library(
+      LoadLibraryExW(L"winsqlite3.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+  if (!library) return std::nullopt;
+  const HMODULE module = library.Get();
   SqliteCalls calls{};
   const bool resolved = Resolve(module, "sqlite3_open_v2", calls.open_v2) &&
                         Resolve(module, "sqlite3_close", calls.close) &&
@@ -31,10 +34,8 @@ std::optional<SqliteCalls> Load() {
                         Resolve(module, "sqlite3_column_int64", calls.column_int64) &&
                         Resolve(module, "sqlite3_column_text", calls.column_text) &&
                         Resolve(module, "sqlite3_column_bytes", calls.column_bytes);
-  if (!resolved) {
-    FreeLibrary(module);
-    return std::nullopt;
-  }
+  if (!resolved) return std::nullopt;
+  (void)library.Release();  // the calls stay valid for the life of the process
   return calls;
 }
 

@@ -21,7 +21,7 @@ constexpr ControlRow kControls[] = {
   {"ToolBar1",       Kind::kToolBar,      "CoolBar1",   {  9,   0, 467,  20}, kLeftTopRight,    nullptr,                   kInheritedFont,    0, {}},
   {"StatusBar1",     Kind::kStatusBar,    "",           {  0, 546, 480,  19}, kLeftRightBottom, nullptr,                   kInheritedFont,    0, {}},
   {"GroupBox1",      Kind::kGroup,        "",           {  8,  32, 465,  57}, kLeftTopRight,    str::kFavoritesGroup,      kHeadingFont,      0, {}},
-  {"FavoriteDir",    Kind::kFixedLabel,   "GroupBox1",  { 16,  26, 369,  12}, kLeftTop,         str::kFavoriteDirLaidOut,  kFavoriteDirFont,  0, {}},
+  {"FavoriteDir",    Kind::kFixedLabel,   "GroupBox1",  { 16,  26, 369,  12}, kLeftTop,         str::kFavoriteDirLaidOut,  kFavoriteDirFont,  0, {.command = &P::FavoriteDirClick}},
   {"GroupBox2",      Kind::kGroup,        "",           {  8,  96, 161, 193}, kLeftTop,         str::kOutTypeGroup,        kHeadingFont,      0, {}},
   {"RadioButton1",   Kind::kRadio,        "GroupBox2",  { 16,  24, 121,  17}, kLeftTop,         str::kOnePage,             kWindowFont,       1, {.command = &P::RadioButton1Click}, Picture::kNone, true},
   {"Image1",         Kind::kPicture,      "GroupBox2",  { 32,  48,  64,  48}, kLeftTop,         nullptr,                   kInheritedFont,    0, {}, Picture::kOnePage},
@@ -65,6 +65,8 @@ constexpr MenuItemRow kMenuItems[] = {
   {"Exit1",   "File1", str::kExitItem,     kShortcutCtrl + 'Q',      &P::Exit1Click,   true},
   {"HTTP1",   "R1",    str::kConvertItem,  kShortcutCtrl + 'R',      &P::Button3Click},
   {"About1",  "Help1", str::kAboutItem,    kNoShortcut,              &P::About1Click},
+  // Listed by its menu after the create item; last here, so the other items keep their ids.
+  {"Browser1", "R1",   str::kOpenInBrowserItem, kShortcutCtrl + 'B',  &P::Browser1Click},
   // A menu item, not a check box: the window's laid-out controls stay where they are.
   {"HTML5Pages1", "R1", str::kHtml5Item,   kNoShortcut,              &P::HTML5Pages1Click, true, true},
 };
@@ -72,7 +74,8 @@ constexpr MenuItemRow kMenuItems[] = {
 // The presenter's names for the controls it sets, in the order of Control.
 constexpr std::string_view kControlNames[] = {
   "FavoriteDir", "RadioButton1", "RadioButton2", "Edit2", "CheckBox1", "PanelEx1", "Edit1",
-  "Edit3", "Button3", "HTTP1", "ComboBox1", "CheckBox2", "CheckBox3", "HTML5Pages1",
+  "Edit3", "Button3", "HTTP1", "ComboBox1", "CheckBox2", "CheckBox3", "StatusBar1", "Browser1",
+  "HTML5Pages1",
 };
 // clang-format on
 static_assert(std::size(kControlNames) == static_cast<std::size_t>(Control::HTML5Pages1) + 1,

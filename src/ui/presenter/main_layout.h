@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/presenter/about_version.h"
 #include "ui/presenter/main_presenter.h"
 #include "ui/presenter/main_view.h"
 #include "ui/presenter/window_texts.h"
@@ -151,7 +152,8 @@ struct MenuItemRow {
 };
 
 std::span<const MenuRow> Menus();
-// The items in the order their menus list them.
+// The items; each menu lists its own in this order. A Windows face numbers them by their
+// place here, so a new item goes at the end.
 std::span<const MenuItemRow> MenuItems();
 const MenuItemRow* FindMenuItem(std::string_view name);
 // The key of a shortcut ('Q' for Ctrl+Q) and its text as a menu shows it ("Ctrl+Q").
@@ -165,6 +167,11 @@ char16_t AccessLetter(const char16_t* caption);
 // also its smallest.
 inline constexpr Point kWindowOrigin{335, 114};
 inline constexpr Size kWindowClient{480, 565};
+// The colour of a label that names something missing (the source), on the window's face.
+struct Colour {
+  unsigned char red, green, blue;
+};
+inline constexpr Colour kErrorColour{0xC0, 0x00, 0x00};
 // The style list's items are this high, whatever their font asks for.
 inline constexpr int kListItemHeight = 16;
 
@@ -249,7 +256,7 @@ void ApplyAboutLayout(Dialog& dialog, TextOf text) {
   dialog.FFormHeight = about::kLaidOutClient.height;
   dialog.FFormPosition = Dialog::fpScreenCenter;
   dialog.FMemo = text(str::kAboutMemo);
-  dialog.FVersion = text(str::kAboutVersion);
+  dialog.FVersion = text(AboutVersionLine().c_str());
 }
 
 }  // namespace favpage::ui::layout

@@ -1,5 +1,7 @@
 #include "ui/presenter/main_presenter.h"
 
+#include <algorithm>
+#include <chrono>
 #include <exception>
 #include <optional>
 #include <string_view>
@@ -16,6 +18,10 @@
 #include "platform/host_path.h"
 #include "settings/settings_file.h"
 #include "text/path_rules.h"
+#include "ui/presenter/run_status.h"
+#include "ui/presenter/window_place.h"
+#include "ui/presenter/window_text.h"
+#include "ui/presenter/window_texts.h"
 
 namespace favpage::ui {
 namespace {
@@ -84,10 +90,14 @@ std::string RunWarningsText(const std::vector<RunWarning>& warnings) {
   return text;
 }
 
+double SteadySeconds() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 }  // namespace
 
 MainPresenter::MainPresenter(MainView& view, std::string exePath)
-    : view_(view), exePath_(std::move(exePath)) {}
+    : view_(view), exePath_(std::move(exePath)), clock_(SteadySeconds) {}
 
 std::string MainPresenter::ExeFolder() const { return ExtractFilePath(exePath_); }
 
@@ -110,6 +120,7 @@ bool MainPresenter::Start() {
 void MainPresenter::SetOutName(const std::string& value) {
   state_.OutName = value;
   view_.SetControlText(Control::Edit2, platform::ToHostPath(state_.OutName));
+  UpdateBrowserItem();
 }
 
 void MainPresenter::SetReturnFlag(bool value) {
@@ -147,7 +158,9 @@ void MainPresenter::SetBlankTarget(bool value) {
 
 void MainPresenter::SetSource(const std::string& value) {
   state_.Source = value;
-  view_.SetControlText(Control::FavoriteDir, SourceCaption());
+  // Back to the favorites folder: it may have been made since it was looked for.
+  if (state_.Source.empty() && state_.FavoritePath == kFavoritePathPlaceholder) LocateFavorites();
+  ShowSource();
 }
 
 void MainPresenter::SetCharset(PageCharset value) {
@@ -161,7 +174,12 @@ void MainPresenter::SetPageFormat(PageFormat value) {
 }
 
 std::string MainPresenter::SourceCaption() const {
-  if (state_.Source.empty()) return platform::ToHostPath(state_.FavoritePath);
+  if (state_.Source.empty()) {
+    const bool located = state_.FavoritePath != kFavoritePathPlaceholder;
+    // A missing folder is named where it was looked for.
+    return platform::ToHostPath(located || favoritesFolder_.empty() ? state_.FavoritePath
+                                                                    : favoritesFolder_);
+  }
   if (const auto chosen = AsBrowser(state_.Source)) {
     std::string caption = BrowserTitle(chosen->browser);
     if (!chosen->profile.empty()) caption += " (" + platform::ToHostText(chosen->profile) + ")";
@@ -170,11 +188,46 @@ std::string MainPresenter::SourceCaption() const {
   return platform::ToHostPath(state_.Source);
 }
 
+void MainPresenter::ShowSource() {
+  view_.SetControlText(Control::FavoriteDir, SourceCaption());
+  view_.SetAlert(Control::FavoriteDir, SourceMissing());
+}
+
+bool MainPresenter::SourceMissing() const {
+  if (state_.Source.empty()) return state_.FavoritePath == kFavoritePathPlaceholder;
+  if (const auto chosen = AsBrowser(state_.Source)) {
+    const std::vector<std::string> browsers = InstalledBrowsers();
+    return std::find(browsers.begin(), browsers.end(), chosen->browser) == browsers.end();
+  }
+  return !platform::FileExists(state_.Source) && !platform::DirectoryExists(state_.Source);
+}
+
+std::string MainPresenter::MissingSourceMessage() const {
+  if (state_.Source.empty()) {
+    const std::string message = platform::ToHostText(msg::kFavoritesNotFound);
+    if (favoritesFolder_.empty()) return message;
+    return platform::ToHostPath(favoritesFolder_) + ": " + message;
+  }
+  if (const auto chosen = AsBrowser(state_.Source)) {
+    return platform::ToHostText(
+        DisplayMessage(FormatText(msg::kNoBrowserBookmarksFormat, std::string(chosen->browser))));
+  }
+  return platform::ToHostPath(state_.Source) + ": " +
+         platform::ToHostText(DisplayMessage(msg::kFileNotFound));
+}
+
+bool MainPresenter::PageExists() const {
+  return !state_.OutName.empty() && platform::FileExists(state_.OutName);
+}
+
+void MainPresenter::UpdateBrowserItem() { view_.SetEnabled(Control::Browser1, PageExists()); }
+
 // Handlers. An edit keeps the field's exact bytes while it shows them, so a value that
 // the conversion for display cannot carry back unchanged survives until the user edits it.
 
 void MainPresenter::Edit2Change(const std::string& text) {
   if (text != platform::ToHostPath(state_.OutName)) state_.OutName = platform::FromHostPath(text);
+  UpdateBrowserItem();
 }
 
 void MainPresenter::Edit1Change(const std::string& text) {
@@ -211,9 +264,9 @@ void MainPresenter::Source1Click() {
     if (!picked || *picked < 0 || *picked >= static_cast<int>(choices.size())) return;
     if (*picked == kFavoritesIndex) return SetSource("");
     if (*picked == kFileIndex) {
-      // Opens beside the file chosen before, if any.
-      const std::string folder =
-          current == kFileIndex ? platform::ToHostPath(ExtractFileDir(state_.Source)) : "";
+      // Opens beside the file chosen before, else in the user's documents.
+      const std::string folder = platform::ToHostPath(
+          current == kFileIndex ? ExtractFileDir(state_.Source) : platform::DocumentsFolder());
       const std::optional<std::string> file = view_.ChooseBookmarksFile(folder);
       if (file) SetSource(platform::FromHostPath(*file));
       return;
@@ -221,6 +274,18 @@ void MainPresenter::Source1Click() {
     // Confirming the browser already chosen keeps the profile it names.
     if (*picked == current) return;
     SetSource(browsers[static_cast<std::size_t>(*picked - kFirstBrowserIndex)]);
+  });
+}
+
+void MainPresenter::FavoriteDirClick() {
+  if (SourceMissing()) Source1Click();
+}
+
+void MainPresenter::Browser1Click() {
+  Guarded([this] {
+    if (!PageExists()) return UpdateBrowserItem();
+    const std::string page = platform::ToHostPath(state_.OutName);
+    if (!view_.OpenInBrowser(page)) view_.ShowError(Substitute(str::kCannotOpenFormat, {page}));
   });
 }
 
@@ -249,13 +314,19 @@ void MainPresenter::Memo1Change() {
   if (!loadingTitle_) titleGuard_.MarkEdited();
 }
 
+// Where the work is: the output file's folder, else the folder a file was last chosen in,
+// else the user's documents.
+std::string MainPresenter::BrowseFolder() const {
+  const std::string outFolder = ExtractFileDir(state_.OutName);
+  if (!outFolder.empty() && platform::DirectoryExists(outFolder)) return outFolder;
+  const std::string last = ReadOutputDir(SettingsFile(StoredSettingsPath(exePath_)));
+  if (!last.empty() && platform::DirectoryExists(last)) return last;
+  return platform::DocumentsFolder();
+}
+
 void MainPresenter::Button2Click() {
   Guarded([this] {
-    std::string folder;
-    {
-      const SettingsFile settings(StoredSettingsPath(exePath_));
-      folder = ReadOutputDir(settings);
-    }
+    const std::string folder = BrowseFolder();
     const std::optional<std::string> chosen = view_.ChooseOutputFile(platform::ToHostPath(folder));
     if (!chosen) return;
     const std::string path = platform::FromHostPath(*chosen);
@@ -269,6 +340,19 @@ void MainPresenter::Button3Click() {
   // The run processes window messages, so the create command could be started again or
   // the window closed in its middle: both wait until the run has ended.
   if (running_) return;
+  view_.SetControlText(Control::StatusBar1, "");
+  // A missing favorites folder is reported as start-up reports it, not as a failed read;
+  // it may have been made since.
+  if (!state_.OutName.empty() && state_.Source.empty() &&
+      state_.FavoritePath == kFavoritePathPlaceholder) {
+    LocateFavorites();
+    ShowSource();
+    if (SourceMissing()) {
+      view_.ShowMessage(MissingSourceMessage(), platform::SjisToUtf8(msg::kErrorCaption),
+                        MessageKind::kError);
+      return;
+    }
+  }
   running_ = true;
   SetRunControlsEnabled(false);
   struct RunEnd {
@@ -276,6 +360,7 @@ void MainPresenter::Button3Click() {
     ~RunEnd() {
       presenter->running_ = false;
       presenter->SetRunControlsEnabled(true);
+      presenter->UpdateBrowserItem();
       if (presenter->closeAfterRun_) {
         presenter->closeAfterRun_ = false;
         presenter->view_.CloseSoon();
@@ -283,11 +368,15 @@ void MainPresenter::Button3Click() {
     }
   };
   std::string sourceFailure;
-  GenerationStats stats;
+  std::optional<GenerationStats> stats;
+  const double started = clock_();
   Guarded([this, &sourceFailure, &stats] {
     const RunEnd runEnd{this};
     try {
-      stats = RunGenerationCommand(state_, *this, *this, *this, ExeFolder());
+      // An empty name is no run: the command asks for one.
+      const bool named = !state_.OutName.empty();
+      GenerationStats result = RunGenerationCommand(state_, *this, *this, *this, ExeFolder());
+      if (named) stats = std::move(result);
     } catch (const SourceError& error) {
       // A bookmarks file refused (not one, cut off, no SQLite to read it): named as the
       // CLI names it.
@@ -302,11 +391,17 @@ void MainPresenter::Button3Click() {
                       platform::ToHostText(DisplayMessage(error.what()));
     }
   });
+  if (stats) ShowRunStatus(*stats, clock_() - started);
   // Shown, like any failure of the run, once the progress window is gone.
   if (!sourceFailure.empty()) view_.ShowError(sourceFailure);
-  if (!stats.warnings.empty()) {
-    ShowMessage(RunWarningsText(stats.warnings), msg::kConfirmCaption, MessageKind::kConfirmation);
+  if (stats && !stats->warnings.empty()) {
+    ShowMessage(RunWarningsText(stats->warnings), msg::kConfirmCaption, MessageKind::kConfirmation);
   }
+}
+
+void MainPresenter::ShowRunStatus(const GenerationStats& stats, double seconds) {
+  view_.SetControlText(Control::StatusBar1,
+                       RunStatusText(stats, seconds, platform::ToHostPath(state_.OutName)));
 }
 
 void MainPresenter::SetRunControlsEnabled(bool enabled) {
@@ -325,6 +420,9 @@ void MainPresenter::FormCreate() {
   state_.FavoritePath = kFavoritePathPlaceholder;
   const SettingsFile settings(StoredSettingsPath(exePath_));
   const SettingsState stored = ReadStoredSettings(settings);
+  if (const auto place = PlaceToRestore(ReadWindowPlace(settings), view_.Screens())) {
+    view_.Place(*place);
+  }
   SetOutName(stored.OutName);
   SetOutType(stored.OutType);
   SetReturnFlag(stored.ReturnFlag);
@@ -344,22 +442,30 @@ void MainPresenter::FormCreate() {
   } loadEnd{loadingTitle_};
   titleGuard_.Load(StoredTitlePath(exePath_), *this);
   LocateFavorites();
-  view_.SetControlText(Control::FavoriteDir, SourceCaption());
+  ShowSource();
+  // The window opens all the same: its source chooser is how the user names another.
+  if (SourceMissing()) {
+    view_.ShowMessage(MissingSourceMessage(), platform::SjisToUtf8(msg::kErrorCaption),
+                      MessageKind::kError);
+  }
 }
 
+// A stored source that is there needs no favorites folder, but the folder is still looked
+// for, quietly, should the user choose it later.
 void MainPresenter::LocateFavorites() {
   std::string path;
   if (platform::FavoritesFolder(path)) {
     state_.FavoritePath = path;
+    favoritesFolder_ = path;
     return;
   }
-  ShowMessage(msg::kFavoritesNotFound, msg::kErrorCaption, MessageKind::kError);
-  view_.Close();
+  favoritesFolder_ = platform::FavoritesFolderPath();
 }
 
 void MainPresenter::FormClose() {
   SettingsFile settings(StoredSettingsPath(exePath_));
   WriteStoredSettings(settings, state_);
+  WriteWindowPlace(settings, view_.Placement());
   titleGuard_.Save(StoredTitlePath(exePath_), *this);
 }
 
@@ -368,14 +474,14 @@ bool MainPresenter::CloseQuery() {
     closeAfterRun_ = true;
     return false;
   }
-  // Refused until FormClose has written everything: an error leaving it keeps the window.
-  bool written = false;
-  Guarded([this, &written] {
-    FormClose();
-    written = true;
-  });
-  if (written) closed_ = true;
-  return written;
+  if (closed_) return true;
+  // Written back once. A refused write (a read-only or oversized settings file, a title
+  // file that cannot be made) is shown, stops the writing, so the refused file and the
+  // ones after it stay as they were, and the window closes all the same: a window that
+  // cannot be closed would lock the user in.
+  Guarded([this] { FormClose(); });
+  closed_ = true;
+  return true;
 }
 
 // The core's host.

@@ -6,9 +6,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "base/run_host.h"
+#include "generate/page_generator.h"
 #include "preview/preview_page.h"
 #include "settings/settings_state.h"
 #include "settings/title_file.h"
@@ -30,9 +32,13 @@ class MainPresenter : public TitleLines,
   MainPresenter(MainView& view, std::string exePath);
 
   // Runs FormCreate; an error leaving it is shown by the default error display and skips
-  // its remaining steps. False when the window was closed during start-up (the favorites
-  // folder was not found), so the program ends without showing it.
+  // its remaining steps. A missing source (the favorites folder, or a stored one) is
+  // reported and shown on its label, and the window opens all the same, so the user can
+  // choose another. False only when the window was closed during start-up.
   bool Start();
+
+  // The clock a run is timed by, in seconds; a steady clock unless a test sets another.
+  void SetClock(std::function<double()> seconds) { clock_ = std::move(seconds); }
 
   const SettingsState& State() const { return state_; }
   bool RunInProgress() const { return running_; }
@@ -68,13 +74,19 @@ class MainPresenter : public TitleLines,
   void CheckBox3Click(bool checked);
   // File > choose source: the favorites folder, a bookmarks file or an installed browser.
   void Source1Click();
+  // A click on the source's label: the source chooser, while the source is missing.
+  void FavoriteDirClick();
+  // Run > open in the browser: the top page in the user's web browser.
+  void Browser1Click();
   // Run > HTML5: switches the pages' format between classic and HTML5.
   void HTML5Pages1Click();
   // The title edit's text changed (by the user or a paste, not by loading the file).
   void Memo1Change();
 
   // The window is asked to close. False while a run is going (the window closes when it
-  // ends) or when writing the state back failed (shown; the window stays open).
+  // ends). Otherwise the state is written back once and the window may close: a file that
+  // refuses the write is reported once and left as it is, and the window closes all the
+  // same, so nothing keeps the user from ending the program.
   bool CloseQuery();
 
   // TitleLines: the title edit's display lines in Shift_JIS, each cut to 4096 bytes.
@@ -104,10 +116,27 @@ class MainPresenter : public TitleLines,
   std::string ExeFolder() const;
   // What the favorites-folder label shows for the chosen source (host text).
   std::string SourceCaption() const;
+  // The label shows the source, in the error colour while it is missing.
+  void ShowSource();
+  // Whether the chosen source is not there: the favorites folder not found, a stored file
+  // gone, a browser without bookmarks here.
+  bool SourceMissing() const;
+  // The message that says the chosen source is missing, naming it (host text).
+  std::string MissingSourceMessage() const;
+  // Whether the output page is there to be opened; the menu item follows it.
+  bool PageExists() const;
+  void UpdateBrowserItem();
+  // The folder the browse dialog opens in (internal path).
+  std::string BrowseFolder() const;
+  void ShowRunStatus(const GenerationStats& stats, double seconds);
 
   MainView& view_;
   std::string exePath_;
   SettingsState state_;
+  // Where the favorites folder is, or would be: what the label and the message name
+  // while it is missing (internal; empty when the host cannot say).
+  std::string favoritesFolder_;
+  std::function<double()> clock_;
   int shownStyle_ = -1;  // the style list's selection, as laid out: none
   TitleFileGuard titleGuard_;
   bool loadingTitle_ = false;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/run_host.h"
+#include "settings/settings_file.h"
 
 namespace favpage::ui {
 
@@ -28,7 +29,18 @@ enum class Control {
   ComboBox1,     // the style list
   CheckBox2,     // links open in a new window
   CheckBox3,     // pages are written in UTF-8
+  StatusBar1,    // what the last run did
+  Browser1,      // the menu item that opens the top page in the browser
   HTML5Pages1,   // menu item: pages are written as HTML5
+};
+
+// A part of the screen a window may take (a monitor without its task bars), in the
+// coordinates of WindowPlace's left and top.
+struct ScreenArea {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
 };
 
 class MainView {
@@ -43,6 +55,8 @@ class MainView {
   virtual void SetEnabled(Control control, bool enabled) = 0;
   // Selects the item at `index` of a list; -1 selects none.
   virtual void SetSelectedIndex(Control control, int index) = 0;
+  // Shows a label's text in the error colour (true) or in its own colour again.
+  virtual void SetAlert(Control control, bool alert) = 0;
 
   // The title edit: its display lines as wrapped at its width, a last empty line not
   // counted; its whole text with the typed or loaded line breaks as "\n"; replacing it.
@@ -69,6 +83,14 @@ class MainView {
   virtual void ShowAbout() = 0;
   // Shows the local file `path` in the preview.
   virtual void Navigate(const std::string& path) = 0;
+  // Hands the local file `path` to the user's web browser; false when the host could not.
+  virtual bool OpenInBrowser(const std::string& path) = 0;
+
+  // The window's place when it is neither maximised nor minimised, and putting it there;
+  // the areas of the screens there are now.
+  virtual WindowPlace Placement() = 0;
+  virtual void Place(const WindowPlace& place) = 0;
+  virtual std::vector<ScreenArea> Screens() = 0;
 
   // The "Working" window of a run.
   virtual void ShowProgress() = 0;

@@ -25,6 +25,7 @@ inline constexpr char16_t kHelpMenu[] = u"ﾍﾙﾌﾟ(&H)";
 inline constexpr char16_t kSourceItem[] = u"読み込み元を選択(&S)...";
 inline constexpr char16_t kExitItem[] = u"終了(&X)";
 inline constexpr char16_t kConvertItem[] = u"HTTPﾌｧｲﾙへ変換(&C)";
+inline constexpr char16_t kOpenInBrowserItem[] = u"ブラウザで開く(&B)";
 inline constexpr char16_t kAboutItem[] = u"ﾊﾞｰｼﾞｮﾝ情報(&V)";
 // Checked: the pages are written as HTML5, for phones and today's checkers.
 inline constexpr char16_t kHtml5Item[] = u"HTML5で出力(&5)";
@@ -71,6 +72,16 @@ inline constexpr char16_t kHtmlSuffix[] = u"html";
 // The style preview pane, in place of the preview when the system's HTML view is missing.
 inline constexpr char16_t kPreviewUnavailable[] = u"プレビューを表示できません";
 
+// The status bar after a run: the pages (of them the ones already up to date), the links,
+// the run's seconds, then the top page after the separator; and what opening the top page
+// in the browser reports when the host cannot.
+inline constexpr char16_t kStatusPagesFormat[] = u"%s ページを書き出しました";
+inline constexpr char16_t kStatusUnchangedFormat[] = u" (うち %s は変更なし)";
+inline constexpr char16_t kStatusLinksFormat[] = u"・%s リンク";
+inline constexpr char16_t kStatusSecondsFormat[] = u"・%s 秒";
+inline constexpr char16_t kStatusPathSeparator[] = u" — ";
+inline constexpr char16_t kCannotOpenFormat[] = u"%s をブラウザで開けませんでした";
+
 // The progress window.
 inline constexpr char16_t kWorkingCaption[] = u"Working";
 inline constexpr char16_t kWorkingInitialText[] = u"Output link file";
@@ -79,7 +90,15 @@ inline constexpr char16_t kWorkingInitialText[] = u"Output link file";
 inline constexpr char16_t kAboutAppName[] = u"Mirel Favorite Manager";
 inline constexpr char16_t kAboutCaption[] = u"ﾊﾞｰｼﾞｮﾝ情報";
 inline constexpr char16_t kAboutClose[] = u"閉じる";
-inline constexpr char16_t kAboutVersion[] = u"★ﾊﾞｰｼﾞｮﾝ 1.02 【平成17年6月15日（水）】";
+// The version line: the program's version and the day it was built, in the Japanese era
+// calendar (AboutVersionLine).
+inline constexpr char16_t kAboutVersionFormat[] = u"★ﾊﾞｰｼﾞｮﾝ %s 【%s】";
+inline constexpr char16_t kReiwa[] = u"令和";
+inline constexpr char16_t kHeisei[] = u"平成";
+inline constexpr char16_t kShowa[] = u"昭和";
+inline constexpr char16_t kFirstYear[] = u"元";
+inline constexpr char16_t kDateFormat[] = u"%s%s年%s月%s日（%s）";
+inline constexpr const char16_t* kWeekdays[] = {u"日", u"月", u"火", u"水", u"木", u"金", u"土"};
 inline constexpr char16_t kAboutMemo[] = u"Programmed by the favpage developers";
 
 // The application icon, beside the executable.

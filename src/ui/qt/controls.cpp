@@ -1,10 +1,13 @@
 #include "ui/qt/controls.h"
 
+#include <functional>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -17,6 +20,7 @@
 #include "ui/qt/miniatures.h"
 #include "ui/qt/panel_ex.h"
 #include "ui/qt/preview_view.h"
+#include "ui/qt/status_bar.h"
 #include "ui/qt/title_memo.h"
 #include "ui/qt/ui_strings.h"
 
@@ -36,6 +40,30 @@ class FixedHeightItems : public QStyledItemDelegate {
 
  private:
   int height_;
+};
+
+// Runs `action` when the left button is released over the watched widget: a click on a
+// widget that has no click of its own, such as a label.
+class ClickForwarder : public QObject {
+ public:
+  ClickForwarder(QWidget* watched, std::function<void()> action)
+      : QObject(watched), action_(std::move(action)) {
+    watched->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::MouseButtonRelease) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    auto* widget = static_cast<QWidget*>(watched);
+    if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
+      action_();
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> action_;
 };
 
 QString Caption(const ControlRow& row) {
@@ -114,7 +142,7 @@ QWidget* Make(const ControlRow& row, QWidget* parent) {
     case Kind::kBandEdge:
       return BandEdge(parent);
     case Kind::kStatusBar:
-      return new QStatusBar(parent);
+      return new TStatusBar(parent);
     case Kind::kGroup:
       return new QGroupBox(Caption(row), parent);
     case Kind::kLabel:
@@ -161,7 +189,8 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
     widget->move(row.rect.left, row.rect.top);
     widget->adjustSize();
   } else if (row.kind == Kind::kPicture) {
-    const QPixmap picture = static_cast<QLabel*>(widget)->pixmap();
+    // Its size on the screen, not in the device pixels it is painted with.
+    const QSize picture = static_cast<QLabel*>(widget)->pixmap().deviceIndependentSize().toSize();
     widget->setGeometry(row.rect.left, row.rect.top, picture.width(), picture.height());
   } else {
     widget->setGeometry(row.rect.left, row.rect.top, row.rect.width, row.rect.height);
@@ -193,6 +222,8 @@ void ConnectHandler(const ControlRow& row, QWidget* widget, QObject* context,
   } else if (auto* memo = qobject_cast<TitleMemo*>(widget); memo && handler.command) {
     QObject::connect(memo, &QTextEdit::textChanged, context,
                      [p, handler] { (p->*handler.command)(); });
+  } else if (auto* label = qobject_cast<QLabel*>(widget); label && handler.command) {
+    new ClickForwarder(label, [p, handler] { (p->*handler.command)(); });
   }
 }
 

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 #include <QWebEngineView>
 #include <functional>
@@ -27,6 +29,7 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/menu_bar_mode.h"
 #include "ui/qt/progress_window.h"
+#include "ui/qt/status_bar.h"
 #include "ui/qt/title_memo.h"
 #include "ui/qt/ui_strings.h"
 
@@ -34,6 +37,10 @@ namespace favpage::ui {
 namespace {
 
 QString FromHost(const std::string& text) { return QString::fromStdString(text); }
+
+QColor ErrorColour() {
+  return {layout::kErrorColour.red, layout::kErrorColour.green, layout::kErrorColour.blue};
+}
 
 QKeySequence Keys(int shortcut) {
   if (shortcut == layout::kNoShortcut) return {};
@@ -201,7 +208,9 @@ QObject* TPlatform::ControlObject(Control control) const {
 
 void TPlatform::SetControlText(Control control, const std::string& text) {
   QObject* object = ControlObject(control);
-  if (auto* edit = qobject_cast<QLineEdit*>(object)) {
+  if (auto* status = qobject_cast<TStatusBar*>(object)) {
+    status->SetText(FromHost(text));
+  } else if (auto* edit = qobject_cast<QLineEdit*>(object)) {
     // Shows a stored text from its start, as an edit control does, rather than its end.
     edit->setText(FromHost(text));
     edit->setCursorPosition(0);
@@ -225,6 +234,20 @@ void TPlatform::SetEnabled(Control control, bool enabled) {
 void TPlatform::SetSelectedIndex(Control control, int index) {
   if (auto* list = qobject_cast<QComboBox*>(ControlObject(control))) {
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+  }
+}
+
+void TPlatform::SetAlert(Control control, bool alert) {
+  auto* widget = qobject_cast<QWidget*>(ControlObject(control));
+  if (widget == nullptr) return;
+  if (alert) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, ErrorColour());
+    widget->setPalette(palette);
+    widget->setCursor(Qt::PointingHandCursor);  // a click chooses another source
+  } else {
+    widget->setPalette(QPalette());  // the parent's again
+    widget->unsetCursor();
   }
 }
 
@@ -264,6 +287,34 @@ void TPlatform::ShowAbout() { AboutDialog1->Execute(); }
 
 void TPlatform::Navigate(const std::string& path) {
   WebBrowser1->setUrl(QUrl::fromLocalFile(FromHost(path)));
+}
+
+bool TPlatform::OpenInBrowser(const std::string& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(FromHost(path)));
+}
+
+WindowPlace TPlatform::Placement() {
+  // The frame's corner and the client size the window has when it is neither maximised
+  // nor minimised; a window not yet shown is where it was put.
+  const QRect client =
+      isMaximized() || isMinimized() || isFullScreen() ? normalGeometry() : geometry();
+  const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+  const QPoint corner = isVisible() ? client.topLeft() - frameOffset : pos();
+  return {corner.x(), corner.y(), client.width(), client.height()};
+}
+
+void TPlatform::Place(const WindowPlace& place) {
+  move(place.left, place.top);
+  resize(place.width, place.height);
+}
+
+std::vector<ScreenArea> TPlatform::Screens() {
+  std::vector<ScreenArea> areas;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect area = screen->availableGeometry();
+    areas.push_back({area.left(), area.top(), area.width(), area.height()});
+  }
+  return areas;
 }
 
 void TPlatform::ShowProgress() {

@@ -57,6 +57,7 @@ class TPlatform : public QWidget, private MainView {
   void SetChecked(Control control, bool checked) override;
   void SetEnabled(Control control, bool enabled) override;
   void SetSelectedIndex(Control control, int index) override;
+  void SetAlert(Control control, bool alert) override;
   int TitleLineCount() override;
   std::string TitleLine(int index) override;
   std::string TitleText() override;
@@ -68,6 +69,10 @@ class TPlatform : public QWidget, private MainView {
   std::optional<std::string> ChooseBookmarksFile(const std::string& folder) override;
   void ShowAbout() override;
   void Navigate(const std::string& path) override;
+  bool OpenInBrowser(const std::string& path) override;
+  WindowPlace Placement() override;
+  void Place(const WindowPlace& place) override;
+  std::vector<ScreenArea> Screens() override;
   void ShowProgress() override;
   void SetProgressText(const std::string& text) override;
   void HideProgress() override;

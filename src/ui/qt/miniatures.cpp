@@ -6,6 +6,9 @@ namespace favpage::ui {
 namespace {
 
 constexpr QSize kSize(64, 48);
+// Painted at twice their size, so they stay sharp on a screen scaled to 150 % or 200 %;
+// at 100 % Qt shows them halved.
+constexpr qreal kPixelRatio = 2;
 const QColor kLightGreen(0xCC, 0xFF, 0xCC);
 const QColor kDarkGreen(0x00, 0x66, 0x33);
 const QColor kDarkBlue(0x00, 0x00, 0x80);
@@ -24,10 +27,17 @@ void LinkPage(QPainter& p, const QRect& frame, int links) {
     NameBar(p, frame.left() + 3, frame.top() + 3 + i * 4, 10, kDarkBlue);
 }
 
+// An empty picture of kSize in logical pixels, kPixelRatio device pixels to each.
+QPixmap Canvas() {
+  QPixmap pixmap(kSize * kPixelRatio);
+  pixmap.setDevicePixelRatio(kPixelRatio);
+  return pixmap;
+}
+
 }  // namespace
 
 QPixmap OnePageMiniature() {
-  QPixmap pixmap(kSize);
+  QPixmap pixmap = Canvas();
   pixmap.fill(kLightGreen);
   QPainter p(&pixmap);
   NameBar(p, 20, 4, 24, Qt::black);  // the page title
@@ -44,7 +54,7 @@ QPixmap OnePageMiniature() {
 }
 
 QPixmap FolderTreeMiniature() {
-  QPixmap pixmap(kSize);
+  QPixmap pixmap = Canvas();
   pixmap.fill(kDarkGreen);
   QPainter p(&pixmap);
   const QRect folders(4, 6, 22, 35);

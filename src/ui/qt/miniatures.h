@@ -1,4 +1,5 @@
-// The two 64 x 48 pictures beside the output-type radio buttons, painted once.
+// The two 64 x 48 pictures beside the output-type radio buttons, painted once, with two
+// device pixels to each of their pixels.
 #pragma once
 
 #include <QPixmap>

@@ -67,7 +67,11 @@ Made ClassAndStyle(const ControlRow& row) {
       return {WC_BUTTONW, BS_GROUPBOX, WS_EX_TRANSPARENT};
     case Kind::kLabel:
     case Kind::kFixedLabel:
-      return {WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
+      // A label with a handler reports its clicks.
+      return {WC_STATICW,
+              static_cast<DWORD>(SS_LEFTNOWORDWRAP | SS_NOPREFIX |
+                                 (row.handler.command != nullptr ? SS_NOTIFY : 0)),
+              0};
     case Kind::kPicture:
       return {WC_STATICW, SS_BITMAP, 0};
     case Kind::kEdit:
@@ -90,7 +94,8 @@ Made ClassAndStyle(const ControlRow& row) {
     case Kind::kScrollBox:
       return {WC_STATICW, 0, WS_EX_CLIENTEDGE};
     case Kind::kStatusBar:
-      return {STATUSCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE | SBARS_SIZEGRIP, 0};
+      return {STATUSCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE | SBARS_SIZEGRIP | SBARS_TOOLTIPS,
+              0};
     case Kind::kBandEdge:
       return {WC_STATICW, SS_ETCHEDHORZ, 0};
     case Kind::kBand:

@@ -1,17 +1,22 @@
 #include "ui/win32/main_window.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
 #include "base/io_error.h"
 #include "platform/host_path.h"
+#include "platform/win32/owned.h"
 #include "ui/presenter/main_layout.h"
+#include "ui/presenter/run_status.h"
 #include "ui/presenter/window_texts.h"
 #include "ui/win32/dialogs.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/layout.h"
+#include "ui/win32/page_opener.h"
 #include "ui/win32/resources.h"
 #include "ui/win32/wide.h"
 #include "ui/win32/window_class.h"
@@ -138,13 +143,19 @@ LRESULT TPlatform::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       return MAKELRESULT(ControlIdByName("Button3"), DC_HASDEFID);
     case WM_CTLCOLORSTATIC:
       return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_SETCURSOR:
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
+      break;
     case WM_GETMINMAXINFO: {
       const SIZE outer = OuterSize();
       reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {outer.cx, outer.cy};
       return 0;
     }
     case WM_SIZE:
-      if (wParam != SIZE_MINIMIZED) ApplyAnchors(Hwnd(), {LOWORD(lParam), HIWORD(lParam)});
+      if (wParam != SIZE_MINIMIZED) {
+        ApplyAnchors(Hwnd(), {LOWORD(lParam), HIWORD(lParam)});
+        FitStatus();
+      }
       return 0;
     case WM_CLOSE:
       OnClose();
@@ -172,11 +183,64 @@ void TPlatform::OnActivate(bool active, bool minimized) {
   }
 }
 
-// Labels, check boxes and radio buttons on the window's own face colour.
+// Labels, check boxes and radio buttons on the window's own face colour; a label that names
+// something missing in the error colour.
 LRESULT TPlatform::OnColorStatic(HDC dc, HWND control) {
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  SetTextColor(dc, GetSysColor(IsWindowEnabled(control) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+  const layout::Colour error = layout::kErrorColour;
+  SetTextColor(dc, !IsWindowEnabled(control) ? GetSysColor(COLOR_GRAYTEXT)
+                   : alerts_.count(GetDlgCtrlID(control)) != 0
+                       ? RGB(error.red, error.green, error.blue)
+                       : GetSysColor(COLOR_WINDOWTEXT));
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// Over a label in the error colour the pointer shows that a click does something.
+bool TPlatform::OnSetCursor(HWND control) {
+  if (control == Hwnd() || !IsChild(Hwnd(), control)) return false;
+  if (alerts_.count(GetDlgCtrlID(control)) == 0) return false;
+  SetCursor(LoadCursorW(nullptr, IDC_HAND));
+  return true;
+}
+
+// The status bar shows its whole text where it fits; otherwise the path in it is shortened
+// in the middle, never the summary before it. The whole text is its tooltip.
+void TPlatform::FitStatus() {
+  HWND bar = Item(ControlIdByName("StatusBar1"));
+  if (bar == nullptr) return;
+  RECT part{};
+  SendMessageW(bar, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&part));
+  const platform::win32::WindowDc dc(bar);
+  const platform::win32::Selected font(
+      dc.Get(), reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0)));
+  const auto width = [&dc](const std::wstring& text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return static_cast<int>(size.cx);
+  };
+  // Room for the text inside the part's borders and before the size grip.
+  const int room = part.right - part.left - GetSystemMetrics(SM_CXVSCROLL) - 8;
+  std::wstring shown = statusText_;
+  if (width(shown) > room) {
+    const std::string whole = Utf8(statusText_);
+    const auto [summary, path] = SplitStatus(whole);
+    const std::wstring head = Wide(std::string(summary));
+    std::wstring tail = Wide(std::string(path));
+    tail.resize(std::max<std::size_t>(tail.size(), MAX_PATH) + 1);
+    PathCompactPathW(dc.Get(), tail.data(), static_cast<UINT>(std::max(0, room - width(head))));
+    shown = head + tail.c_str();
+  }
+  SendMessageW(bar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+  SendMessageW(bar, SB_SETTIPTEXTW, 0, reinterpret_cast<LPARAM>(statusText_.c_str()));
+}
+
+std::wstring TPlatform::ShownStatusText() const {
+  HWND bar = Item(ControlIdByName("StatusBar1"));
+  const auto length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 0, 0));
+  std::wstring text(length + 1u, L'\0');
+  SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(length);
+  return text;
 }
 
 void TPlatform::OnClose() {
@@ -219,6 +283,10 @@ void TPlatform::OnCommand(int id, int code) {
     case layout::Kind::kDefaultButton:
       if (code == BN_CLICKED && handler.command) (presenter_.*handler.command)();
       break;
+    case layout::Kind::kLabel:
+    case layout::Kind::kFixedLabel:
+      if (code == STN_CLICKED && handler.command) (presenter_.*handler.command)();
+      break;
     case layout::Kind::kList:
       if (code == CBN_SELCHANGE && handler.select) {
         (presenter_.*handler.select)(static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0)));
@@ -232,6 +300,11 @@ void TPlatform::OnCommand(int id, int code) {
 // MainView.
 
 void TPlatform::SetControlText(Control control, const std::string& text) {
+  if (control == Control::StatusBar1) {
+    statusText_ = Wide(text);
+    FitStatus();
+    return;
+  }
   SetWindowTextW(Item(IdOf(control)), Wide(text).c_str());
 }
 
@@ -265,6 +338,16 @@ void TPlatform::SetEnabled(Control control, bool enabled) {
 
 void TPlatform::SetSelectedIndex(Control control, int index) {
   SendMessageW(Item(IdOf(control)), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void TPlatform::SetAlert(Control control, bool alert) {
+  const int id = IdOf(control);
+  if (alert) {
+    alerts_.insert(id);
+  } else {
+    alerts_.erase(id);
+  }
+  InvalidateRect(Item(id), nullptr, TRUE);
 }
 
 int TPlatform::TitleLineCount() {
@@ -320,6 +403,52 @@ void TPlatform::ShowAbout() { AboutDialog1->Execute(); }
 
 void TPlatform::Navigate(const std::string& path) {
   if (WebBrowser1) WebBrowser1->Navigate(Wide(path));
+}
+
+bool TPlatform::OpenInBrowser(const std::string& path) { return OpenPage(Hwnd(), Wide(path)); }
+
+WindowPlace TPlatform::Placement() {
+  // The normal place, also of a maximised or minimised window: the placement's rectangle
+  // is in work-area coordinates, which start at the monitor's work area.
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  GetWindowPlacement(Hwnd(), &placement);
+  RECT frame = placement.rcNormalPosition;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor);
+  OffsetRect(&frame, monitor.rcWork.left - monitor.rcMonitor.left,
+             monitor.rcWork.top - monitor.rcMonitor.top);
+  if (!IsIconic(Hwnd()) && !IsZoomed(Hwnd())) GetWindowRect(Hwnd(), &frame);
+  RECT border{0, 0, 0, 0};
+  AdjustWindowRectEx(&border, kStyle, FALSE, 0);
+  return {frame.left, frame.top, (frame.right - frame.left) - (border.right - border.left),
+          (frame.bottom - frame.top) - (border.bottom - border.top)};
+}
+
+void TPlatform::Place(const WindowPlace& place) {
+  RECT frame{0, 0, place.width, place.height};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
+  SetWindowPos(Hwnd(), nullptr, place.left, place.top, frame.right - frame.left,
+               frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::vector<ScreenArea> TPlatform::Screens() {
+  std::vector<ScreenArea> areas;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR monitor, HDC, LPRECT, LPARAM found) -> BOOL {
+        MONITORINFO info{};
+        info.cbSize = sizeof(info);
+        if (GetMonitorInfoW(monitor, &info)) {
+          const RECT& work = info.rcWork;
+          reinterpret_cast<std::vector<ScreenArea>*>(found)->push_back(
+              {work.left, work.top, work.right - work.left, work.bottom - work.top});
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&areas));
+  return areas;
 }
 
 void TPlatform::ShowProgress() { WorkForm = std::make_unique<ProgressWindow>(Hwnd()); }

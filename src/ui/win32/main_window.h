@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,7 @@ class TPlatform : public MainView {
   void SetChecked(Control control, bool checked) override;
   void SetEnabled(Control control, bool enabled) override;
   void SetSelectedIndex(Control control, int index) override;
+  void SetAlert(Control control, bool alert) override;
   int TitleLineCount() override;
   std::string TitleLine(int index) override;
   std::string TitleText() override;
@@ -51,6 +53,13 @@ class TPlatform : public MainView {
   std::optional<std::string> ChooseBookmarksFile(const std::string& folder) override;
   void ShowAbout() override;
   void Navigate(const std::string& path) override;
+  bool OpenInBrowser(const std::string& path) override;
+  WindowPlace Placement() override;
+  void Place(const WindowPlace& place) override;
+  std::vector<ScreenArea> Screens() override;
+  // The status bar's whole text, and what it shows at its present width.
+  const std::wstring& StatusText() const { return statusText_; }
+  std::wstring ShownStatusText() const;
   void ShowProgress() override;
   void SetProgressText(const std::string& text) override;
   void HideProgress() override;
@@ -64,6 +73,8 @@ class TPlatform : public MainView {
   void OnCommand(int id, int code);
   void OnActivate(bool active, bool minimized);
   LRESULT OnColorStatic(HDC dc, HWND control);
+  bool OnSetCursor(HWND control);
+  void FitStatus();
   void OnClose();
   HWND Hwnd() const { return window_.Get(); }
   HWND Item(int id) const { return GetDlgItem(Hwnd(), id); }
@@ -79,6 +90,8 @@ class TPlatform : public MainView {
   std::unique_ptr<TAboutDialog> AboutDialog1;
   std::unique_ptr<ProgressWindow> WorkForm;
   HICON icon_ = nullptr;
+  std::set<int> alerts_;     // the controls shown in the error colour
+  std::wstring statusText_;  // the status bar's whole text
   MainPresenter presenter_;
 };
 
