@@ -20,7 +20,8 @@ windows_programs=(
   favpage
   favpage-cli
 )
-windows_data=(mirelstyle0.css mirelstyle1.css mirelstyle2.css sample-top.html sample-bottom.html)
+windows_data=(mirelstyle0.css mirelstyle1.css mirelstyle2.css sample-top.html sample-bottom.html
+  sample-html5-top.html sample-html5-bottom.html)
 
 mkdir -p "$dist_dir"
 

@@ -12,6 +12,9 @@ werror=OFF
 
 FAVPAGE_BUILD_DIR=build scripts/build.sh -DFAVPAGE_WERROR=$werror
 ctest --test-dir build --output-on-failure -j2
+# The HTML5 pages of the sample tree and the bookmark fixtures through the W3C checker,
+# which it installs when missing.
+scripts/check-html5.sh build
 
 FAVPAGE_BUILD_DIR=build-asan scripts/build.sh -DFAVPAGE_WERROR=$werror -DFAVPAGE_WITH_QT=OFF \
   -DFAVPAGE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

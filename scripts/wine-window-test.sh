@@ -43,7 +43,8 @@ out=$(winepath -u "$out_windows" 2>/dev/null)
 out=${out%/}
 rm -rf "$out"
 mkdir -p "$out"
-cp "$bin/favpage.exe" "$bin"/sample-top.html "$bin"/sample-bottom.html "$bin"/mirelstyle*.css \
+cp "$bin/favpage.exe" "$bin"/sample-top.html "$bin"/sample-bottom.html "$bin"/sample-html5-*.html \
+  "$bin"/mirelstyle*.css \
   "$work/app/"
 # The user's favorites folder, where the shell says it is.
 profile=$(wine cmd /c echo %USERPROFILE% 2>/dev/null | tr -d '\r')

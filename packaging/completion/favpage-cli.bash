@@ -1,13 +1,13 @@
 # bash completion for favpage-cli                                  -*- shell-script -*-
 # Options (as the program's own --help lists them), the values of --type, --style,
-# --charset and --source, files and folders where an option takes one, and for --folder
+# --charset, --format and --source, files and folders where an option takes one, and for --folder
 # the folders of the chosen source, which `favpage-cli --list-folders` prints (nothing
 # when this favpage-cli has no such option).
 
 # The options when the program cannot be asked.
 _favpage_cli_known_options='--favorites --source --profile -o --out --type --charset --style
   --blank --no-blank --return-caption --return-url --no-return --title --title-file
-  --settings --keep-script-links -q --quiet -v --verbose -h --help -V --version --folder
+  --settings --keep-script-links --format -q --quiet -v --verbose -h --help -V --version --folder
   --list-folders'
 _favpage_cli_browsers='chrome chromium edge brave vivaldi firefox'
 
@@ -67,6 +67,7 @@ _favpage_cli() {
     --type) mapfile -t COMPREPLY < <(compgen -W 'single tree' -- "$cur") ;;
     --style) mapfile -t COMPREPLY < <(compgen -W 'none 0 1 2' -- "$cur") ;;
     --charset) mapfile -t COMPREPLY < <(compgen -W 'shift_jis utf-8' -- "$cur") ;;
+    --format) mapfile -t COMPREPLY < <(compgen -W 'classic html5' -- "$cur") ;;
     --source)
       mapfile -t COMPREPLY < <(compgen -W "$_favpage_cli_browsers" -- "$cur"; compgen -f -- "$cur")
       compopt -o filenames 2>/dev/null

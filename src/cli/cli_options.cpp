@@ -11,6 +11,7 @@ namespace {
 constexpr std::string_view kTypes[] = {"single", "tree"};
 constexpr std::string_view kCharsets[] = {"shift_jis", "utf-8"};
 constexpr std::string_view kStyles[] = {"none", "0", "1", "2"};
+constexpr std::string_view kFormats[] = {"classic", "html5"};
 
 std::string Joined(std::span<const std::string_view> choices, std::string_view between) {
   std::string joined;
@@ -95,6 +96,8 @@ constexpr OptionSpec kOptions[] = {
      [](CliOptions& o, const Spec&, V v) { o.settingsFile = v; }},
     {"--keep-script-links", '\0', "", {}, G::kPages, msg::kHelpKeepScriptLinks, nullptr,
      [](CliOptions& o, const Spec&, V) { o.keepScriptLinks = true; }},
+    {"--format", '\0', "FORMAT", kFormats, G::kPages, msg::kHelpFormat, nullptr,
+     [](CliOptions& o, const Spec& s, V v) { o.format = ChoiceIndex(s, v); }},
     {"--quiet", 'q', "", {}, G::kMessages, msg::kHelpQuiet, nullptr,
      [](CliOptions& o, const Spec&, V) { o.quiet = true; o.verbose = false; }},
     {"--verbose", 'v', "", {}, G::kMessages, msg::kHelpVerbose, nullptr,

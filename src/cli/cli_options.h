@@ -31,6 +31,7 @@ struct CliOptions {
   std::optional<std::string> titleFile;
   std::optional<std::string> settingsFile;
   bool keepScriptLinks = false;  // publish script links, whatever the settings say
+  std::optional<int> format;     // 0 classic, 1 HTML5
   bool quiet = false;            // -q: nothing but warnings and errors
   bool verbose = false;          // -v: a line per page too; the last of -q and -v counts
   bool help = false;

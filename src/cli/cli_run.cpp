@@ -85,6 +85,8 @@ void ApplyOptions(const CliOptions& options, SettingsState& state) {
     state.Charset = *options.charset == 1 ? PageCharset::kUtf8 : PageCharset::kShiftJis;
   if (options.keepScriptLinks) state.ScriptLinks = true;
   if (options.folder) state.SourceFolder = platform::FromHostText(*options.folder);
+  if (options.format)
+    state.Format = *options.format == 1 ? PageFormat::kHtml5 : PageFormat::kClassic;
 }
 
 // Whether the walks can search the folder: it exists and the host lets this user list it.

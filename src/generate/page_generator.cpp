@@ -12,6 +12,7 @@
 #include "generate/favorites_source.h"
 #include "generate/folder_scan.h"
 #include "generate/heading_text.h"
+#include "generate/name_href.h"
 #include "generate/page_generator.h"
 #include "generate/page_markup.h"
 #include "generate/page_text.h"
@@ -48,46 +49,6 @@ void CreateMissingFolders(std::string folder) {
   for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
     if (!platform::CreateFolder(*it)) return;
   }
-}
-
-void AppendPercent(std::string& out, unsigned char byte) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  out += '%';
-  out += kDigits[byte >> 4];
-  out += kDigits[byte & 0xF];
-}
-
-// A link to a page named after a file: the browser must reach that very file. It would
-// read a "\" as "/", drop tabs and line ends, take "a:b_0.html" for a URL scheme and
-// "%", "#", "?" (or "&" beginning an entity) as URL or HTML syntax, so those are
-// percent-encoded, whether plain or held as a reference; a raw-byte reference becomes
-// that byte. Every other character stays, and the browser resolves it as the file's name.
-std::string NameHref(std::string_view name) {
-  std::string href;
-  href.reserve(name.size());
-  for (std::size_t i = 0; i < name.size();) {
-    char32_t cp = 0;
-    if (const std::size_t length = platform::ParseNameReference(name, i, cp)) {
-      if (cp < 0x80) {
-        AppendPercent(href, static_cast<unsigned char>(cp));
-      } else if (cp >= platform::kRawByteBase + 0x80 && cp <= platform::kRawByteBase + 0xFF) {
-        AppendPercent(href, static_cast<unsigned char>(cp - platform::kRawByteBase));
-      } else {
-        href.append(name.substr(i, length));
-      }
-      i += length;
-      continue;
-    }
-    const std::size_t length = CharLength(name, i);
-    const char c = name[i];
-    if (length == 1 && (c == '%' || c == '#' || c == '?' || c == '&')) {
-      AppendPercent(href, static_cast<unsigned char>(c));
-    } else {
-      href.append(name.substr(i, length));
-    }
-    i += length;
-  }
-  return href;
 }
 
 // One list line: an anchor to `href` showing `text`, with `attributes` after the address.
@@ -134,7 +95,9 @@ const char* PageGenerator::NavigationTarget() const {
   return state_.SetBlank ? markup::kSelfTarget : "";
 }
 
-void PageGenerator::WritePageHead(const std::string& page) {
+void PageGenerator::WritePageHead(const std::string& page) { WritePageHead(page, ""); }
+
+void PageGenerator::WritePageHead(const std::string& page, const std::string& folder) {
   // The pending messages may change the settings, and the caller may have passed one of
   // them as `page`: the page path is fixed before they run.
   const std::string path = page;
@@ -146,6 +109,13 @@ void PageGenerator::WritePageHead(const std::string& page) {
   if (path.size() > kMaxPathBytes) throw IoError(io_code::kPathNotFound).AboutPath(path);
   TextFile file(publication_ ? publication_->Stage(path, Publication::Kind::kPage) : path,
                 TextMode::kCreate, path);
+  if (Html5()) {
+    html5Parts_.erase(path);  // a page written anew has nothing open
+    WriteHtml5Head(file, folder);
+    file.Close();
+    ++stats_.pages;
+    return;
+  }
   const PageCharset charset = state_.Charset;
   const auto text = [charset](std::string_view sjis) { return PageFixedText(sjis, charset); };
   const int lineCount = titles_.LineCount();
@@ -175,6 +145,7 @@ void PageGenerator::WritePageHead(const std::string& page) {
 }
 
 void PageGenerator::WriteFolderHeading(const std::string& page, const std::string& folder) {
+  if (Html5()) return WriteHtml5Heading(page, folder);
   TextFile file(PageFile(page), TextMode::kAppend, page);
   file.WriteLine(markup::kHeadingOpen +
                  PageNameText(source_->FolderHeading(folder), state_.Charset) +
@@ -204,14 +175,17 @@ std::vector<ShownLink> PageGenerator::ShownLinks(const std::string& folder,
 
 // An address reaches the browser as stored: a '"' cannot end the attribute, and an "&"
 // that would begin a character reference is written as "&amp;".
+std::string PageGenerator::LinkHref(const ShownLink& link) const {
+  return EscapeReferenceAmpersands(PageUrlText(link.url, source_->UrlsAreUtf8(), state_.Charset));
+}
+
 void PageGenerator::WriteShownLinks(const std::string& page, const std::vector<ShownLink>& links) {
+  if (Html5()) return WriteHtml5Links(page, links);
   TextFile file(PageFile(page), TextMode::kAppend, page);
   file.WriteLine(markup::kListOpen);
   const PageCharset charset = state_.Charset;
   for (const ShownLink& link : links) {
-    file.WriteLine(
-        ListItem(EscapeReferenceAmpersands(PageUrlText(link.url, source_->UrlsAreUtf8(), charset)),
-                 PageNameText(link.name, charset)));
+    file.WriteLine(ListItem(LinkHref(link), PageNameText(link.name, charset)));
     ++stats_.links;
   }
   file.WriteLine(markup::kListClose);
@@ -219,13 +193,17 @@ void PageGenerator::WriteShownLinks(const std::string& page, const std::vector<S
   file.Close();
 }
 
+std::string PageGenerator::SubPageHrefBase(const std::string& page) const {
+  return PageNameText(NameHref(RemoveFileExt(ExtractFileName(page))), state_.Charset);
+}
+
 void PageGenerator::WriteSubfolderLinkList(const std::string& page,
                                            const std::vector<std::string>& subfolders) {
-  const std::string pageBase = RemoveFileExt(ExtractFileName(page));
+  if (Html5()) return WriteHtml5SubPageLinks(page, subfolders);
   TextFile file(PageFile(page), TextMode::kAppend, page);
   file.WriteLine(markup::kListOpen);
   const PageCharset charset = state_.Charset;
-  const std::string href = PageNameText(NameHref(pageBase), charset);
+  const std::string href = SubPageHrefBase(page);
   for (std::size_t i = 0; i < subfolders.size(); ++i) {
     file.WriteLine(ListItem(
         href + "_" + std::to_string(i) + markup::kSubPageSuffix,
@@ -239,6 +217,10 @@ void PageGenerator::WriteSubfolderLinkList(const std::string& page,
 }
 
 void PageGenerator::WriteSeparator(const std::string& page) {
+  if (Html5()) {
+    html5Parts_[page].separatorPending = true;
+    return;
+  }
   TextFile file(PageFile(page), TextMode::kAppend, page);
   file.WriteLine(markup::kSeparator);
   file.Close();
@@ -247,6 +229,7 @@ void PageGenerator::WriteSeparator(const std::string& page) {
 // The link names the parent page's own file, whatever its extension: a top page named
 // "links.htm" or "links" is then still reached from the pages below it.
 void PageGenerator::WriteBackLink(const std::string& page, const std::string& parentPage) {
+  if (Html5()) return WriteHtml5BackLink(page, parentPage);
   const PageCharset charset = state_.Charset;
   TextFile file(PageFile(page), TextMode::kAppend, page);
   file.WriteLine(ListItem(PageNameText(NameHref(ExtractFileName(parentPage)), charset),
@@ -255,10 +238,14 @@ void PageGenerator::WriteBackLink(const std::string& page, const std::string& pa
 }
 
 void PageGenerator::WritePageEnd(const std::string& page) {
-  TextFile file(PageFile(page), TextMode::kAppend, page);
-  file.WriteLine(markup::kBodyClose);
-  file.WriteLine(markup::kHtmlClose);
-  file.Close();
+  if (Html5()) {
+    WriteHtml5End(page);
+  } else {
+    TextFile file(PageFile(page), TextMode::kAppend, page);
+    file.WriteLine(markup::kBodyClose);
+    file.WriteLine(markup::kHtmlClose);
+    file.Close();
+  }
   if (publication_) publication_->PageCompleted(page);
 }
 

@@ -6,6 +6,7 @@
 // path through the tree on the heap, so no depth of folders exhausts the machine stack.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@
 #include "settings/settings_state.h"
 
 namespace favpage {
+
+class TextFile;
 
 // Something a run left out or kept that its user should know of; the run still succeeds.
 struct RunWarning {
@@ -58,6 +61,9 @@ class PageGenerator {
   // A folder that cannot be created is left for the page's creation to report.
   static void CreatePageFolders(const std::string& page);
   void WritePageHead(const std::string& page);
+  // The head of the page of `folder` (a folder key; empty: the top page). An HTML5 page
+  // below the top is titled by its folder's heading before the first title line.
+  void WritePageHead(const std::string& page, const std::string& folder);
   void WriteFolderHeading(const std::string& page, const std::string& folder);
   void WriteLinkList(const std::string& page, const std::vector<std::string>& links);
   void WriteSubfolderLinkList(const std::string& page, const std::vector<std::string>& subfolders);
@@ -97,6 +103,26 @@ class PageGenerator {
   std::string PageFile(const std::string& page) const;
   // The anchor attributes after HREF of the tree's own links: TARGET="_self" with SetBlank.
   const char* NavigationTarget() const;
+  // A link's address as its page writes it.
+  std::string LinkHref(const ShownLink& link) const;
+  // The sub-page links' addresses, without the index and extension: "<page's base name>".
+  std::string SubPageHrefBase(const std::string& page) const;
+
+  // The HTML5 pages (page_generator_html5.cpp). A folder's heading opens its section,
+  // which the next heading or the page's end closes; a separator is written only when a
+  // section follows it, so an empty folder leaves no rule behind.
+  bool Html5() const { return state_.Format == PageFormat::kHtml5; }
+  void WriteHtml5Head(TextFile& file, const std::string& folder);
+  void WriteHtml5Heading(const std::string& page, const std::string& folder);
+  void WriteHtml5Links(const std::string& page, const std::vector<ShownLink>& links);
+  void WriteHtml5SubPageLinks(const std::string& page, const std::vector<std::string>& subfolders);
+  void WriteHtml5BackLink(const std::string& page, const std::string& parentPage);
+  void WriteHtml5End(const std::string& page);
+  const char* Html5NavigationTarget() const;
+  struct Html5Parts {
+    bool sectionOpen = false;
+    bool separatorPending = false;
+  };
 
   const SettingsState& state_;
   const TitleLines& titles_;
@@ -105,6 +131,7 @@ class PageGenerator {
   const LinkSource* source_;
   Publication* publication_ = nullptr;
   GenerationStats stats_;
+  std::map<std::string, Html5Parts> html5Parts_;  // the HTML5 pages not yet ended
 };
 
 }  // namespace favpage

@@ -38,7 +38,7 @@ void PageGenerator::WriteFolderPage(const std::string& page, const std::string& 
     FolderListing listing = source_->ListFolder(enteredFolder);
     if (!listing.found) return;
     ++stats_.folders;
-    WritePageHead(entered);
+    WritePageHead(entered, enteredDepth > 0 ? enteredFolder : "");
     if (enteredDepth > 0) WriteBackLink(entered, parent);
     WriteFolderHeading(entered, enteredFolder);
     if (!listing.subfolders.empty()) WriteSubfolderLinkList(entered, listing.subfolders);

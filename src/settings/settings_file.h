@@ -37,6 +37,8 @@ inline constexpr char kWindowWidth[] = "WindowWidth";
 inline constexpr char kWindowHeight[] = "WindowHeight";
 // Written only when one folder of the source is chosen (or to undo an earlier choice).
 inline constexpr char kSourceFolder[] = "SourceFolder";
+// Written only once the pages are HTML5 (or to undo that choice).
+inline constexpr char kPageFormat[] = "PageFormat";
 }  // namespace setup_key
 
 inline constexpr char kDefaultReturnLine[] =
@@ -109,8 +111,12 @@ inline constexpr char kCharsetUtf8[] = "utf-8";
 // The charset a stored (or typed) name stands for; nothing for an unknown name.
 std::optional<PageCharset> ParseCharset(std::string_view name);
 
-// Shut-down: writes the seven keys in their order, then Source, Charset, ScriptLinks and
-// SourceFolder
+// The values of PageFormat; anything else reads as the classic format.
+inline constexpr char kPageFormatClassic[] = "classic";
+inline constexpr char kPageFormatHtml5[] = "html5";
+
+// Shut-down: writes the seven keys in their order, then Source, Charset, ScriptLinks,
+// SourceFolder and PageFormat
 // when they are chosen or were stored before; the first refused write raises.
 void WriteStoredSettings(SettingsFile& file, const SettingsState& state);
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "text/page_charset.h"
+#include "text/page_format.h"
 
 namespace favpage {
 
@@ -31,6 +32,7 @@ struct SettingsState {
   // The one folder of the source to publish, as its path text names it (internal form;
   // generate/folder_path.h); empty for the whole source.
   std::string SourceFolder;
+  PageFormat Format = PageFormat::kClassic;
 };
 
 }  // namespace favpage

@@ -34,6 +34,10 @@ SettingsState ReadStoredSettings(const SettingsFile& file) {
           .value_or(PageCharset::kShiftJis);
   state.ScriptLinks = file.ReadBool(kSetupSection, setup_key::kScriptLinks, false);
   state.SourceFolder = file.ReadString(kSetupSection, setup_key::kSourceFolder, "");
+  state.Format = UpperAscii(file.ReadString(kSetupSection, setup_key::kPageFormat,
+                                            kPageFormatClassic)) == UpperAscii(kPageFormatHtml5)
+                     ? PageFormat::kHtml5
+                     : PageFormat::kClassic;
   return state;
 }
 
@@ -54,6 +58,9 @@ void WriteStoredSettings(SettingsFile& file, const SettingsState& state) {
   // folder's name may begin or end with either.
   WriteChosenKey(file, setup_key::kSourceFolder, '"' + state.SourceFolder + '"',
                  !state.SourceFolder.empty());
+  const bool html5 = state.Format == PageFormat::kHtml5;
+  WriteChosenKey(file, setup_key::kPageFormat, html5 ? kPageFormatHtml5 : kPageFormatClassic,
+                 html5);
 }
 
 std::optional<PageCharset> ParseCharset(std::string_view name) {

@@ -39,6 +39,15 @@ TEST(CliOptions, KeepScriptLinksIsAFlag) {
   EXPECT_NE(HelpText(msg::Language::kEnglish).find("--keep-script-links"), std::string::npos);
 }
 
+TEST(CliOptions, FormatNamesTheMarkup) {
+  EXPECT_FALSE(ParseCliArguments({}).format);
+  EXPECT_EQ(ParseCliArguments({"--format", "classic"}).format, 0);
+  EXPECT_EQ(ParseCliArguments({"--format=html5"}).format, 1);
+  EXPECT_THROW(ParseCliArguments({"--format", "HTML5"}), UsageError);
+  EXPECT_THROW(ParseCliArguments({"--format"}), UsageError);
+  EXPECT_NE(HelpText(msg::Language::kEnglish).find("--format classic|html5"), std::string::npos);
+}
+
 TEST(CliOptions, StyleNamesMapToStyleTypes) {
   EXPECT_EQ(ParseCliArguments({"--style", "none"}).styleType, 0);
   EXPECT_EQ(ParseCliArguments({"--style", "0"}).styleType, 1);

@@ -228,7 +228,12 @@ TEST(MainLayoutTest, MenusTheirShortcutsAndAccessLetters) {
   for (const MenuItemRow& item : MenuItems()) {
     if (item.menu == "R1") runMenu.push_back(item.name);
   }
-  EXPECT_EQ(runMenu, (std::vector<std::string_view>{"HTTP1", "Browser1"}));
+  EXPECT_EQ(runMenu, (std::vector<std::string_view>{"HTTP1", "Browser1", "HTML5Pages1"}));
+  // The HTML5 choice: the run menu's last item, set apart, the only one with a tick.
+  const MenuItemRow& html5 = *FindMenuItem("HTML5Pages1");
+  EXPECT_TRUE(html5.separatorBefore);
+  EXPECT_EQ(AccessLetter(html5.caption), u'5');
+  for (const MenuItemRow& item : MenuItems()) EXPECT_EQ(item.checkable, &item == &html5);
   EXPECT_EQ(AccessLetter(str::kFileMenu), u'F');
   EXPECT_EQ(AccessLetter(u"a(&x)"), u'X');
   EXPECT_EQ(AccessLetter(u"none && more"), 0);

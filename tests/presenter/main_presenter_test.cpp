@@ -420,6 +420,42 @@ TEST_F(MainPresenterTest, StyleChoiceRebuildsThePreviewAndReportsAMissingTemplat
   EXPECT_EQ(view_.navigated.size(), 1u);     // the preview keeps its page
 }
 
+// The HTML5 menu item switches the format, ticks itself, rebuilds the preview from the
+// HTML5 templates, and the choice is stored and shown again at the next start; a run then
+// writes HTML5 pages.
+TEST_F(MainPresenterTest, Html5ItemSwitchesTheFormatAndThePreviewFollows) {
+  test::WriteBytes(Host("sample-html5-top.html"), "<!DOCTYPE html><head>\r\n");
+  test::WriteBytes(Host("sample-html5-bottom.html"), "</head><body></body>\r\n");
+  ASSERT_TRUE(presenter_.Start());
+  EXPECT_FALSE(view_.checked[Control::HTML5Pages1]);
+  presenter_.ComboBox1Change(1);
+  const std::size_t shown = view_.navigated.size();
+
+  presenter_.HTML5Pages1Click();
+  EXPECT_EQ(presenter_.State().Format, PageFormat::kHtml5);
+  EXPECT_TRUE(view_.checked[Control::HTML5Pages1]);
+  EXPECT_EQ(view_.navigated.size(), shown + 1);
+  EXPECT_EQ(test::ReadBytes(Host("sample.html")),
+            "<!DOCTYPE html><head>\r\n<link href=\"mirelstyle0.css\" rel=\"stylesheet\">\r\n"
+            "</head><body></body>\r\n");
+  ASSERT_TRUE(presenter_.CloseQuery());
+  EXPECT_EQ(Setting("PageFormat"), "html5");
+
+  RecordingView view;
+  MainPresenter again(view, Internal("favpage"));
+  view.presenter = &again;
+  ASSERT_TRUE(again.Start());
+  EXPECT_EQ(again.State().Format, PageFormat::kHtml5);
+  EXPECT_TRUE(view.checked[Control::HTML5Pages1]);
+  again.HTML5Pages1Click();
+  EXPECT_EQ(again.State().Format, PageFormat::kClassic);
+  EXPECT_FALSE(view.checked[Control::HTML5Pages1]);
+  EXPECT_EQ(test::ReadBytes(Host("sample.html")),
+            std::string(kTop) +
+                "<link href=\"mirelstyle0.css\" rel=\"stylesheet\" type=\"text/css\">\r\n" +
+                kBottom);
+}
+
 TEST_F(MainPresenterTest, StoredValuesTheControlsCannotShow) {
   test::WriteBytes(Host("favpage.INI"), "[Setup]\r\nOutType=7\r\nStyleType=5\r\n");
   ASSERT_TRUE(presenter_.Start());

@@ -176,3 +176,36 @@ TEST(PreviewPage, Utf8PreviewConvertsTheTemplatesAndNamesItsCharset) {
 
 }  // namespace
 }  // namespace favpage
+
+namespace favpage {
+namespace {
+
+// An HTML5 preview: its own templates, the HTML5 link line, and on a UTF-8 page the
+// charset line names UTF-8 in its HTML5 form too.
+TEST(PreviewPage, Html5PreviewTakesItsOwnTemplates) {
+  test::TempDir dir;
+  test::WriteBytes(dir.hostPath("sample-top.html"), "classic\r\n");
+  test::WriteBytes(dir.hostPath("sample-bottom.html"), "classic\r\n");
+  test::WriteBytes(dir.hostPath("sample-html5-top.html"),
+                   "<meta charset=\"Shift_JIS\">\r\n" + Sjis("<title>私の</title>") + "\r\n");
+  test::WriteBytes(dir.hostPath("sample-html5-bottom.html"), "</head>\r\n");
+  const struct {
+    PageCharset charset;
+    std::string page;
+  } cases[] = {
+      {PageCharset::kShiftJis, "<meta charset=\"Shift_JIS\">\r\n" + Sjis("<title>私の</title>") +
+                                   "\r\n<link href=\"mirelstyle1.css\" rel=\"stylesheet\">\r\n"
+                                   "</head>\r\n"},
+      {PageCharset::kUtf8,
+       "<meta charset=\"UTF-8\">\r\n<title>私の</title>\r\n"
+       "<link href=\"mirelstyle1.css\" rel=\"stylesheet\">\r\n</head>\r\n"},
+  };
+  for (const auto& c : cases) {
+    RecordingView view;
+    BuildPreviewPage(2, dir.internal() + "\\", view, c.charset, PageFormat::kHtml5);
+    EXPECT_EQ(test::ReadBytes(dir.hostPath("sample.html")), c.page);
+  }
+}
+
+}  // namespace
+}  // namespace favpage

@@ -348,6 +348,44 @@ TEST(SettingsFile, CharsetNamesReadInAnyLetterCase) {
 namespace favpage {
 namespace {
 
+// PageFormat is a later key too: written only once HTML5 is chosen, reset when undone,
+// and anything but "html5" (in any letter case) reads as the classic format.
+TEST(SettingsFile, PageFormatIsWrittenOnlyOnceChosen) {
+  test::TempDir dir;
+  SettingsFile file(dir.internal("favpage.INI"));
+  SettingsState state = ReadStoredSettings(file);
+  EXPECT_EQ(state.Format, PageFormat::kClassic);
+  WriteStoredSettings(file, state);
+  EXPECT_EQ(test::ReadBytes(dir.hostPath("favpage.INI")).find("PageFormat"), std::string::npos);
+
+  state.Format = PageFormat::kHtml5;
+  WriteStoredSettings(file, state);
+  EXPECT_NE(test::ReadBytes(dir.hostPath("favpage.INI")).find("\r\nPageFormat=html5\r\n"),
+            std::string::npos);
+  EXPECT_EQ(ReadStoredSettings(file).Format, PageFormat::kHtml5);
+
+  state.Format = PageFormat::kClassic;
+  WriteStoredSettings(file, state);
+  EXPECT_NE(test::ReadBytes(dir.hostPath("favpage.INI")).find("\r\nPageFormat=classic\r\n"),
+            std::string::npos);
+  EXPECT_EQ(ReadStoredSettings(file).Format, PageFormat::kClassic);
+
+  const struct {
+    const char* stored;
+    PageFormat format;
+  } values[] = {{"HTML5", PageFormat::kHtml5},
+                {"Html5", PageFormat::kHtml5},
+                {"html", PageFormat::kClassic},
+                {"html5x", PageFormat::kClassic},
+                {"", PageFormat::kClassic}};
+  for (const auto& value : values) {
+    SCOPED_TRACE(value.stored);
+    test::WriteBytes(dir.hostPath("favpage.INI"),
+                     std::string("[Setup]\r\nPageFormat=") + value.stored + "\r\n");
+    EXPECT_EQ(ReadStoredSettings(SettingsFile(dir.internal("favpage.INI"))).Format, value.format);
+  }
+}
+
 // The window's place is stored only once it differs from the laid-out one, key by key;
 // a key stored before is rewritten, also back to its laid-out value.
 TEST(SettingsFile, WindowPlaceIsWrittenOnlyWhereItDiffers) {

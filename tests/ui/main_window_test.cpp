@@ -175,6 +175,17 @@ void MainWindowTest::sourceItemAndCharsetBoxSitBesideTheLayout() {
   box->click();
   QCOMPARE(window->Presenter().State().Charset, PageCharset::kUtf8);
   window->Presenter().SetCharset(PageCharset::kShiftJis);
+
+  // The HTML5 choice is a checkable menu item, ticked as the format is.
+  auto* html5 = Find<QAction>(*window, "HTML5Pages1");
+  QVERIFY(html5->isCheckable());
+  QVERIFY(!html5->isChecked());
+  html5->trigger();
+  QVERIFY(html5->isChecked());
+  QCOMPARE(window->Presenter().State().Format, PageFormat::kHtml5);
+  html5->trigger();
+  QVERIFY(!html5->isChecked());
+  QCOMPARE(window->Presenter().State().Format, PageFormat::kClassic);
   QVERIFY(!box->isChecked());
 }
 

@@ -17,6 +17,8 @@ std::string StyleSheetText(int number) {
 ProgramFolder::ProgramFolder() : oldHome_(qgetenv("HOME")) {
   test::WriteBytes(Host("sample-top.html"), kTopTemplate);
   test::WriteBytes(Host("sample-bottom.html"), kBottomTemplate);
+  test::WriteBytes(Host("sample-html5-top.html"), kTopTemplate);
+  test::WriteBytes(Host("sample-html5-bottom.html"), kBottomTemplate);
   for (int i = 0; i < 3; ++i) {
     test::WriteBytes(Host("mirelstyle" + std::to_string(i) + ".css"), StyleSheetText(i));
   }

@@ -67,15 +67,18 @@ constexpr MenuItemRow kMenuItems[] = {
   {"About1",  "Help1", str::kAboutItem,    kNoShortcut,              &P::About1Click},
   // Listed by its menu after the create item; last here, so the other items keep their ids.
   {"Browser1", "R1",   str::kOpenInBrowserItem, kShortcutCtrl + 'B',  &P::Browser1Click},
+  // A menu item, not a check box: the window's laid-out controls stay where they are.
+  {"HTML5Pages1", "R1", str::kHtml5Item,   kNoShortcut,              &P::HTML5Pages1Click, true, true},
 };
 
 // The presenter's names for the controls it sets, in the order of Control.
 constexpr std::string_view kControlNames[] = {
   "FavoriteDir", "RadioButton1", "RadioButton2", "Edit2", "CheckBox1", "PanelEx1", "Edit1",
   "Edit3", "Button3", "HTTP1", "ComboBox1", "CheckBox2", "CheckBox3", "StatusBar1", "Browser1",
+  "HTML5Pages1",
 };
 // clang-format on
-static_assert(std::size(kControlNames) == static_cast<std::size_t>(Control::Browser1) + 1,
+static_assert(std::size(kControlNames) == static_cast<std::size_t>(Control::HTML5Pages1) + 1,
               "every Control has its name");
 
 int Depth(const ControlRow& row) {

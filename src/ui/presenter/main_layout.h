@@ -148,6 +148,7 @@ struct MenuItemRow {
   int shortcut;  // kNoShortcut, or kShortcutCtrl + a key's code
   void (MainPresenter::*command)();
   bool separatorBefore = false;  // a separator line above the item
+  bool checkable = false;        // shows a tick; the presenter sets it through SetChecked
 };
 
 std::span<const MenuRow> Menus();

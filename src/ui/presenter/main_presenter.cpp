@@ -136,6 +136,11 @@ void MainPresenter::SetCharset(PageCharset value) {
   view_.SetChecked(Control::CheckBox3, value == PageCharset::kUtf8);
 }
 
+void MainPresenter::SetPageFormat(PageFormat value) {
+  state_.Format = value;
+  view_.SetChecked(Control::HTML5Pages1, value == PageFormat::kHtml5);
+}
+
 std::string MainPresenter::SourceCaption() const {
   // A missing favorites folder is named where it was looked for.
   if (state_.Source.empty() && state_.FavoritePath == kFavoritePathPlaceholder &&
@@ -227,6 +232,13 @@ void MainPresenter::Browser1Click() {
   });
 }
 
+void MainPresenter::HTML5Pages1Click() {
+  Guarded([this] {
+    SetPageFormat(state_.Format == PageFormat::kHtml5 ? PageFormat::kClassic : PageFormat::kHtml5);
+    BuildPreview(shownStyle_);
+  });
+}
+
 void MainPresenter::RadioButton1Click() { state_.OutType = 0; }
 
 void MainPresenter::RadioButton2Click() { state_.OutType = 1; }
@@ -238,7 +250,7 @@ void MainPresenter::ComboBox1Change(int index) {
 void MainPresenter::BuildPreview(int index) {
   shownStyle_ = index;
   state_.StyleType = index;
-  BuildPreviewPage(state_.StyleType, ExeFolder(), *this);
+  BuildPreviewPage(state_.StyleType, ExeFolder(), *this, PageCharset::kShiftJis, state_.Format);
 }
 
 void MainPresenter::Memo1Change() {
@@ -362,6 +374,7 @@ void MainPresenter::FormCreate() {
   SetStyleType(stored.StyleType);
   SetBlankTarget(stored.SetBlank);
   SetCharset(stored.Charset);
+  SetPageFormat(stored.Format);
   state_.Source = stored.Source;              // shown once the favorites folder is known
   state_.ScriptLinks = stored.ScriptLinks;    // no control; kept for shut-down
   state_.SourceFolder = stored.SourceFolder;  // the one folder of the source to publish

@@ -54,6 +54,8 @@ class MainPresenter : public TitleLines,
   // The link source as SettingsState::Source holds it; the favorites-folder label shows it.
   void SetSource(const std::string& value);
   void SetCharset(PageCharset value);
+  // The pages' format; the menu item shows it and the preview follows it.
+  void SetPageFormat(PageFormat value);
 
   // Event handlers, with what the control shows after the event. An error leaving one
   // is shown by the default error display.
@@ -76,6 +78,8 @@ class MainPresenter : public TitleLines,
   void FavoriteDirClick();
   // Run > open in the browser: the top page in the user's web browser.
   void Browser1Click();
+  // Run > HTML5: switches the pages' format between classic and HTML5.
+  void HTML5Pages1Click();
   // The title edit's text changed (by the user or a paste, not by loading the file).
   void Memo1Change();
 

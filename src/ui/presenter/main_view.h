@@ -33,6 +33,7 @@ enum class Control {
   CheckBox3,     // pages are written in UTF-8
   StatusBar1,    // what the last run did
   Browser1,      // the menu item that opens the top page in the browser
+  HTML5Pages1,   // menu item: pages are written as HTML5
 };
 
 // A part of the screen a window may take (a monitor without its task bars), in the
@@ -50,7 +51,8 @@ class MainView {
 
   // Shows `text` in an edit (from its start) or a label.
   virtual void SetControlText(Control control, const std::string& text) = 0;
-  // Ticks a check box or selects a radio button (selecting never unselects the other).
+  // Ticks a check box or a checkable menu item, or selects a radio button (selecting never
+  // unselects the other).
   virtual void SetChecked(Control control, bool checked) = 0;
   virtual void SetEnabled(Control control, bool enabled) = 0;
   // Selects the item at `index` of a list; -1 selects none.

@@ -27,6 +27,8 @@ inline constexpr char16_t kExitItem[] = u"終了(&X)";
 inline constexpr char16_t kConvertItem[] = u"HTTPﾌｧｲﾙへ変換(&C)";
 inline constexpr char16_t kOpenInBrowserItem[] = u"ブラウザで開く(&B)";
 inline constexpr char16_t kAboutItem[] = u"ﾊﾞｰｼﾞｮﾝ情報(&V)";
+// Checked: the pages are written as HTML5, for phones and today's checkers.
+inline constexpr char16_t kHtml5Item[] = u"HTML5で出力(&5)";
 
 // Group boxes; the blanks around the captions are part of the layout.
 inline constexpr char16_t kFavoritesGroup[] = u"  「お気に入り」のディレクトリ ";

@@ -139,6 +139,7 @@ void TPlatform::BuildMenus() {
     action->setObjectName(QLatin1String(item.name));
     action->setShortcut(Keys(item.shortcut));
     action->setShortcutContext(Qt::WindowShortcut);
+    action->setCheckable(item.checkable);
     menu->addAction(action);
     addAction(action);
     connect(action, &QAction::triggered, this, [p, command = item.command] { (p->*command)(); });
@@ -221,9 +222,9 @@ void TPlatform::SetControlText(Control control, const std::string& text) {
 }
 
 void TPlatform::SetChecked(Control control, bool checked) {
-  if (auto* button = qobject_cast<QAbstractButton*>(ControlObject(control))) {
-    button->setChecked(checked);
-  }
+  QObject* object = ControlObject(control);
+  if (auto* button = qobject_cast<QAbstractButton*>(object)) button->setChecked(checked);
+  if (auto* action = qobject_cast<QAction*>(object)) action->setChecked(checked);
 }
 
 void TPlatform::SetEnabled(Control control, bool enabled) {

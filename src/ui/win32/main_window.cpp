@@ -310,6 +310,10 @@ void TPlatform::SetControlText(Control control, const std::string& text) {
 }
 
 void TPlatform::SetChecked(Control control, bool checked) {
+  if (layout::FindMenuItem(layout::ControlName(control)) != nullptr) {
+    menuBar_->CheckItem(IdOf(control), checked);
+    return;
+  }
   const int id = IdOf(control);
   const layout::ControlRow* row = ControlOfId(id);
   if (row != nullptr && row->kind == layout::Kind::kRadio && checked) {

@@ -113,6 +113,13 @@ void MenuBar::EnableItem(int id, bool enabled) {
   }
 }
 
+void MenuBar::CheckItem(int id, bool checked) {
+  for (const platform::win32::OwnedMenu& menu : menus_) {
+    CheckMenuItem(menu.Get(), static_cast<UINT>(id),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+  }
+}
+
 void MenuBar::DropDown(int index) {
   // An arrow key that leaves the open menu names the next one: open it in turn.
   for (next_ = index; next_ >= 0;) {

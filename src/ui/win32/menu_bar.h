@@ -24,6 +24,8 @@ class MenuBar {
   // The shortcut keys (Ctrl+Q, Ctrl+R), for the message loop's TranslateAccelerator.
   HACCEL Shortcuts() const { return shortcuts_.Get(); }
   void EnableItem(int id, bool enabled);
+  // Ticks or clears a checkable item.
+  void CheckItem(int id, bool checked);
 
   // Drops down the menu of button `index` (0 the first) below it and returns when it is closed; the
   // chosen item reaches the window as WM_COMMAND. Left and right move to the next menu.
