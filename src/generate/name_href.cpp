@@ -5,16 +5,12 @@
 
 namespace favpage {
 
-namespace {
-
 void AppendPercent(std::string& out, unsigned char byte) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   out += '%';
   out += kDigits[byte >> 4];
   out += kDigits[byte & 0xF];
 }
-
-}  // namespace
 
 std::string NameHref(std::string_view name) {
   std::string href;

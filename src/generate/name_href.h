@@ -6,6 +6,9 @@
 
 namespace favpage {
 
+// `byte` as a URL writes it escaped: "%" and two upper-case hex digits.
+void AppendPercent(std::string& out, unsigned char byte);
+
 // A link to a page named after a file: the browser must reach that very file. It would
 // read a "\" as "/", drop tabs and line ends, take "a:b_0.html" for a URL scheme and
 // "%", "#", "?" (or "&" beginning an entity) as URL or HTML syntax, so those are

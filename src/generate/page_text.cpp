@@ -2,18 +2,12 @@
 
 #include "base/sjis.h"
 #include "base/utf8.h"
+#include "generate/name_href.h"
 #include "platform/codepage.h"
 #include "platform/name_mapping.h"
 
 namespace favpage {
 namespace {
-
-void AppendPercent(std::string& out, unsigned char byte) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  out += '%';
-  out += kDigits[byte >> 4];
-  out += kDigits[byte & 0xF];
-}
 
 // What a UTF-8 page still writes as a reference: text that would be markup or a line end,
 // the internal delimiters, and the stand-ins for bytes that were no character.
