@@ -144,8 +144,10 @@ TEST(WebBrowserNoteTest, ShowsTheNoteWithoutASingleThreadedApartment) {
       }
       SetForegroundWindow(parent.window());
       SetActiveWindow(parent.window());
-      SetFocus(pane->Window());
+      // The window manager answers the activation late and then gives the focus to the
+      // active window itself: it is let settle before the pane asks for the focus.
       Pump(50);
+      SetFocus(pane->Window());
       // A window manager may keep the activation from this second thread's window; the
       // focus is only this thread's to give when its window is the active one.
       if (GetActiveWindow() == parent.window()) {
