@@ -158,8 +158,8 @@ int CreateStagingFile(const std::string& path, const std::string& namePrefix, st
 // Windows has no flush of a whole volume for an ordinary user: each file is flushed.
 int FlushStagedFiles(const std::vector<std::string>& staged) {
   for (const std::string& file : staged) {
-    const OwnedHandle handle(CreateFileW(win32::ToSystemPath(file).c_str(), GENERIC_WRITE, 0, nullptr,
-                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const OwnedHandle handle(CreateFileW(win32::ToSystemPath(file).c_str(), GENERIC_WRITE, 0,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle) return win32::OpenErrorCode(GetLastError());
     if (!FlushFileBuffers(handle.Get())) return win32::TransferErrorCode(GetLastError());
   }
