@@ -35,9 +35,10 @@ cleanup() {
 }
 trap cleanup EXIT
 # The windows' screen: 96 pixels per inch, as the layout is drawn for, and a window manager,
-# as on a desktop (Wine waits for one whenever it hides a window).
+# as on a desktop (Wine waits for one whenever it hides a window). Large enough for the
+# window laid out at 200 %, which no window may exceed.
 mkdir -p "$scratch/fb"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -fbdir "$scratch/fb" -dpi 96 -nocursor -nolisten tcp \
+Xvfb -displayfd 3 -screen 0 2048x1536x24 -fbdir "$scratch/fb" -dpi 96 -nocursor -nolisten tcp \
   3>"$scratch/display" 2>/dev/null &
 x_pids+=($!)
 for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done

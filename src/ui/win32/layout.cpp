@@ -3,8 +3,11 @@
 #include <commctrl.h>
 
 #include <map>
+#include <optional>
+#include <utility>
 
 #include "platform/win32/owned.h"
+#include "ui/presenter/dpi_scale.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/resources.h"
 #include "ui/win32/wide.h"
@@ -30,7 +33,8 @@ bool MadeHere(Kind kind) {
 }
 bool PlacedHere(Kind kind) { return kind != Kind::kToolBar && kind != Kind::kToolButton; }
 
-// Labels sized to their text, as measured when they were made.
+// Labels sized to their text, as measured when they were made or their font changed: in
+// pixels at the window's DPI.
 std::map<const ControlRow*, layout::Size>& MeasuredSizes() {
   static std::map<const ControlRow*, layout::Size> sizes;
   return sizes;
@@ -43,6 +47,21 @@ std::optional<layout::Size> OwnSize(const ControlRow& row) {
 }
 
 RECT ToRect(const layout::Rect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
+
+// The row's rectangle in the window's client area of `client` pixels at `dpi`: anchored in
+// the table's 96-dpi units, then scaled; a label sized to its text keeps its measured size.
+layout::Rect Placed(const ControlRow& row, layout::Size client, int dpi) {
+  const std::optional<layout::Size> own = OwnSize(row);
+  std::optional<layout::Size> laidOut;
+  if (own) laidOut = layout::Unscaled(*own, dpi);
+  layout::Rect at =
+      layout::Scaled(layout::RectInWindow(row, layout::Unscaled(client, dpi), laidOut), dpi);
+  if (own) {
+    at.width = own->width;
+    at.height = own->height;
+  }
+  return at;
+}
 
 // The first radio button of a parent opens the group and takes its tab stop.
 bool OpensRadioGroup(const ControlRow& row) {
@@ -107,9 +126,9 @@ Made ClassAndStyle(const ControlRow& row) {
   return {nullptr, 0, 0};
 }
 
-HFONT FontOf(const ControlRow& row) {
+HFONT FontOf(const ControlRow& row, int dpi) {
   const layout::Font font = layout::ResolvedFont(row);
-  return LayoutFont(font.pixelHeight, font.bold, font.underline);
+  return LayoutFont(layout::Scaled(font.pixelHeight, dpi), font.bold, font.underline);
 }
 
 layout::Size TextSize(HWND control, HFONT font, const wchar_t* text) {
@@ -120,47 +139,62 @@ layout::Size TextSize(HWND control, HFONT font, const wchar_t* text) {
   return {size.cx, size.cy};
 }
 
-// The bitmaps of the pictures, loaded once and kept for the program's run, as the fonts are.
-HBITMAP PictureBitmap(layout::Picture picture) {
-  static std::map<layout::Picture, platform::win32::OwnedGdi<HBITMAP>> loaded;
-  platform::win32::OwnedGdi<HBITMAP>& bitmap = loaded[picture];
+// The bitmaps of the pictures at the size `row` takes at `dpi`, made once for each DPI and
+// kept for the program's run, as the fonts are.
+HBITMAP PictureBitmap(const ControlRow& row, int dpi) {
+  static std::map<std::pair<layout::Picture, int>, platform::win32::OwnedGdi<HBITMAP>> loaded;
+  platform::win32::OwnedGdi<HBITMAP>& bitmap = loaded[{row.picture, dpi}];
   if (!bitmap) {
     const int resource =
-        picture == layout::Picture::kOnePage ? FAVPAGE_IDB_ONE_PAGE : FAVPAGE_IDB_FOLDER_TREE;
+        row.picture == layout::Picture::kOnePage ? FAVPAGE_IDB_ONE_PAGE : FAVPAGE_IDB_FOLDER_TREE;
+    const layout::Size size = layout::Scaled(row.rect.size(), dpi);
     bitmap.Reset(
         static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
-                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+                                        IMAGE_BITMAP, size.width, size.height, LR_DEFAULTCOLOR)));
   }
   return bitmap.Get();
 }
 
-void Fill(HWND control, const ControlRow& row) {
+// What a control shows that depends on the DPI: its font, its picture, its list's item
+// height, and the size of a label measured in its font.
+void FitToDpi(HWND control, const ControlRow& row, int dpi) {
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row, dpi)), FALSE);
   switch (row.kind) {
-    case Kind::kRadio:
-      if (row.checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
-      break;
     case Kind::kPicture:
       SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP,
-                   reinterpret_cast<LPARAM>(PictureBitmap(row.picture)));
+                   reinterpret_cast<LPARAM>(PictureBitmap(row, dpi)));
       break;
     case Kind::kList:
-      for (const char16_t* item : row.items) {
-        SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(item)));
-      }
-      SendMessageW(control, CB_SETITEMHEIGHT, 0, layout::kListItemHeight);  // the items
-      SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+      SendMessageW(control, CB_SETITEMHEIGHT, 0, layout::Scaled(layout::kListItemHeight, dpi));
       break;
     case Kind::kLabel:
-      MeasuredSizes()[&row] = TextSize(control, FontOf(row), W(row.caption));
+      MeasuredSizes()[&row] = TextSize(control, FontOf(row, dpi), W(row.caption));
       break;
     default:
       break;
   }
 }
 
+void Fill(HWND control, const ControlRow& row, int dpi) {
+  switch (row.kind) {
+    case Kind::kRadio:
+      if (row.checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+      break;
+    case Kind::kList:
+      for (const char16_t* item : row.items) {
+        SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(item)));
+      }
+      SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+      break;
+    default:
+      break;
+  }
+  FitToDpi(control, row, dpi);
+}
+
 // The window height a control is given: a drop-down list's includes its open list.
-int WindowHeight(const ControlRow& row, const layout::Rect& at) {
-  return row.kind == Kind::kList ? kListWindowHeight : at.height;
+int WindowHeight(const ControlRow& row, const layout::Rect& at, int dpi) {
+  return row.kind == Kind::kList ? layout::Scaled(kListWindowHeight, dpi) : at.height;
 }
 
 }  // namespace
@@ -186,23 +220,29 @@ const layout::MenuItemRow* MenuItemOfId(int id) {
   return index >= 0 && index < static_cast<int>(items.size()) ? &items[index] : nullptr;
 }
 
-void CreateControls(HWND window) {
+void CreateControls(HWND window, int dpi) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   for (const ControlRow* row : layout::StackingOrder()) {
     if (!MadeHere(row->kind)) continue;
     const Made made = ClassAndStyle(*row);
-    const layout::Rect at = layout::RectInWindow(*row, layout::kWindowClient);
+    const layout::Rect at = layout::Scaled(layout::RectInWindow(*row, layout::kWindowClient), dpi);
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | made.style;
     HWND control = CreateWindowExW(
         made.exStyle, made.windowClass, row->caption != nullptr ? W(row->caption) : L"", style,
-        at.left, at.top, at.width, WindowHeight(*row, at), window,
+        at.left, at.top, at.width, WindowHeight(*row, at, dpi), window,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(*row))), instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(*row)), FALSE);
-    Fill(control, *row);
+    Fill(control, *row, dpi);
   }
 }
 
-void ApplyAnchors(HWND window, layout::Size client) {
+void FitControlsToDpi(HWND window, int dpi) {
+  for (const ControlRow& row : layout::Controls()) {
+    if (!MadeHere(row.kind)) continue;
+    if (HWND control = GetDlgItem(window, IdOf(row))) FitToDpi(control, row, dpi);
+  }
+}
+
+void ApplyAnchors(HWND window, layout::Size client, int dpi) {
   const std::vector<const ControlRow*> order = layout::StackingOrder();
   HDWP moves = BeginDeferWindowPos(static_cast<int>(order.size()));
   HWND above = HWND_TOP;
@@ -210,29 +250,39 @@ void ApplyAnchors(HWND window, layout::Size client) {
     if (!PlacedHere(row->kind)) continue;
     HWND control = GetDlgItem(window, IdOf(*row));
     if (control == nullptr) continue;
-    const layout::Rect at = layout::RectInWindow(*row, client, OwnSize(*row));
+    const layout::Rect at = Placed(*row, client, dpi);
     // Each control goes below the one before it: the stacking is the tab order and keeps
     // every control above its containers.
     if (moves != nullptr) {
       moves = DeferWindowPos(moves, control, above, at.left, at.top, at.width,
-                             WindowHeight(*row, at), SWP_NOACTIVATE);
+                             WindowHeight(*row, at, dpi), SWP_NOACTIVATE);
     }
     above = control;
   }
   if (moves != nullptr) EndDeferWindowPos(moves);
   // A drop-down list sizes its selection field to its font whenever it is moved: set it
   // again, so the closed list is as high as laid out.
+  // Its frame is the system's: what it adds is measured and taken off.
   for (const ControlRow& row : layout::Controls()) {
     if (row.kind != Kind::kList) continue;
-    SendMessageW(GetDlgItem(window, IdOf(row)), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                 row.rect.height - kListFieldFrame);
+    HWND list = GetDlgItem(window, IdOf(row));
+    const int wanted = layout::Scaled(row.rect.height, dpi);
+    int field = wanted - kListFieldFrame;
+    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    RECT closed{};
+    GetWindowRect(list, &closed);
+    const int off = wanted - (closed.bottom - closed.top);
+    if (off != 0 && field + off > 0) {
+      field += off;
+      SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
   }
 }
 
-RECT ControlRect(std::string_view name, layout::Size client) {
+RECT ControlRect(std::string_view name, layout::Size client, int dpi) {
   const ControlRow* row = layout::FindControl(name);
   if (row == nullptr) return {};
-  return ToRect(layout::RectInWindow(*row, client, OwnSize(*row)));
+  return ToRect(Placed(*row, client, dpi));
 }
 
 void EnableWithChildren(HWND window, std::string_view name, bool enabled) {

@@ -10,6 +10,7 @@
 
 #include <string_view>
 
+#include "ui/presenter/dpi_scale.h"
 #include "ui/presenter/main_layout.h"
 
 namespace favpage::ui::win32 {
@@ -23,17 +24,25 @@ int ControlIdByName(std::string_view name);
 const layout::ControlRow* ControlOfId(int id);
 const layout::MenuItemRow* MenuItemOfId(int id);
 
+// The table is in 96-dpi units; the window's pixels are at `dpi`. Sizes and rectangles
+// given here (the client size) and returned are in the window's pixels.
+
 // Makes every control of the table on `window` that is a plain child window, stacked as
-// layout::StackingOrder says (the dialog manager's tab order). The band, its tool bar and
-// the preview pane are made by their owners with their ids and placed here.
-void CreateControls(HWND window);
+// layout::StackingOrder says (the dialog manager's tab order), with its font and picture
+// at `dpi`. The band, its tool bar and the preview pane are made by their owners with their
+// ids and placed here.
+void CreateControls(HWND window, int dpi = layout::kLayoutDpi);
+
+// Gives the controls made here their fonts and pictures at a new DPI (the window moved to
+// another monitor); ApplyAnchors places them after.
+void FitControlsToDpi(HWND window, int dpi);
 
 // Moves and sizes every control for the window's client size by the anchors.
-void ApplyAnchors(HWND window, layout::Size client);
+void ApplyAnchors(HWND window, layout::Size client, int dpi = layout::kLayoutDpi);
 
 // The rectangle of the control named `name` in the window's client coordinates at the
 // client size given.
-RECT ControlRect(std::string_view name, layout::Size client);
+RECT ControlRect(std::string_view name, layout::Size client, int dpi = layout::kLayoutDpi);
 
 // Enables or disables the control named `name` and, when it is a container, everything laid
 // out inside it, repainting group boxes so their captions show the state.

@@ -10,10 +10,12 @@
 #include "base/io_error.h"
 #include "platform/host_path.h"
 #include "platform/win32/owned.h"
+#include "ui/presenter/dpi_scale.h"
 #include "ui/presenter/main_layout.h"
 #include "ui/presenter/run_status.h"
 #include "ui/presenter/window_texts.h"
 #include "ui/win32/dialogs.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/layout.h"
 #include "ui/win32/page_opener.h"
@@ -32,12 +34,15 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // The control or menu item each name of the presenter's stands for.
 int IdOf(Control control) { return ControlIdByName(layout::ControlName(control)); }
 
-// The outer size that gives the laid-out client area; also the smallest the window gets.
-SIZE OuterSize() {
-  RECT frame{0, 0, layout::kWindowClient.width, layout::kWindowClient.height};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-  return {frame.right - frame.left, frame.bottom - frame.top};
+// The outer size that gives the laid-out client area at `dpi`; also the smallest the
+// window gets.
+SIZE OuterSize(int dpi) {
+  const layout::Size client = layout::Scaled(layout::kWindowClient, dpi);
+  return OuterSizeForDpi({client.width, client.height}, kStyle, 0, dpi);
 }
+
+// The frame's width and height around a client area at `dpi`.
+SIZE FrameSize(int dpi) { return OuterSizeForDpi({0, 0}, kStyle, 0, dpi); }
 
 std::wstring Replaced(std::wstring text, std::wstring_view from, std::wstring_view to) {
   for (std::size_t at = text.find(from); at != std::wstring::npos;
@@ -54,19 +59,48 @@ TPlatform::TPlatform(std::string exePath) : presenter_(*this, std::move(exePath)
   icon_ = LoadIconW(instance, MAKEINTRESOURCEW(FAVPAGE_IDI_APP));
   RegisterWindowClass(kMainWindow.windowClass, WindowProc,
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), IDC_ARROW, icon_);
-  const SIZE outer = OuterSize();
+  const SIZE outer = OuterSize(dpi_);
   // The window procedure takes the window into window_ as it is made.
   CreateWindowExW(WS_EX_CONTROLPARENT, kMainWindow.windowClass, W(str::kMainCaption), kStyle,
                   layout::kWindowOrigin.x, layout::kWindowOrigin.y, outer.cx, outer.cy, nullptr,
                   nullptr, instance, this);
-  menuBar_ = std::make_unique<MenuBar>(Hwnd());
-  CreateControls(Hwnd());
+  FitToMonitorDpi();
+  menuBar_ = std::make_unique<MenuBar>(Hwnd(), dpi_);
+  CreateControls(Hwnd(), dpi_);
   WebBrowser1 = WebBrowser::Create(Hwnd(), ControlIdByName("WebBrowser1"),
                                    ControlRect("WebBrowser1", layout::kWindowClient));
   ConfigureAbout();
   RECT client{};
   GetClientRect(Hwnd(), &client);
-  ApplyAnchors(Hwnd(), {client.right, client.bottom});
+  ApplyAnchors(Hwnd(), {client.right, client.bottom}, dpi_);
+}
+
+// Made at 96 dpi, the window takes its monitor's DPI: the laid-out place and size scaled.
+void TPlatform::FitToMonitorDpi() {
+  if (Hwnd() == nullptr) return;
+  dpi_ = WindowDpi(Hwnd());
+  if (dpi_ == layout::kLayoutDpi) return;
+  const SIZE outer = OuterSize(dpi_);
+  SetWindowPos(Hwnd(), nullptr, layout::Scaled(layout::kWindowOrigin.x, dpi_),
+               layout::Scaled(layout::kWindowOrigin.y, dpi_), outer.cx, outer.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The window went to a monitor of another scale (or the scale was changed): fonts,
+// pictures and layout at the new DPI, in the rectangle the system proposes, which keeps the
+// window's size in 96-dpi units and its place under the pointer.
+void TPlatform::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = layout::UsableDpi(dpi);
+  FitControlsToDpi(Hwnd(), dpi_);
+  menuBar_->FitToDpi(dpi_);
+  SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Anchored again even when the size in pixels did not change.
+  RECT client{};
+  GetClientRect(Hwnd(), &client);
+  ApplyAnchors(Hwnd(), {client.right, client.bottom}, dpi_);
+  FitStatus();
+  InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 TPlatform::~TPlatform() {
@@ -147,14 +181,17 @@ LRESULT TPlatform::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_GETMINMAXINFO: {
-      const SIZE outer = OuterSize();
+      const SIZE outer = OuterSize(dpi_);
       reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {outer.cx, outer.cy};
       return 0;
     }
     case WM_SIZE:
       if (wParam != SIZE_MINIMIZED) {
-        ApplyAnchors(Hwnd(), {LOWORD(lParam), HIWORD(lParam)});
+        ApplyAnchors(Hwnd(), {LOWORD(lParam), HIWORD(lParam)}, dpi_);
         FitStatus();
       }
       return 0;
@@ -388,11 +425,17 @@ std::optional<std::string> TPlatform::ChooseOutputFile(const std::string& folder
   return Utf8(*chosen);
 }
 
+// The source chooser, the About box and the progress window keep their 96-dpi layouts: the
+// system scales them.
 bool TPlatform::RunSourceChooser(SourceChooser& chooser) {
+  const SystemScaledWindows scaled;
   return RunSourceDialog(Hwnd(), chooser);
 }
 
-void TPlatform::ShowAbout() { AboutDialog1->Execute(); }
+void TPlatform::ShowAbout() {
+  const SystemScaledWindows scaled;
+  AboutDialog1->Execute();
+}
 
 void TPlatform::Navigate(const std::string& path) {
   if (WebBrowser1) WebBrowser1->Navigate(Wide(path));
@@ -413,21 +456,24 @@ WindowPlace TPlatform::Placement() {
   OffsetRect(&frame, monitor.rcWork.left - monitor.rcMonitor.left,
              monitor.rcWork.top - monitor.rcMonitor.top);
   if (!IsIconic(Hwnd()) && !IsZoomed(Hwnd())) GetWindowRect(Hwnd(), &frame);
-  RECT border{0, 0, 0, 0};
-  AdjustWindowRectEx(&border, kStyle, FALSE, 0);
-  return {frame.left, frame.top, (frame.right - frame.left) - (border.right - border.left),
-          (frame.bottom - frame.top) - (border.bottom - border.top)};
+  // Kept in 96-dpi units: a window left at 200 % opens as large at 100 %.
+  const SIZE border = FrameSize(dpi_);
+  const layout::Rect client =
+      layout::Unscaled({frame.left, frame.top, (frame.right - frame.left) - border.cx,
+                        (frame.bottom - frame.top) - border.cy},
+                       dpi_);
+  return {client.left, client.top, client.width, client.height};
 }
 
 void TPlatform::Place(const WindowPlace& place) {
-  RECT frame{0, 0, place.width, place.height};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-  SetWindowPos(Hwnd(), nullptr, place.left, place.top, frame.right - frame.left,
-               frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  const layout::Rect at = layout::Scaled({place.left, place.top, place.width, place.height}, dpi_);
+  const SIZE outer = OuterSizeForDpi({at.width, at.height}, kStyle, 0, dpi_);
+  SetWindowPos(Hwnd(), nullptr, at.left, at.top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::vector<ScreenArea> TPlatform::Screens() {
   std::vector<ScreenArea> areas;
+  // In the units of the stored place, at the window's DPI.
   EnumDisplayMonitors(
       nullptr, nullptr,
       [](HMONITOR monitor, HDC, LPRECT, LPARAM found) -> BOOL {
@@ -441,10 +487,17 @@ std::vector<ScreenArea> TPlatform::Screens() {
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&areas));
+  for (ScreenArea& area : areas) {
+    const layout::Rect at = layout::Unscaled({area.left, area.top, area.width, area.height}, dpi_);
+    area = {at.left, at.top, at.width, at.height};
+  }
   return areas;
 }
 
-void TPlatform::ShowProgress() { WorkForm = std::make_unique<ProgressWindow>(Hwnd()); }
+void TPlatform::ShowProgress() {
+  const SystemScaledWindows scaled;
+  WorkForm = std::make_unique<ProgressWindow>(Hwnd());
+}
 
 void TPlatform::SetProgressText(const std::string& text) {
   if (WorkForm) WorkForm->SetText(Wide(text));

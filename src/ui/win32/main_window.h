@@ -74,6 +74,8 @@ class TPlatform : public MainView {
   LRESULT OnColorStatic(HDC dc, HWND control);
   bool OnSetCursor(HWND control);
   void FitStatus();
+  void FitToMonitorDpi();
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void OnClose();
   HWND Hwnd() const { return window_.Get(); }
   HWND Item(int id) const { return GetDlgItem(Hwnd(), id); }
@@ -91,6 +93,7 @@ class TPlatform : public MainView {
   HICON icon_ = nullptr;
   std::set<int> alerts_;     // the controls shown in the error colour
   std::wstring statusText_;  // the status bar's whole text
+  int dpi_ = 96;             // the window's DPI, which its layout is scaled to
   MainPresenter presenter_;
 };
 

@@ -5,6 +5,7 @@
 #include <cwctype>
 #include <string>
 
+#include "ui/presenter/dpi_scale.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/layout.h"
 #include "ui/win32/wide.h"
@@ -32,26 +33,38 @@ HWND MakeChild(HWND parent, const wchar_t* windowClass, DWORD style, const layou
                          GetModuleHandleW(nullptr), nullptr);
 }
 
+// The band's sizes for its tool bar at `dpi`.
+REBARBANDINFOW BandSizes(int dpi) {
+  REBARBANDINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_HEADERSIZE;
+  info.cxMinChild = 0;
+  info.cyMinChild = static_cast<UINT>(layout::Scaled(Row("ToolBar1").rect.height, dpi));
+  info.cx = static_cast<UINT>(layout::Scaled(Row("CoolBar1").rect.width, dpi));
+  // The band's header: the gripper, before the tool bar.
+  info.cxHeader = static_cast<UINT>(layout::Scaled(Row("ToolBar1").rect.left, dpi));
+  return info;
+}
+
 }  // namespace
 
-MenuBar::MenuBar(HWND window) : window_(window) {
-  MakeBand();
+MenuBar::MenuBar(HWND window, int dpi) : window_(window) {
+  MakeBand(dpi);
   MakeMenus();
 }
 
 // The band container and its flat tool bar, one drop-down button per menu.
-void MenuBar::MakeBand() {
+void MenuBar::MakeBand(int dpi) {
   const layout::ControlRow& band = Row("CoolBar1");
   const layout::ControlRow& bar = Row("ToolBar1");
   coolBar_ = MakeChild(window_, REBARCLASSNAMEW,
                        WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CCS_NOPARENTALIGN | CCS_NORESIZE |
                            CCS_NODIVIDER | RBS_VARHEIGHT,
-                       band.rect, band.name);
+                       layout::Scaled(band.rect, dpi), band.name);
   toolBar_ =
       MakeChild(coolBar_, TOOLBARCLASSNAMEW,
                 TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
-                {0, 0, bar.rect.width, bar.rect.height}, bar.name);
-  SendMessageW(toolBar_, WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont()), FALSE);
+                layout::Scaled(layout::Rect{0, 0, bar.rect.width, bar.rect.height}, dpi), bar.name);
   SendMessageW(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageW(toolBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
   for (std::size_t i = 0; i < layout::Menus().size(); ++i) {
@@ -63,25 +76,39 @@ void MenuBar::MakeBand() {
     button.fsStyle = BTNS_DROPDOWN | BTNS_SHOWTEXT;
     button.iString = reinterpret_cast<INT_PTR>(W(ButtonOf(i).caption));
     SendMessageW(toolBar_, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
+  }
+  SizeButtons(dpi);
+
+  REBARBANDINFOW info = BandSizes(dpi);
+  info.fMask |= RBBIM_CHILD | RBBIM_STYLE;
+  info.fStyle = RBBS_GRIPPERALWAYS | RBBS_NOVERT;
+  info.hwndChild = toolBar_;
+  SendMessageW(coolBar_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&info));
+}
+
+// The tool bar's font and its buttons' widths and height at `dpi`.
+void MenuBar::SizeButtons(int dpi) {
+  const int height = layout::Scaled(Row("ToolBar1").rect.height, dpi);
+  SendMessageW(
+      toolBar_, WM_SETFONT,
+      reinterpret_cast<WPARAM>(LayoutFont(layout::Scaled(layout::kWindowFont.pixelHeight, dpi))),
+      FALSE);
+  for (std::size_t i = 0; i < layout::Menus().size(); ++i) {
     TBBUTTONINFOW info{};
     info.cbSize = sizeof(info);
     info.dwMask = TBIF_SIZE;
-    info.cx = static_cast<WORD>(ButtonOf(i).rect.width);
-    SendMessageW(toolBar_, TB_SETBUTTONINFOW, static_cast<WPARAM>(command),
+    info.cx = static_cast<WORD>(layout::Scaled(ButtonOf(i).rect.width, dpi));
+    SendMessageW(toolBar_, TB_SETBUTTONINFOW, static_cast<WPARAM>(i + 1),
                  reinterpret_cast<LPARAM>(&info));
   }
-  SendMessageW(toolBar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(ButtonOf(0).rect.width, bar.rect.height));
+  SendMessageW(toolBar_, TB_SETBUTTONSIZE, 0,
+               MAKELPARAM(layout::Scaled(ButtonOf(0).rect.width, dpi), height));
+}
 
-  REBARBANDINFOW info{};
-  info.cbSize = sizeof(info);
-  info.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_STYLE | RBBIM_HEADERSIZE;
-  info.fStyle = RBBS_GRIPPERALWAYS | RBBS_NOVERT;
-  info.hwndChild = toolBar_;
-  info.cxMinChild = 0;
-  info.cyMinChild = bar.rect.height;
-  info.cx = band.rect.width;
-  info.cxHeader = bar.rect.left;  // the band's header: the gripper, before the tool bar
-  SendMessageW(coolBar_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&info));
+void MenuBar::FitToDpi(int dpi) {
+  SizeButtons(dpi);
+  REBARBANDINFOW info = BandSizes(dpi);
+  SendMessageW(coolBar_, RB_SETBANDINFOW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 // The menus with their items, and the shortcut table of the items that have a shortcut.

@@ -15,8 +15,8 @@ namespace favpage::ui::win32 {
 class MenuBar {
  public:
   // Makes the band container and its tool bar on `window` with their ids, the menus, their
-  // items and the shortcut table, all from the layout's tables.
-  explicit MenuBar(HWND window);
+  // items and the shortcut table, all from the layout's tables, sized for `dpi`.
+  explicit MenuBar(HWND window, int dpi = 96);
   MenuBar(const MenuBar&) = delete;
   MenuBar& operator=(const MenuBar&) = delete;
 
@@ -26,6 +26,9 @@ class MenuBar {
   void EnableItem(int id, bool enabled);
   // Ticks or clears a checkable item.
   void CheckItem(int id, bool checked);
+  // Sizes the tool bar, its buttons and its font for a new DPI; the band is placed with the
+  // window's other controls.
+  void FitToDpi(int dpi);
 
   // Drops down the menu of button `index` (0 the first) below it and returns when it is closed; the
   // chosen item reaches the window as WM_COMMAND. Left and right move to the next menu.
@@ -37,7 +40,8 @@ class MenuBar {
   bool OnAltLetter(wchar_t letter);
 
  private:
-  void MakeBand();
+  void MakeBand(int dpi);
+  void SizeButtons(int dpi);
   void MakeMenus();
   static LRESULT CALLBACK MenuKeys(int code, WPARAM wParam, LPARAM lParam);
 
