@@ -3,11 +3,17 @@
 
 A link page (white sheet, folded corner, blue link lines) with a gold favorites star.
 Plain Python: the PNG is written with zlib, as a 4-bit palette image.
+With --ico, writes the Windows icon instead (src/ui/win32/favpage.ico): the scalable icon
+packaging/icons/favpage.svg drawn by rsvg-convert (package librsvg2-bin) at every size the
+shell and the window's frame ask for at 100 % to 200 %, each image stored as PNG.
 Usage: scripts/make_icon.py [output.png]
+       scripts/make_icon.py --ico [output.ico]
 """
 import math
 import struct
+import subprocess
 import sys
+import tempfile
 import zlib
 from pathlib import Path
 
@@ -84,6 +90,33 @@ def png(pixels):
             + chunk(b"IEND", b""))
 
 
+ICO_SIZES = [16, 24, 32, 48, 64, 128, 256]
+
+
+def ico(svg):
+    """An ICO file of the SVG drawn at ICO_SIZES, each image a PNG."""
+    images = []
+    with tempfile.TemporaryDirectory() as work:
+        for size in ICO_SIZES:
+            drawn = Path(work) / f"{size}.png"
+            subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), "-o", str(drawn), str(svg)],
+                           check=True)
+            images.append((size, drawn.read_bytes()))
+    header = struct.pack("<HHH", 0, 1, len(images))
+    directory = b""
+    offset = len(header) + 16 * len(images)
+    for size, data in images:
+        # Width and height 0 stand for 256; 32 bits per pixel.
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    return header + directory + b"".join(data for _, data in images)
+
+
 if __name__ == "__main__":
-    out = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).parent.parent / "data/favpage.png"
-    out.write_bytes(png(draw()))
+    root = Path(__file__).parent.parent
+    if len(sys.argv) > 1 and sys.argv[1] == "--ico":
+        out = Path(sys.argv[2]) if len(sys.argv) > 2 else root / "src/ui/win32/favpage.ico"
+        out.write_bytes(ico(root / "packaging/icons/favpage.svg"))
+    else:
+        out = Path(sys.argv[1]) if len(sys.argv) > 1 else root / "data/favpage.png"
+        out.write_bytes(png(draw()))

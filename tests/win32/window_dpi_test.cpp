@@ -220,5 +220,53 @@ TEST_F(WindowDpiTest, ThePlaceIsKeptIn96DpiUnits) {
   EXPECT_TRUE(found);
 }
 
+// The pictures are drawn at the window's DPI, not stretched: at 192 dpi each of their
+// edges is as sharp as at 96, one pixel from its colour to the next.
+TEST_F(WindowDpiTest, PicturesAreDrawnAtTheWindowsDpi) {
+  struct Case {
+    const char* picture;
+    int x, y;  // a point of the drawing in 96-dpi pixels
+    COLORREF colour;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"Image1",  0,  0, RGB(0xCC, 0xFF, 0xCC)},  // the single page's background
+      {"Image1", 20,  4, RGB(0, 0, 0)},           // its title line
+      {"Image1", 19,  4, RGB(0xCC, 0xFF, 0xCC)},  // just left of it
+      {"Image1", 17, 39, RGB(0, 0, 0x80)},        // a link of the second section
+      {"Image2",  0,  0, RGB(0x00, 0x66, 0x33)},  // the tree's background
+      {"Image2",  4,  6, RGB(0, 0, 0)},           // the folder page's frame
+      {"Image2",  5,  7, RGB(0xCC, 0xFF, 0xCC)},  // inside it
+      {"Image2", 41,  5, RGB(0xFF, 0xFF, 0xFF)},  // inside a link page
+      {"Image2", 60, 22, RGB(0, 0, 0)},           // a link page's bottom-right corner
+  };
+  // clang-format on
+  for (int dpi : {96, 192}) {
+    Open(dpi);
+    for (const Case& c : cases) {
+      const auto bitmap =
+          reinterpret_cast<HBITMAP>(SendMessageW(Item(c.picture), STM_GETIMAGE, IMAGE_BITMAP, 0));
+      ASSERT_NE(bitmap, nullptr) << c.picture;
+      BITMAP info{};
+      GetObjectW(bitmap, sizeof(info), &info);
+      EXPECT_EQ(info.bmWidth, layout::Scaled(64, dpi)) << c.picture;
+      EXPECT_EQ(info.bmHeight, layout::Scaled(48, dpi)) << c.picture;
+      HDC dc = CreateCompatibleDC(nullptr);
+      const HGDIOBJ previous = SelectObject(dc, bitmap);
+      // Every device pixel the drawing's pixel covers has its colour.
+      const int scale = dpi / 96;
+      for (int dy = 0; dy < scale; ++dy) {
+        for (int dx = 0; dx < scale; ++dx) {
+          EXPECT_EQ(GetPixel(dc, c.x * scale + dx, c.y * scale + dy), c.colour)
+              << c.picture << " " << c.x << "," << c.y << " at " << dpi << " dpi";
+        }
+      }
+      SelectObject(dc, previous);
+      DeleteDC(dc);
+    }
+    window_.reset();
+  }
+}
+
 }  // namespace
 }  // namespace favpage::ui::win32

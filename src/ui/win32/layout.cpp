@@ -9,7 +9,7 @@
 #include "platform/win32/owned.h"
 #include "ui/presenter/dpi_scale.h"
 #include "ui/win32/fonts.h"
-#include "ui/win32/resources.h"
+#include "ui/win32/miniatures.h"
 #include "ui/win32/wide.h"
 
 namespace favpage::ui::win32 {
@@ -139,19 +139,12 @@ layout::Size TextSize(HWND control, HFONT font, const wchar_t* text) {
   return {size.cx, size.cy};
 }
 
-// The bitmaps of the pictures at the size `row` takes at `dpi`, made once for each DPI and
-// kept for the program's run, as the fonts are.
+// The pictures drawn at the size `row` takes at `dpi`, made once for each DPI and kept for
+// the program's run, as the fonts are.
 HBITMAP PictureBitmap(const ControlRow& row, int dpi) {
-  static std::map<std::pair<layout::Picture, int>, platform::win32::OwnedGdi<HBITMAP>> loaded;
-  platform::win32::OwnedGdi<HBITMAP>& bitmap = loaded[{row.picture, dpi}];
-  if (!bitmap) {
-    const int resource =
-        row.picture == layout::Picture::kOnePage ? FAVPAGE_IDB_ONE_PAGE : FAVPAGE_IDB_FOLDER_TREE;
-    const layout::Size size = layout::Scaled(row.rect.size(), dpi);
-    bitmap.Reset(
-        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
-                                        IMAGE_BITMAP, size.width, size.height, LR_DEFAULTCOLOR)));
-  }
+  static std::map<std::pair<layout::Picture, int>, platform::win32::OwnedGdi<HBITMAP>> drawn;
+  platform::win32::OwnedGdi<HBITMAP>& bitmap = drawn[{row.picture, dpi}];
+  if (!bitmap) bitmap.Reset(DrawMiniature(row.picture, row.rect.size(), dpi));
   return bitmap.Get();
 }
 

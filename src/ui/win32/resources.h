@@ -2,5 +2,3 @@
 #pragma once
 
 #define FAVPAGE_IDI_APP 1
-#define FAVPAGE_IDB_ONE_PAGE 101
-#define FAVPAGE_IDB_FOLDER_TREE 102
