@@ -2,6 +2,7 @@
 // (halves truncated toward zero), its position rules, and a fresh box for every Execute.
 #include <QApplication>
 #include <QDialog>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -25,6 +26,7 @@ class AboutDialogTest : public QObject {
   void oddNegativeDifferenceIsHalvedTowardZero();
   void positionRules();
   void everyExecuteBuildsANewBox();
+  void windowIconTakesEverySizeOfTheIconTheme();
 };
 
 namespace {
@@ -165,6 +167,45 @@ void AboutDialogTest::everyExecuteBuildsANewBox() {
   Settle();
   QCOMPARE(CountTopLevel("AboutBox"), 0);
   QCOMPARE(about.FAppName, QStringLiteral("App"));
+}
+
+// Installed, the icon comes at 16 to 256 px from the icon theme: the window's icon has them
+// all, not the 32 px picture beside the program stretched.
+void AboutDialogTest::windowIconTakesEverySizeOfTheIconTheme() {
+  ProgramFolder folder;
+  favpage::test::WriteBytes(
+      folder.Host("favpage.png"),
+      favpage::test::ReadBytes(std::filesystem::path(FAVPAGE_DATA_DIR) / "favpage.png"));
+  const QString icons = QString::fromStdString(folder.Host("icons").string());
+  const QString theme = icons + QStringLiteral("/hicolor");
+  std::filesystem::create_directories(folder.Host("icons/hicolor"));
+  QString directories;
+  QString sections;
+  for (int size : {16, 64, 256}) {
+    const QString dir = QStringLiteral("%1x%1/apps").arg(size);
+    std::filesystem::create_directories(folder.Host(("icons/hicolor/" + dir).toStdString()));
+    QPixmap picture(size, size);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(theme + QLatin1Char('/') + dir + QStringLiteral("/favpage.png")));
+    directories += (directories.isEmpty() ? QString() : QStringLiteral(",")) + dir;
+    sections += QStringLiteral("[%1]\nSize=%2\nType=Fixed\n").arg(dir).arg(size);
+  }
+  favpage::test::WriteBytes(
+      folder.Host("icons/hicolor/index.theme"),
+      ("[Icon Theme]\nName=hicolor\nDirectories=" + directories + "\n" + sections).toStdString());
+  const QStringList paths = QIcon::themeSearchPaths();
+  const QString name = QIcon::themeName();
+  QIcon::setThemeSearchPaths({icons});
+  QIcon::setThemeName(QStringLiteral("hicolor"));
+  auto window = StartWindow(folder);
+  const QList<QSize> sizes = window->windowIcon().availableSizes();
+  QIcon::setThemeSearchPaths(paths);
+  QIcon::setThemeName(name);
+  for (int size : {16, 64, 256})
+    QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+  // The About box keeps its 32 px picture.
+  TAboutDialog& about = *window->findChild<TAboutDialog*>(QStringLiteral("AboutDialog1"));
+  QCOMPARE(about.FIcon.availableSizes(), QList<QSize>{QSize(32, 32)});
 }
 
 FAVPAGE_UI_TEST_MAIN(AboutDialogTest)

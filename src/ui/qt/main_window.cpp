@@ -78,7 +78,9 @@ TPlatform::TPlatform(std::string exePath) : presenter_(*this, exePath) {
   BuildTabOrder();
   const QPixmap icon(FromHost(platform::ToHostPath(ExtractFilePath(exePath) + "favpage.png")));
   if (!icon.isNull()) {
-    setWindowIcon(QIcon(icon));
+    // The installed icon theme holds the icon at 16 to 256 px and scalable, sharp at any
+    // scale; the 32 px picture beside the program stands in where it is not installed.
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("favpage"), QIcon(icon)));
     AboutDialog1->FIcon = QIcon(icon);
   }
 }
