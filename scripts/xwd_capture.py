@@ -29,14 +29,22 @@ def pixel(screen, x, y):
 
 
 def save_png(screen, left, top, width, height, out):
-    rows = b"".join(
-        b"\x00" + b"".join(bytes(pixel(screen, left + x, top + y)) for x in range(width))
-        for y in range(height))
+    """Saves the rectangle as a PNG: with a palette when it has 256 colours or fewer, as a
+    window's flat colours and its fonts' few shades usually have, which keeps it small."""
+    lines = [[bytes(pixel(screen, left + x, top + y)) for x in range(width)] for y in range(height)]
+    colours = sorted({colour for line in lines for colour in line})
     def chunk(kind, body):
         return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+    if len(colours) <= 256:
+        index = {colour: i for i, colour in enumerate(colours)}
+        rows = b"".join(b"\x00" + bytes(index[colour] for colour in line) for line in lines)
+        header = chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 3, 0, 0, 0)) + \
+            chunk(b"PLTE", b"".join(colours))
+    else:
+        rows = b"".join(b"\x00" + b"".join(line) for line in lines)
+        header = chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
     with open(out, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-                + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+        f.write(b"\x89PNG\r\n\x1a\n" + header + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
 def main():
