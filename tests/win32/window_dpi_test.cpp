@@ -220,6 +220,31 @@ TEST_F(WindowDpiTest, ThePlaceIsKeptIn96DpiUnits) {
   EXPECT_TRUE(found);
 }
 
+// The window's first move, to its monitor's scale, may itself cross to a monitor of another
+// scale: WM_DPICHANGED arrives before the tool bar and the controls exist.
+TEST_F(WindowDpiTest, ADpiChangeWhileTheWindowIsMadeIsTakenToo) {
+  bool sent = false;
+  ReplaceDpiSource([&sent](HWND window) {
+    if (!sent) {
+      sent = true;
+      const SIZE outer = OuterSizeForDpi({720, 848}, kStyle, 0, 144);
+      RECT proposed{500, 170, 500 + outer.cx, 170 + outer.cy};
+      SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                   reinterpret_cast<LPARAM>(&proposed));
+    }
+    return 144;
+  });
+  window_ = std::make_unique<TPlatform>(dir_.internal("favpage"));
+  EXPECT_TRUE(sent);
+  EXPECT_EQ(Client(), (layout::Size{720, 848}));
+  const Measures got = Measure();
+  EXPECT_EQ(got.fontHeights.at("Edit2"), -18);
+  EXPECT_EQ(
+      Show(got.rects.at("Button3")),
+      Show(layout::Scaled(
+          layout::RectInWindow(*layout::FindControl("Button3"), layout::kWindowClient), 144)));
+}
+
 // The pictures are drawn at the window's DPI, not stretched: at 192 dpi each of their
 // edges is as sharp as at 96, one pixel from its colour to the next.
 TEST_F(WindowDpiTest, PicturesAreDrawnAtTheWindowsDpi) {

@@ -92,7 +92,9 @@ void TPlatform::FitToMonitorDpi() {
 void TPlatform::OnDpiChanged(int dpi, const RECT& suggested) {
   dpi_ = layout::UsableDpi(dpi);
   FitControlsToDpi(Hwnd(), dpi_);
-  menuBar_->FitToDpi(dpi_);
+  // Also sent while the window is being made, when its first move crosses to another
+  // monitor: before the tool bar exists.
+  if (menuBar_) menuBar_->FitToDpi(dpi_);
   SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   // Anchored again even when the size in pixels did not change.
