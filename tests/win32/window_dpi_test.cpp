@@ -83,9 +83,9 @@ class WindowDpiTest : public ::testing::Test {
       // The band and the preview pane take no font of the table's.
       if (row.kind == layout::Kind::kBand || row.kind == layout::Kind::kPreview) continue;
       const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-      LOGFONTW spec{};
-      if (font != nullptr && GetObjectW(font, sizeof(spec), &spec) == sizeof(spec)) {
-        got.fontHeights[std::string(row.name)] = spec.lfHeight;
+      LOGFONTW logFont{};
+      if (font != nullptr && GetObjectW(font, sizeof(logFont), &logFont) == sizeof(logFont)) {
+        got.fontHeights[std::string(row.name)] = logFont.lfHeight;
       }
     }
     HWND toolBar = GetDlgItem(Item("CoolBar1"), ControlIdByName("ToolBar1"));
