@@ -64,13 +64,18 @@ void PreviewPane::paintEvent(QPaintEvent* event) {
 
 void PreviewPane::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (view_ == nullptr) QTimer::singleShot(kLatestEngineStartMs, this, [this] { CreateEngine(); });
+  if (view_ == nullptr) QTimer::singleShot(kLatestEngineStartMs, this, [this] { StartIfShown(); });
 }
 
 void PreviewPane::ScheduleEngine() {
   if (scheduled_ || view_ != nullptr) return;
   scheduled_ = true;
-  QTimer::singleShot(0, this, [this] { CreateEngine(); });
+  QTimer::singleShot(0, this, [this] { StartIfShown(); });
+}
+
+// A window closed before its time (it is hidden, then ends) never starts the engine.
+void PreviewPane::StartIfShown() {
+  if (isVisible()) CreateEngine();
 }
 
 }  // namespace favpage::ui

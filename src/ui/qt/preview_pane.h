@@ -34,6 +34,7 @@ class PreviewPane : public QWidget {
 
  private:
   void ScheduleEngine();
+  void StartIfShown();
 
   QWidget* view_ = nullptr;
   QUrl pending_;
