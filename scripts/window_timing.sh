@@ -4,6 +4,9 @@
 # confirmation box and the About box sit against the screen's centre (whole frame,
 # caption bar included), and how long the window stays on the screen after Ctrl+Q.
 # Keys go through XTEST to the focused window, as a keyboard's would.
+# Before that the program is started and closed again STARTS times (FAVPAGE_STARTS, 7 by
+# default; 0 for none) after one unmeasured start, so every start finds the program and its
+# libraries in the page cache, and the median of those warm starts is printed.
 # Usage: scripts/window_timing.sh [path/to/favpage] [openbox|none]
 # Needs: Xvfb (xvfb), xdotool, xwininfo and xprop (x11-utils), openbox.
 set -euo pipefail
@@ -12,6 +15,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh" xvfb xdotool x11-utils openbox
 program=${1:-$root/build/bin/favpage}
 manager=${2:-openbox}
+starts=${FAVPAGE_STARTS:-7}
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -42,10 +46,10 @@ now() { date +%s.%N; }
 elapsed() { python3 -c "import sys; print(f'{(float(sys.argv[2]) - float(sys.argv[1])) * 1000:.0f} ms')" "$1" "$2"; }
 visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
 wait_visible() {
-  for _ in $(seq 400); do
+  for _ in $(seq 2000); do
     id=$(visible "$1")
     [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.025
+    sleep 0.005
   done
   echo "no window '$1'" >&2
   return 1
@@ -60,6 +64,30 @@ offset() {
   echo "frame $((w + l + r))x$((h + t + b)) at $((x - l)),$((y - t)):" \
     "centre off by $(((x - l) + (w + l + r) / 2 - 512)),$(((y - t) + (h + t + b) / 2 - 384)) px"
 }
+
+ms() { python3 -c "import sys; print(round((float(sys.argv[2]) - float(sys.argv[1])) * 1000))" "$1" "$2"; }
+# One start until the window is mapped; the window is closed again with Ctrl+Q and the
+# program waited for. Prints the milliseconds.
+timed_start() {
+  local begin pid id shown
+  begin=$(now)
+  HOME=$work/home QT_QPA_PLATFORM=xcb "$work/app/favpage" >>"$work/favpage.log" 2>&1 &
+  pid=$!
+  id=$(wait_visible "Mirel-Favorite Manager")
+  shown=$(now)
+  sleep 0.5
+  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+  xdotool key ctrl+q
+  wait "$pid" || true
+  ms "$begin" "$shown"
+}
+if [ "$starts" -gt 0 ]; then
+  timed_start >/dev/null
+  times=()
+  for _ in $(seq "$starts"); do times+=("$(timed_start)"); done
+  median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}')
+  echo "warm starts: window mapped after ${times[*]} ms; median ${median} ms of ${starts} ($(uptime | sed 's/.*load/load/'))"
+fi
 
 start=$(now)
 HOME=$work/home QT_QPA_PLATFORM=xcb "$work/app/favpage" >"$work/favpage.log" 2>&1 &

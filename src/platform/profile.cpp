@@ -56,21 +56,34 @@ bool NamesAFile(const std::string& file) {
 
 }  // namespace
 
-std::string ReadProfileString(std::string_view section, std::string_view key,
-                              std::string_view fallback, const std::string& file,
-                              std::size_t readLimit) {
+ProfileSnapshot::ProfileSnapshot(const std::string& file, std::size_t readLimit) {
+  std::string bytes;
+  if (!NamesAFile(file) || ReadProfileBytes(file, readLimit, false, bytes) != ProfileRead::kRead) {
+    return;
+  }
+  ProfileText profile = Decode(std::move(bytes));
+  read_ = true;
+  utf16_ = profile.utf16;
+  text_ = std::move(profile.text);
+}
+
+std::string ProfileSnapshot::ReadString(std::string_view section, std::string_view key,
+                                        std::string_view fallback) const {
   // As the Windows function does, the default loses its trailing spaces.
   std::string_view defaultValue = fallback;
   while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
+  if (!read_) return CutToLimit(std::string(defaultValue));
 
-  std::string bytes;
-  if (!NamesAFile(file) || ReadProfileBytes(file, readLimit, false, bytes) != ProfileRead::kRead) {
-    return CutToLimit(std::string(defaultValue));
-  }
-  const ProfileText profile = Decode(std::move(bytes));
-  const std::optional<std::string> value = FindProfileValue(
-      profile.text, profile.encoding(), profile.FromSjis(section), profile.FromSjis(key));
+  const ProfileText profile{{}, utf16_};
+  const std::optional<std::string> value =
+      FindProfileValue(text_, profile.encoding(), profile.FromSjis(section), profile.FromSjis(key));
   return CutToLimit(value ? profile.ToSjis(*value) : std::string(defaultValue));
+}
+
+std::string ReadProfileString(std::string_view section, std::string_view key,
+                              std::string_view fallback, const std::string& file,
+                              std::size_t readLimit) {
+  return ProfileSnapshot(file, readLimit).ReadString(section, key, fallback);
 }
 
 bool WriteProfileValue(std::string_view section, std::string_view key, std::string_view value,

@@ -26,6 +26,21 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view fallback, const std::string& file,
                               std::size_t readLimit = kProfileFileLimit);
 
+// A profile file read once, to answer many reads of it: each answers what
+// ReadProfileString answers for the file as it was when it was read.
+class ProfileSnapshot {
+ public:
+  explicit ProfileSnapshot(const std::string& file, std::size_t readLimit = kProfileFileLimit);
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view fallback) const;
+
+ private:
+  bool read_ = false;  // false: the file was missing or could not be read
+  bool utf16_ = false;
+  std::string text_;  // Shift_JIS as stored, or a UTF-16 file as UTF-8
+};
+
 // Writes `key`=`value` into `section` of `file`, creating the file when it is missing.
 // The file is replaced atomically (ReplaceFileContents). False when the write is refused
 // (missing folder, read-only file, no permission, a file past kProfileFileLimit).

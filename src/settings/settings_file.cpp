@@ -51,11 +51,20 @@ std::string StoredTitlePath(const std::string& exePath) {
 
 SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {}
 
-std::string SettingsFile::ReadString(std::string_view section, std::string_view key,
-                                     std::string_view fallback) const {
+SettingsFile SettingsFile::ReadOnce(std::string path) {
+  SettingsFile file(std::move(path));
   // A file too large to be written is still read: its choices reach the window, and only
   // the write at shut-down is refused.
-  return platform::ReadProfileString(section, key, fallback, path_, platform::kSettingsReadLimit);
+  file.snapshot_ =
+      std::make_shared<const platform::ProfileSnapshot>(file.path_, platform::kSettingsReadLimit);
+  return file;
+}
+
+std::string SettingsFile::ReadString(std::string_view section, std::string_view key,
+                                     std::string_view fallback) const {
+  if (snapshot_) return snapshot_->ReadString(section, key, fallback);
+  return platform::ProfileSnapshot(path_, platform::kSettingsReadLimit)
+      .ReadString(section, key, fallback);
 }
 
 std::int32_t SettingsFile::ReadInteger(std::string_view section, std::string_view key,
@@ -69,6 +78,7 @@ bool SettingsFile::ReadBool(std::string_view section, std::string_view key, bool
 
 void SettingsFile::WriteString(std::string_view section, std::string_view key,
                                std::string_view value) {
+  snapshot_.reset();  // what was read is no longer the file
   PrepareStoredFilesFolder(path_);
   if (!platform::WriteProfileValue(section, key, value, path_)) {
     throw Error(FormatText(msg::kCannotWriteFormat, platform::DisplayPath(path_)));

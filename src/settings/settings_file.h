@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/profile.h"
 #include "settings/settings_state.h"
 
 namespace favpage {
@@ -81,6 +83,10 @@ std::optional<std::int32_t> ParseInteger(std::string_view text);
 class SettingsFile {
  public:
   explicit SettingsFile(std::string path);
+  // A reader/writer that reads the file once, now, and answers every read from what it
+  // read, as start-up needs when it takes in all the settings together. A write still goes
+  // to the file at once, and the reads after it go to the file again.
+  static SettingsFile ReadOnce(std::string path);
 
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view fallback) const;
@@ -98,6 +104,7 @@ class SettingsFile {
 
  private:
   std::string path_;
+  std::shared_ptr<const platform::ProfileSnapshot> snapshot_;  // set by ReadOnce
 };
 
 // The stored settings as start-up reads them, defaults for missing keys (and for an

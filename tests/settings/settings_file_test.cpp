@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "base/io_error.h"
 #include "generate/memory_title_text.h"
@@ -129,6 +130,76 @@ TEST(SettingsFile, StoredValuesAsStartUpSeesThem) {
                      CrLfLines({"[Setup]", std::string("OutType=") + stored}));
     EXPECT_EQ(ReadStoredSettings(SettingsFile(dir.internal("f.INI"))).OutType, expected) << stored;
   }
+}
+
+// Start-up takes every setting from one read of the file: each read of that reader
+// answers what a read of the file itself answers, whatever the file holds.
+TEST(SettingsFile, OneReadAnswersAsTheFileDoes) {
+  test::TempDir dir;
+  std::string utf16 = "\xFF\xFE";
+  for (const char c : std::string("[Setup]\r\nStyleType=2\r\nOutName=\"C:\\a b.html\"\r\n")) {
+    utf16 += c;
+    utf16 += '\0';
+  }
+  // clang-format off
+  const struct {
+    const char* name;
+    std::string bytes;  // empty: no file
+  } files[] = {
+      {"missing", ""},
+      {"plain", CrLfLines({"[Setup]", "OutName=C:\\web\\links.html", "OutType=1",
+                           "StyleType=3", "WindowLeft=12", "WindowWidth=600"})},
+      {"blanks, quotes and letter case", CrLfLines({" [ setup ] ", "  outname =  \"x y\"  ",
+                                                    "STYLETYPE=\t2 ", "ReturnLine=", "Charset=UTF-8"})},
+      {"Shift_JIS values", CrLfLines({"[Setup]", "ReturnLine=" + Sjis("ＨＰに戻る"),
+                                      "OutName=" + Sjis("C:\\表\\リンク.html")})},
+      {"two sections", CrLfLines({"[Other]", "OutName=no", "[Setup]", "OutName=yes",
+                                  "[Setup]", "OutName=later"})},
+      {"LF line ends, no last end", "[Setup]\nStyleType=1\nOutType=257"},
+      {"a long value", CrLfLines({"[Setup]", "ReturnURL=" + std::string(3000, 'u')})},
+      {"UTF-16", utf16},
+  };
+  // clang-format on
+  const char* keys[] = {"OutName",    "OutType",   "ReturnFlag",  "ReturnLine",
+                        "ReturnURL",  "StyleType", "SetBlank",    "Charset",
+                        "WindowLeft", "WindowTop", "WindowWidth", "Missing"};
+  for (const auto& file : files) {
+    const std::string path = dir.internal("f.INI");
+    std::filesystem::remove(dir.hostPath("f.INI"));
+    if (!file.bytes.empty()) test::WriteBytes(dir.hostPath("f.INI"), file.bytes);
+    const SettingsFile eachRead(path);
+    const SettingsFile oneRead = SettingsFile::ReadOnce(path);
+    for (const char* key : keys) {
+      EXPECT_EQ(oneRead.ReadString(kSetupSection, key, "def  "),
+                eachRead.ReadString(kSetupSection, key, "def  "))
+          << file.name << ": " << key;
+    }
+    const SettingsState a = ReadStoredSettings(oneRead);
+    const SettingsState b = ReadStoredSettings(eachRead);
+    EXPECT_EQ(std::tie(a.OutName, a.OutType, a.ReturnFlag, a.ReturnLine, a.ReturnURL, a.StyleType,
+                       a.SetBlank, a.Source, a.Charset, a.ScriptLinks, a.SourceFolder, a.Format),
+              std::tie(b.OutName, b.OutType, b.ReturnFlag, b.ReturnLine, b.ReturnURL, b.StyleType,
+                       b.SetBlank, b.Source, b.Charset, b.ScriptLinks, b.SourceFolder, b.Format))
+        << file.name;
+    EXPECT_EQ(ReadWindowPlace(oneRead), ReadWindowPlace(eachRead)) << file.name;
+  }
+}
+
+// The file is read when the reader is made, and not again until it writes.
+TEST(SettingsFile, OneReadIsTheFileAsItWasUntilAWrite) {
+  test::TempDir dir;
+  const std::string path = dir.internal("f.INI");
+  test::WriteBytes(dir.hostPath("f.INI"), CrLfLines({"[Setup]", "StyleType=2", "OutType=1"}));
+  SettingsFile settings = SettingsFile::ReadOnce(path);
+  std::filesystem::remove(dir.hostPath("f.INI"));
+  EXPECT_EQ(settings.ReadInteger(kSetupSection, setup_key::kStyleType, 0), 2);
+  EXPECT_EQ(settings.ReadInteger(kSetupSection, setup_key::kOutType, 0), 1);
+  EXPECT_EQ(SettingsFile(path).ReadInteger(kSetupSection, setup_key::kStyleType, 0), 0);
+
+  settings.WriteInteger(kSetupSection, setup_key::kStyleType, 3);
+  EXPECT_EQ(settings.ReadInteger(kSetupSection, setup_key::kStyleType, 0), 3);
+  EXPECT_EQ(settings.ReadInteger(kSetupSection, setup_key::kOutType, 0), 0);  // the file now
+  EXPECT_EQ(test::ReadBytes(dir.hostPath("f.INI")), CrLfLines({"[Setup]", "StyleType=3"}));
 }
 
 TEST(SettingsFile, LongValueReadsBackCutTo2047Bytes) {

@@ -267,7 +267,7 @@ void MainWindowTest::styleChoiceRebuildsThePreview() {
   ProgramFolder folder;
   auto window = StartWindow(folder);
   auto* combo = Find<QComboBox>(*window, "ComboBox1");
-  auto* view = Find<QWebEngineView>(*window, "WebBrowser1");
+  auto* view = PreviewView(*window);
   const std::string plain = std::string(kTopTemplate) + kBottomTemplate;
   QCOMPARE(test::ReadBytes(folder.Host("sample.html")), plain);
   QCOMPARE(view->url(), QUrl::fromLocalFile(QString::fromStdString(folder.Host("sample.html"))));
@@ -449,7 +449,10 @@ void MainWindowTest::tabOrderFollowsTheLayout() {
     }
     return QString();
   };
-  QTest::qWait(50);  // let the browser view make its focus widget
+  // Let the preview make its browser view, and the view its focus widget.
+  QWebEngineView* view = PreviewView(*window);
+  QTRY_VERIFY(view->focusProxy() != nullptr);
+  QTest::qWait(50);
   QStringList reached;
   QWidget* widget = Find<QWidget>(*window, "RadioButton1");
   for (int step = 0; step < 500 && reached.size() < order.size(); ++step) {

@@ -51,7 +51,7 @@ void StartupShutdownTest::firstStartWithNoFiles() {
   QCOMPARE(window->Presenter().Line(0), test::Sjis("私のお気に入り"));
   QCOMPARE(test::ReadBytes(folder.Host("sample.html")),
            std::string(kTopTemplate) + kBottomTemplate);
-  QCOMPARE(Find<QWebEngineView>(*window, "WebBrowser1")->url(),
+  QCOMPARE(PreviewView(*window)->url(),
            QUrl::fromLocalFile(QString::fromStdString(folder.Host("sample.html"))));
   QCOMPARE(Find<QLabel>(*window, "FavoriteDir")->text(),
            QString::fromStdString(folder.Host("Favorites")));

@@ -5,6 +5,7 @@
 
 #include "settings/settings_file.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/preview_pane.h"
 #include "ui/qt/program.h"
 
 namespace favpage::uitest {
@@ -45,6 +46,14 @@ std::unique_ptr<ui::TPlatform> StartWindow(const ProgramFolder& folder) {
     if (!QTest::qWaitForWindowActive(window.get())) qWarning("window not active");
   }
   return window;
+}
+
+QWebEngineView* PreviewView(QWidget& window) {
+  auto* pane = Find<ui::PreviewPane>(window, "WebBrowser1");
+  if (!QTest::qWaitFor([pane] { return pane->View() != nullptr; }, 10000)) {
+    qFatal("the preview's browser view was not made");
+  }
+  return qobject_cast<QWebEngineView*>(pane->View());
 }
 
 ui::DialogRecord& Dialogs() {

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <QWebEngineView>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
@@ -50,6 +51,10 @@ class ProgramFolder {
 
 // Builds the window on `folder`, runs its start-up and shows it.
 std::unique_ptr<ui::TPlatform> StartWindow(const ProgramFolder& folder);
+
+// The preview's browser view, once the window has made it (it is made after the window's
+// first paint); a view not made within seconds ends the test run.
+QWebEngineView* PreviewView(QWidget& window);
 
 // The control of `window` named `name`; a missing one ends the test run.
 template <typename W>

@@ -99,6 +99,71 @@ TEST_F(WebBrowserTest, HostsTheControlWithComInitialised) {
   OleUninitialize();
 }
 
+// Pumps the messages until `done` holds, for at most five seconds.
+template <typename Condition>
+bool PumpUntil(Condition done) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > 5000) return false;
+    Pump(10);
+  }
+  return true;
+}
+
+bool EndsWith(const std::wstring& text, const std::wstring& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// A control put off until the first paint: the pane is there at once, without the note;
+// the control comes once the window is painted and shows the last page it was given.
+TEST_F(WebBrowserTest, PutOffControlComesAfterThePaintWithTheLastPage) {
+  ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+  {
+    auto pane = WebBrowser::Create(parent_.window(), 44, RECT{10, 20, 290, 120},
+                                   BrowserStart::kAfterFirstPaint);
+    ASSERT_TRUE(pane);
+    EXPECT_FALSE(pane->HasBrowser());
+    EXPECT_EQ(GetWindow(pane->Window(), GW_CHILD), nullptr);
+    EXPECT_EQ(GetWindowTextLengthW(pane->Window()), 0);  // no note: the control is to come
+    EXPECT_EQ(GetDlgCtrlID(pane->Window()), 44);
+
+    const std::wstring first = SamplePage();
+    const auto secondFile = folder_.hostPath("second.html");
+    favpage::test::WriteBytes(secondFile, "<html><body>second</body></html>\r\n");
+    EXPECT_TRUE(pane->Navigate(first));
+    EXPECT_TRUE(pane->Navigate(secondFile.wstring()));
+    EXPECT_FALSE(pane->Navigate(L""));
+    EXPECT_FALSE(pane->HasBrowser());
+
+    InvalidateRect(parent_.window(), nullptr, TRUE);
+    ASSERT_TRUE(PumpUntil([&pane] {
+      return pane->HasBrowser(); }));
+    EXPECT_NE(GetWindow(pane->Window(), GW_CHILD), nullptr);
+    EXPECT_TRUE(PumpUntil([&pane] {
+      return EndsWith(pane->Location(), L"second.html"); }))
+        << std::string(pane->Location().begin(), pane->Location().end());
+    // From now on a page goes to the control at once.
+    EXPECT_TRUE(pane->Navigate(first));
+    EXPECT_TRUE(PumpUntil([&pane] {
+      return EndsWith(pane->Location(), L"sample.html"); }));
+    pane->StartBrowser();  // made once
+    EXPECT_TRUE(pane->HasBrowser());
+  }
+  {
+    // The window goes before it was ever painted: no control, no note, every call answered.
+    auto pane = WebBrowser::Create(parent_.window(), 45, RECT{0, 0, 100, 100},
+                                   BrowserStart::kAfterFirstPaint);
+    EXPECT_TRUE(pane->Navigate(SamplePage()));
+    DestroyWindow(parent_.window());
+    pane->StartBrowser();
+    EXPECT_FALSE(pane->HasBrowser());
+    EXPECT_FALSE(pane->Navigate(SamplePage()));
+    EXPECT_EQ(pane->Location(), std::wstring());
+    Pump(50);
+  }
+  OleUninitialize();
+}
+
 // Without a single-threaded apartment there is no control: the pane says so in the
 // window's colours instead, and still takes every call. (Wine gives every thread that makes
 // a window an apartment of its own, so a thread in the multithreaded one stands in for a

@@ -361,7 +361,8 @@ void MainPresenter::About1Click() { view_.ShowAbout(); }
 void MainPresenter::FormCreate() {
   view_.ProcessEvents();
   state_.FavoritePath = kFavoritePathPlaceholder;
-  const SettingsFile settings(StoredSettingsPath(exePath_));
+  // Every stored setting and the window's place from one read of the file.
+  const SettingsFile settings = SettingsFile::ReadOnce(StoredSettingsPath(exePath_));
   const SettingsState stored = ReadStoredSettings(settings);
   if (const auto place = PlaceToRestore(ReadWindowPlace(settings), view_.Screens())) {
     view_.Place(*place);

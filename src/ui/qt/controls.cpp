@@ -15,12 +15,11 @@
 #include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QToolButton>
-#include <QWebEngineView>
 
 #include "ui/qt/fonts.h"
 #include "ui/qt/miniatures.h"
 #include "ui/qt/panel_ex.h"
-#include "ui/qt/preview_view.h"
+#include "ui/qt/preview_pane.h"
 #include "ui/qt/status_bar.h"
 #include "ui/qt/title_memo.h"
 #include "ui/qt/ui_strings.h"
@@ -137,9 +136,9 @@ QScrollArea* ScrollBox(QWidget* parent) {
 }
 
 QWidget* Preview(QWidget* parent) {
-  QWebEngineView* view = CreatePreviewView(nullptr);
-  if (auto* box = qobject_cast<QScrollArea*>(parent)) box->setWidget(view);  // fills it
-  return view;
+  auto* pane = new PreviewPane();
+  if (auto* box = qobject_cast<QScrollArea*>(parent)) box->setWidget(pane);  // fills it
+  return pane;
 }
 
 QWidget* Make(const ControlRow& row, QWidget* parent) {

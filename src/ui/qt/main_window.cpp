@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
-#include <QWebEngineView>
 #include <functional>
 
 #include "platform/folders.h"
@@ -29,6 +28,7 @@
 #include "ui/qt/dialogs.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/menu_bar_mode.h"
+#include "ui/qt/preview_pane.h"
 #include "ui/qt/progress_window.h"
 #include "ui/qt/source_dialog.h"
 #include "ui/qt/status_bar.h"
@@ -112,7 +112,7 @@ void TPlatform::BuildControls() {
   }
   Memo1 = qobject_cast<TitleMemo*>(ControlObject("Memo1"));
   Button3 = qobject_cast<QPushButton*>(ControlObject("Button3"));
-  WebBrowser1 = qobject_cast<QWebEngineView*>(ControlObject("WebBrowser1"));
+  WebBrowser1 = qobject_cast<PreviewPane*>(ControlObject("WebBrowser1"));
 
   AboutDialog1 = new TAboutDialog(this);
   AboutDialog1->setObjectName(QStringLiteral("AboutDialog1"));
@@ -154,20 +154,26 @@ void TPlatform::BuildTabOrder() {
   QList<QWidget*> order;
   for (std::string_view name : layout::TabOrder()) {
     auto* widget = qobject_cast<QWidget*>(ControlObject(name));
-    // The browser view hands its focus to a widget of its own, which takes the tab stop.
-    if (layout::FindControl(name)->kind == layout::Kind::kPreview && widget->focusProxy()) {
-      widget = widget->focusProxy();
+    // The preview hands its focus to its browser view, and the view to a widget of its
+    // own, which takes the tab stop.
+    if (layout::FindControl(name)->kind == layout::Kind::kPreview) {
+      while (widget->focusProxy() != nullptr) widget = widget->focusProxy();
     }
     order.append(widget);
   }
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   if (tabOrderWatcher_ != nullptr) return;
-  // The browser view makes the widget that takes its focus only when it first renders,
-  // at the end of the window's focus chain; the order is laid again then, so the preview
-  // keeps its place in it.
-  tabOrderWatcher_ = new ChildAddedWatcher(WebBrowser1, [this] {
+  // The browser view comes after the window is on the screen, and makes the widget that
+  // takes its focus only when it first renders, at the end of the window's focus chain;
+  // the order is laid again each time, so the preview keeps its place in it.
+  auto relay = [this] {
     QMetaObject::invokeMethod(
         this, [this] { BuildTabOrder(); }, Qt::QueuedConnection);
+  };
+  tabOrderWatcher_ = new QObject(this);
+  connect(WebBrowser1, &PreviewPane::EngineCreated, tabOrderWatcher_, [relay](QWidget* view) {
+    new ChildAddedWatcher(view, relay);
+    relay();
   });
 }
 
@@ -282,7 +288,7 @@ std::optional<std::string> TPlatform::ChooseOutputFile(const std::string& folder
 void TPlatform::ShowAbout() { AboutDialog1->Execute(); }
 
 void TPlatform::Navigate(const std::string& path) {
-  WebBrowser1->setUrl(QUrl::fromLocalFile(FromHost(path)));
+  WebBrowser1->Show(QUrl::fromLocalFile(FromHost(path)));
 }
 
 bool TPlatform::OpenInBrowser(const std::string& path) {

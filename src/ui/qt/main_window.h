@@ -15,11 +15,11 @@ class QAction;
 class QLabel;
 class QPushButton;
 class QToolButton;
-class QWebEngineView;
 
 namespace favpage::ui {
 
 class Anchors;
+class PreviewPane;
 class TAboutDialog;
 class TitleMemo;
 
@@ -87,11 +87,11 @@ class TPlatform : public QWidget, private MainView {
   std::map<std::string_view, QObject*> controls_;
 
   // The controls and components the face itself works with.
-  QObject* MainMenu1 = nullptr;           // the menus' owner
-  TitleMemo* Memo1 = nullptr;             // the title lines
-  QPushButton* Button3 = nullptr;         // create: the window's default button
-  QWebEngineView* WebBrowser1 = nullptr;  // the style preview
-  TAboutDialog* AboutDialog1 = nullptr;   // the About box
+  QObject* MainMenu1 = nullptr;          // the menus' owner
+  TitleMemo* Memo1 = nullptr;            // the title lines
+  QPushButton* Button3 = nullptr;        // create: the window's default button
+  PreviewPane* WebBrowser1 = nullptr;    // the style preview
+  TAboutDialog* AboutDialog1 = nullptr;  // the About box
 
   // Set only while a generation runs.
   QWidget* WorkForm = nullptr;  // the "Working" window

@@ -68,7 +68,8 @@ TPlatform::TPlatform(std::string exePath) : presenter_(*this, std::move(exePath)
   menuBar_ = std::make_unique<MenuBar>(Hwnd(), dpi_);
   CreateControls(Hwnd(), dpi_);
   WebBrowser1 = WebBrowser::Create(Hwnd(), ControlIdByName("WebBrowser1"),
-                                   ControlRect("WebBrowser1", layout::kWindowClient));
+                                   ControlRect("WebBrowser1", layout::kWindowClient),
+                                   BrowserStart::kAfterFirstPaint);
   ConfigureAbout();
   RECT client{};
   GetClientRect(Hwnd(), &client);

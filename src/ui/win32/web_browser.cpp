@@ -22,6 +22,16 @@ RECT ClientRect(HWND window) {
   return rect;
 }
 
+// The timer that makes a control put off until the first paint.
+constexpr UINT_PTR kStartTimer = 1;
+
+bool NavigateTo(IWebBrowser2* browser, const std::wstring& path) {
+  const Bstr url(path);
+  VARIANT none;
+  VariantInit(&none);
+  return SUCCEEDED(browser->Navigate(url.Get(), &none, &none, &none, &none));
+}
+
 }  // namespace
 
 struct WebBrowser::Impl {
@@ -30,12 +40,19 @@ struct WebBrowser::Impl {
   platform::win32::OwnedWindow pane;  // from its creation until the system destroys it
   HFONT font = nullptr;               // the parent's, set by WM_SETFONT; not ours to delete
   bool activating = false;
+  // The control is still to come: made after the first paint; `pending` is what it is to
+  // show then.
+  bool deferred = false;
+  bool startScheduled = false;
+  std::wstring pending;
   ComPtr<Site> site;
   ComPtr<IOleObject> object;
   ComPtr<IOleInPlaceObject> inPlace;
   ComPtr<IWebBrowser2> browser;
 
   void CreateBrowser();
+  void Start();
+  void ScheduleStart();
   void CloseBrowser();
   void Resize();
   void Activate();
@@ -192,6 +209,32 @@ void WebBrowser::Impl::CreateBrowser() {
   Resize();
 }
 
+// Makes the control that was put off, showing what it was given meanwhile; without it the
+// note stands in.
+void WebBrowser::Impl::Start() {
+  if (!deferred) return;
+  deferred = false;
+  if (!pane.Get()) return;  // gone with its window before its time
+  KillTimer(pane.Get(), kStartTimer);
+  CreateBrowser();
+  if (!browser) {
+    CloseBrowser();
+    return;
+  }
+  if (!pending.empty()) NavigateTo(browser.Get(), pending);
+  pending.clear();
+  // The pane may have been given the focus meanwhile: the keyboard goes to the page.
+  if (GetFocus() == pane.Get()) Activate();
+}
+
+// A timer is the last message a window gets: it comes once every window painted by the
+// same update has been painted, so the whole window is on the screen before the control.
+void WebBrowser::Impl::ScheduleStart() {
+  if (!deferred || startScheduled) return;
+  startScheduled = true;
+  SetTimer(pane.Get(), kStartTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
 // Takes the control down in the order it expects: out of place, closed, cut from its site.
 // Safe to call twice and with a half-made control.
 void WebBrowser::Impl::CloseBrowser() {
@@ -235,7 +278,7 @@ void WebBrowser::Impl::Activate() {
 void WebBrowser::Impl::Paint(HDC dc) const {
   RECT rect = ClientRect(pane.Get());
   FillRect(dc, &rect, GetSysColorBrush(COLOR_WINDOW));
-  if (browser) return;
+  if (browser || deferred) return;
   const HGDIOBJ oldFont =
       SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
@@ -277,8 +320,13 @@ LRESULT CALLBACK WebBrowser::Impl::WindowProc(HWND window, UINT message, WPARAM 
         impl->Paint(dc);
         EndPaint(window, &paint);
       }
+      impl->ScheduleStart();
       return 0;
     }
+    case WM_TIMER:
+      if (wParam != kStartTimer) break;
+      impl->Start();
+      return 0;
     case WM_PRINTCLIENT:
       impl->Paint(reinterpret_cast<HDC>(wParam));
       return 0;
@@ -296,7 +344,8 @@ LRESULT CALLBACK WebBrowser::Impl::WindowProc(HWND window, UINT message, WPARAM 
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-std::unique_ptr<WebBrowser> WebBrowser::Create(HWND parent, int id, const RECT& bounds) {
+std::unique_ptr<WebBrowser> WebBrowser::Create(HWND parent, int id, const RECT& bounds,
+                                               BrowserStart start) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   // The pane paints its own background: the browser covers it, or the note is drawn.
   RegisterWindowClass(kPreviewPane.windowClass, &Impl::WindowProc, nullptr);
@@ -309,8 +358,8 @@ std::unique_ptr<WebBrowser> WebBrowser::Create(HWND parent, int id, const RECT& 
   if (!window) {
     throw WindowsError("CreateWindowExW", GetLastError());
   }
-  impl->CreateBrowser();
-  if (!impl->browser) impl->CloseBrowser();  // shows the note
+  impl->deferred = true;
+  if (start == BrowserStart::kAtOnce) impl->Start();  // the note when it fails
   return std::unique_ptr<WebBrowser>(new WebBrowser(std::move(impl)));
 }
 
@@ -325,12 +374,25 @@ HWND WebBrowser::Window() const { return impl_->pane.Get(); }
 
 bool WebBrowser::HasBrowser() const { return static_cast<bool>(impl_->browser); }
 
+void WebBrowser::StartBrowser() { impl_->Start(); }
+
+std::wstring WebBrowser::Location() const {
+  if (!impl_->browser) return {};
+  BSTR location = nullptr;
+  if (FAILED(impl_->browser->get_LocationURL(&location)) || location == nullptr) return {};
+  std::wstring text(location, SysStringLen(location));
+  SysFreeString(location);
+  return text;
+}
+
 bool WebBrowser::Navigate(const std::wstring& path) {
-  if (!impl_->browser || path.empty()) return false;
-  const Bstr url(path);
-  VARIANT none;
-  VariantInit(&none);
-  return SUCCEEDED(impl_->browser->Navigate(url.Get(), &none, &none, &none, &none));
+  if (path.empty()) return false;
+  if (impl_->deferred && impl_->pane.Get()) {
+    impl_->pending = path;
+    return true;
+  }
+  if (!impl_->browser) return false;
+  return NavigateTo(impl_->browser.Get(), path);
 }
 
 }  // namespace favpage::ui::win32

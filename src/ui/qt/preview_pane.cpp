@@ -1,0 +1,81 @@
+#include "ui/qt/preview_pane.h"
+
+#include <QQuickWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/qt/preview_view.h"
+
+namespace favpage::ui {
+namespace {
+
+// A pane that is shown but never painted (its window covered, or on a screen that does not
+// draw) still gets its engine after this long.
+constexpr int kLatestEngineStartMs = 1000;
+
+}  // namespace
+
+PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent) {
+  // The tab stop until the engine's view takes it.
+  setFocusPolicy(Qt::StrongFocus);
+  auto* fill = new QVBoxLayout(this);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->setSpacing(0);
+  // The engine's view draws through a Qt Quick scene, which a window composes through a
+  // surface of its own (OpenGL where there is one). A window made without it is made anew
+  // when the view arrives: it would leave the screen and come back. This hidden scene,
+  // which never draws, asks for that surface from the window's first show.
+  (new QQuickWidget(this))->hide();
+}
+
+void PreviewPane::Show(const QUrl& url) {
+  if (view_ != nullptr) {
+    view_->setProperty("url", url);
+  } else {
+    pending_ = url;
+  }
+}
+
+QUrl PreviewPane::Url() const {
+  return view_ != nullptr ? view_->property("url").toUrl() : pending_;
+}
+
+void PreviewPane::CreateEngine() {
+  if (view_ != nullptr) return;
+  view_ = CreatePreviewView(this);
+  view_->setObjectName(objectName() + QStringLiteral("View"));
+  layout()->addWidget(view_);
+  // The view is the tab stop from now on, in the pane's place.
+  const bool hadFocus = hasFocus();
+  setFocusProxy(view_);
+  setFocusPolicy(Qt::NoFocus);
+  if (hadFocus) view_->setFocus();
+  if (!pending_.isEmpty()) view_->setProperty("url", pending_);
+  pending_ = QUrl();
+  emit EngineCreated(view_);
+}
+
+// The first paint means the window is on the screen: the engine is made right after it,
+// once the painted window has gone out to the screen.
+void PreviewPane::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  ScheduleEngine();
+}
+
+void PreviewPane::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (view_ == nullptr) QTimer::singleShot(kLatestEngineStartMs, this, [this] { StartIfShown(); });
+}
+
+void PreviewPane::ScheduleEngine() {
+  if (scheduled_ || view_ != nullptr) return;
+  scheduled_ = true;
+  QTimer::singleShot(0, this, [this] { StartIfShown(); });
+}
+
+// A window closed before its time (it is hidden, then ends) never starts the engine.
+void PreviewPane::StartIfShown() {
+  if (isVisible()) CreateEngine();
+}
+
+}  // namespace favpage::ui
