@@ -1,7 +1,8 @@
 /* The floor of a favorites run: the least work any program that turns a favorites tree
  * into link pages must do. It walks the tree with the system calls favpage-cli uses
  * (opendir, readdir, fstatat of every entry without following links), reads each
- * shortcut whole (open, fstat, read, close), takes its URL= line, and writes one line
+ * shortcut whole by its full path (open, fstat, read to the end, close), as favpage-cli
+ * does, takes its URL= line, and writes one line
  * per link: all into one file (single), or one file per folder (tree, the files named
  * after a running number beside the first one).
  *
@@ -62,9 +63,9 @@ static void out_close(struct out *o) {
 }
 
 /* The value of the URL= line of the shortcut `path`, into `url`; its length. */
-static size_t read_url(int dir, const char *name, char *url, size_t room) {
+static size_t read_url(const char *path, char *url, size_t room) {
   char text[8192];
-  int fd = openat(dir, name, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  int fd = open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) return 0;
   struct stat info;
   size_t got = 0;
@@ -136,7 +137,9 @@ static void walk(const char *folder, struct out *single) {
   char line[8192];
   for (size_t i = 0; i < link_count; ++i) {
     char url[4096];
-    size_t url_length = read_url(dirfd(dir), links[i], url, sizeof url);
+    char path[4096];
+    snprintf(path, sizeof path, "%s/%s", folder, links[i]);
+    size_t url_length = read_url(path, url, sizeof url);
     int n = snprintf(line, sizeof line, "<LI><A HREF=\"%.*s\">%s</A>\r\n", (int)url_length, url,
                      links[i]);
     if (n > 0) out_put(o, line, (size_t)n < sizeof line ? (size_t)n : sizeof line - 1);
