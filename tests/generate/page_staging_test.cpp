@@ -9,6 +9,7 @@
 #include "base/io_error.h"
 #include "base/sha256.h"
 #include "generate/manifest.h"
+#include "generate/page_output.h"
 #include "generate/publication.h"
 #include "generate_fixture.h"
 
@@ -141,6 +142,34 @@ TEST_F(PageStagingTest, ARunThatFailsLeavesNeitherPageNorStagingFile) {
   }
   EXPECT_EQ(Names(), std::set<std::string>{"links.html"});
   EXPECT_EQ(Read("web/links.html"), "old");
+}
+
+// A page operation's lines reach the publication in pieces when there are many of them:
+// the page still holds each line once, in order, across operations.
+TEST_F(PageStagingTest, ManyLinesOfOneOperationArriveWholeAndInOrder) {
+  std::string expected;
+  {
+    Publication publication(page);
+    PageOutput head(&publication, page, PageOutput::Mode::kCreate);
+    head.WriteLine("head");
+    head.Close();
+    expected = "head\r\n";
+    for (int operation = 0; operation < 2; ++operation) {
+      PageOutput list(&publication, page, PageOutput::Mode::kAppend);
+      for (int i = 0; i < 30000; ++i) {
+        const std::string line = "<DD>" + std::to_string(operation) + "-" + std::to_string(i);
+        list.WriteLine(line);
+        expected += line + "\r\n";
+      }
+      list.Close();
+    }
+    publication.PageCompleted(page);
+    GenerationStats stats;
+    publication.Publish(stats, false);
+  }
+  EXPECT_GT(expected.size(), 2 * 64 * 1024U);
+  EXPECT_TRUE(Read("web/links.html") == expected);
+  EXPECT_EQ(Names(), std::set<std::string>{"links.html"});
 }
 
 }  // namespace
