@@ -1,16 +1,20 @@
 #!/usr/bin/env python3
-"""Times favpage-cli on a synthetic favorites tree against the floor of reading every
-shortcut file once.
+"""Times favpage-cli on a synthetic favorites tree against the floor of the work.
 
-Builds a tree of 20,000 shortcuts in 1,000 folders over four levels (Japanese names,
-some with 0x5C second bytes), then runs, interleaved round by round:
-  floor:  find TREE -name '*.url' -exec cat {} + > /dev/null
-  single: favpage-cli --type single
-  tree:   favpage-cli --type tree
-and reports the median wall time of each, its ratio to the floor, and the peak memory
-(maximum resident set size from /usr/bin/time -v).
+Builds a tree of 20,000 shortcuts in 1,000 folders over three levels (Japanese names,
+some with 0x5C second bytes), compiles bench/floor.c with cc -O2, then runs, interleaved
+round by round:
+  floor-single: the floor program writing one file (walk, read every shortcut, one line
+                per link)
+  single:       favpage-cli --type single
+  floor-tree:   the floor program writing one file per folder
+  tree:         favpage-cli --type tree
+  find-cat:     find TREE -name '*.url' -exec cat {} + > /dev/null
+and reports the median wall time of each, the ratio of each page type to its floor (and
+of every program to the single floor), and the peak memory (maximum resident set size
+from /usr/bin/time -v).
 
-Usage: bench/bench.py [--cli build/bin/favpage-cli] [--rounds 7] [--work DIR]
+Usage: bench/bench.py [--cli build/bin/favpage-cli] [--rounds 7] [--work DIR] [--cc cc]
 """
 import argparse
 import os
@@ -64,11 +68,15 @@ def main():
     parser.add_argument("--cli", default=os.path.join(here, "..", "build", "bin", "favpage-cli"))
     parser.add_argument("--rounds", type=int, default=7)
     parser.add_argument("--work", default=None)
+    parser.add_argument("--cc", default="cc")
     args = parser.parse_args()
     if not os.path.exists("/usr/bin/time"):
         raise SystemExit("needs /usr/bin/time (apt-get install time)")
 
     work = args.work or tempfile.mkdtemp(prefix="favpage-bench-")
+    os.makedirs(work, exist_ok=True)
+    floor = os.path.join(work, "floor")
+    subprocess.run([args.cc, "-O2", "-o", floor, os.path.join(here, "floor.c")], check=True)
     tree = os.path.join(work, "Favorites")
     shutil.rmtree(tree, ignore_errors=True)
     folders, shortcuts = build_tree(tree)
@@ -76,11 +84,16 @@ def main():
     common = [args.cli, "--favorites", tree, "--quiet", "--title", "Bench", "--settings",
               os.path.join(work, "empty.ini")]
     open(os.path.join(work, "empty.ini"), "w").close()
+    floor_out = os.path.join(work, "floor-site")
+    os.makedirs(floor_out, exist_ok=True)
     commands = {
-        "floor": ["sh", "-c", f"find '{tree}' -name '*.url' -exec cat {{}} + > /dev/null"],
+        "floor-single": [floor, "single", tree, os.path.join(floor_out, "single.html")],
         "single": common + ["--type", "single", "--out", os.path.join(out, "single.html")],
+        "floor-tree": [floor, "tree", tree, os.path.join(floor_out, "links")],
         "tree": common + ["--type", "tree", "--out", os.path.join(out, "links.html")],
+        "find-cat": ["sh", "-c", f"find '{tree}' -name '*.url' -exec cat {{}} + > /dev/null"],
     }
+    floor_of = {"single": "floor-single", "tree": "floor-tree"}
     for command in commands.values():  # warm the page cache once
         timed(command)
     times = {name: [] for name in commands}
@@ -91,12 +104,15 @@ def main():
             times[name].append(elapsed)
             peaks[name] = max(peaks[name], peak)
 
-    floor = statistics.median(times["floor"])
-    print(f"tree: {shortcuts} shortcuts in {folders} folders, {args.rounds} rounds")
+    medians = {name: statistics.median(times[name]) for name in commands}
+    print(f"tree: {shortcuts} shortcuts in {folders} folders, {args.rounds} rounds; "
+          f"load {os.getloadavg()[0]:.2f}")
     for name in commands:
-        median = statistics.median(times[name])
-        print(f"{name:>6}: median {median * 1000:8.1f} ms  ratio {median / floor:5.2f}  "
-              f"peak {peaks[name] / 1024:6.1f} MiB")
+        median = medians[name]
+        own = (f"  to {floor_of[name]} {median / medians[floor_of[name]]:5.2f}"
+               if name in floor_of else " " * 24)
+        print(f"{name:>12}: median {median * 1000:8.1f} ms  to floor-single "
+              f"{median / medians['floor-single']:5.2f}{own}  peak {peaks[name] / 1024:6.1f} MiB")
     if not args.work:
         shutil.rmtree(work)
 

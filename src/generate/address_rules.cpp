@@ -77,10 +77,14 @@ std::string EscapeReferenceAmpersands(std::string_view href) {
   if (href.find('&') == std::string_view::npos) return std::string(href);
   std::string out;
   out.reserve(href.size() + 8);
-  for (std::size_t i = 0; i < href.size(); ++i) {
-    out += href[i];
-    if (href[i] == '&' && BeginsReference(href, i)) out += "amp;";
+  std::size_t from = 0;  // the bytes up to each "&" go in one piece
+  for (std::size_t amp = href.find('&'); amp != std::string_view::npos;
+       amp = href.find('&', amp + 1)) {
+    out.append(href.substr(from, amp + 1 - from));
+    if (BeginsReference(href, amp)) out += "amp;";
+    from = amp + 1;
   }
+  out.append(href.substr(from));
   return out;
 }
 

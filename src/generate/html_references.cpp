@@ -1,7 +1,9 @@
 #include "generate/html_references.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace favpage::html {
@@ -126,6 +128,22 @@ const std::vector<Entry>& Table() {
   return table;
 }
 
+// For each byte, the names that begin with it: [first, last) in the table.
+using NameRange = std::pair<std::size_t, std::size_t>;
+const std::array<NameRange, 256>& FirstCharacterRanges() {
+  static const std::array<NameRange, 256> ranges = [] {
+    std::array<NameRange, 256> found{};
+    const std::vector<Entry>& table = Table();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      NameRange& range = found[static_cast<unsigned char>(table[i].name.front())];
+      if (range.first == range.second) range.first = i;
+      range.second = i + 1;
+    }
+    return found;
+  }();
+  return ranges;
+}
+
 }  // namespace
 
 char32_t NamedReferenceCodePoint(std::string_view name) {
@@ -146,6 +164,16 @@ void NamedReferenceMatcher::Reset() {
 // among them with `c` next lie together again.
 bool NamedReferenceMatcher::Add(char c) {
   const std::vector<Entry>& table = Table();
+  if (length_ == 0) {
+    // Every reference begins here: the names by their first character are looked up,
+    // not searched for.
+    const auto [first, last] = FirstCharacterRanges()[static_cast<unsigned char>(c)];
+    if (first == last) return false;
+    first_ = first;
+    last_ = last;
+    length_ = 1;
+    return true;
+  }
   const auto begin = table.begin() + static_cast<std::ptrdiff_t>(first_);
   const auto end = table.begin() + static_cast<std::ptrdiff_t>(last_);
   const std::size_t at = length_;

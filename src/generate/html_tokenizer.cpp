@@ -155,6 +155,29 @@ void Tokenizer::Feed(std::string_view bytes) {
         case State::kPlaintext:
           run = end;
           break;
+        case State::kTagName:
+          until([](char c) {
+            return IsWhitespace(c) || c == '/' || c == '>' || c == '\r' || c == '\0';
+          });
+          for (const char* letter = at; letter < run; ++letter) AppendTagName(*letter);
+          break;
+        case State::kAttributeName:
+          until([](char c) {
+            return IsWhitespace(c) || c == '/' || c == '>' || c == '=' || c == '\r' || c == '\0';
+          });
+          for (const char* letter = at; letter < run; ++letter) {
+            if (attributeName_.size() == kLongestAttributeName) {
+              attributeNameTooLong_ = true;
+            } else {
+              attributeName_ += Lower(*letter);
+            }
+          }
+          break;
+        case State::kBeforeAttributeName:
+        case State::kAfterAttributeName:
+        case State::kBeforeAttributeValue:
+          until([](char c) { return !IsWhitespace(c); });
+          break;
         default:
           break;
       }

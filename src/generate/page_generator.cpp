@@ -1,5 +1,6 @@
 // The page writer: each operation opens its page file, writes its lines and closes it
-// again, so nothing of a page is held between operations.
+// again, so nothing of a page is held between operations; a run that stages its pages
+// hands each operation's lines to its publication instead.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "generate/name_href.h"
 #include "generate/page_generator.h"
 #include "generate/page_markup.h"
+#include "generate/page_output.h"
 #include "generate/page_text.h"
 #include "generate/publication.h"
 #include "platform/folders.h"
@@ -87,10 +89,6 @@ void PageGenerator::CreatePageFolders(const std::string& page) {
   CreateMissingFolders(folder);
 }
 
-std::string PageGenerator::PageFile(const std::string& page) const {
-  return publication_ ? publication_->FileOf(page) : page;
-}
-
 const char* PageGenerator::NavigationTarget() const {
   return state_.SetBlank ? markup::kSelfTarget : "";
 }
@@ -107,8 +105,7 @@ void PageGenerator::WritePageHead(const std::string& page, const std::string& fo
   CreatePageFolders(path);
   // A path too long for a page fails before anything is made for it.
   if (path.size() > kMaxPathBytes) throw IoError(io_code::kPathNotFound).AboutPath(path);
-  TextFile file(publication_ ? publication_->Stage(path, Publication::Kind::kPage) : path,
-                TextMode::kCreate, path);
+  PageOutput file(publication_, path, PageOutput::Mode::kCreate);
   if (Html5()) {
     html5Parts_.erase(path);  // a page written anew has nothing open
     WriteHtml5Head(file, folder);
@@ -146,7 +143,7 @@ void PageGenerator::WritePageHead(const std::string& page, const std::string& fo
 
 void PageGenerator::WriteFolderHeading(const std::string& page, const std::string& folder) {
   if (Html5()) return WriteHtml5Heading(page, folder);
-  TextFile file(PageFile(page), TextMode::kAppend, page);
+  PageOutput file(publication_, page, PageOutput::Mode::kAppend);
   file.WriteLine(markup::kHeadingOpen +
                  PageNameText(source_->FolderHeading(folder), state_.Charset) +
                  markup::kHeadingClose);
@@ -181,7 +178,7 @@ std::string PageGenerator::LinkHref(const ShownLink& link) const {
 
 void PageGenerator::WriteShownLinks(const std::string& page, const std::vector<ShownLink>& links) {
   if (Html5()) return WriteHtml5Links(page, links);
-  TextFile file(PageFile(page), TextMode::kAppend, page);
+  PageOutput file(publication_, page, PageOutput::Mode::kAppend);
   file.WriteLine(markup::kListOpen);
   const PageCharset charset = state_.Charset;
   for (const ShownLink& link : links) {
@@ -200,7 +197,7 @@ std::string PageGenerator::SubPageHrefBase(const std::string& page) const {
 void PageGenerator::WriteSubfolderLinkList(const std::string& page,
                                            const std::vector<std::string>& subfolders) {
   if (Html5()) return WriteHtml5SubPageLinks(page, subfolders);
-  TextFile file(PageFile(page), TextMode::kAppend, page);
+  PageOutput file(publication_, page, PageOutput::Mode::kAppend);
   file.WriteLine(markup::kListOpen);
   const PageCharset charset = state_.Charset;
   const std::string href = SubPageHrefBase(page);
@@ -221,7 +218,7 @@ void PageGenerator::WriteSeparator(const std::string& page) {
     html5Parts_[page].separatorPending = true;
     return;
   }
-  TextFile file(PageFile(page), TextMode::kAppend, page);
+  PageOutput file(publication_, page, PageOutput::Mode::kAppend);
   file.WriteLine(markup::kSeparator);
   file.Close();
 }
@@ -231,7 +228,7 @@ void PageGenerator::WriteSeparator(const std::string& page) {
 void PageGenerator::WriteBackLink(const std::string& page, const std::string& parentPage) {
   if (Html5()) return WriteHtml5BackLink(page, parentPage);
   const PageCharset charset = state_.Charset;
-  TextFile file(PageFile(page), TextMode::kAppend, page);
+  PageOutput file(publication_, page, PageOutput::Mode::kAppend);
   file.WriteLine(ListItem(PageNameText(NameHref(ExtractFileName(parentPage)), charset),
                           PageFixedText(markup::kBackUp, charset), NavigationTarget()));
   file.Close();
@@ -241,7 +238,7 @@ void PageGenerator::WritePageEnd(const std::string& page) {
   if (Html5()) {
     WriteHtml5End(page);
   } else {
-    TextFile file(PageFile(page), TextMode::kAppend, page);
+    PageOutput file(publication_, page, PageOutput::Mode::kAppend);
     file.WriteLine(markup::kBodyClose);
     file.WriteLine(markup::kHtmlClose);
     file.Close();

@@ -1,8 +1,8 @@
 // The page writer and the two walks. Each page-writer operation opens its page file,
 // writes its lines and closes it again, so a walk can leave any number of unfinished
 // pages on disk while it writes another. Every failure raises IoError. Given a
-// Publication, the operations write each page's staging file instead of the page, and the
-// publication puts the pages in place once the run has succeeded. Both walks keep their
+// Publication, the operations hand each page's bytes to it instead (it stages them), and
+// the publication puts the pages in place once the run has succeeded. Both walks keep their
 // path through the tree on the heap, so no depth of folders exhausts the machine stack.
 #pragma once
 
@@ -17,7 +17,7 @@
 
 namespace favpage {
 
-class TextFile;
+class PageOutput;
 
 // Something a run left out or kept that its user should know of; the run still succeeds.
 struct RunWarning {
@@ -99,8 +99,6 @@ class PageGenerator {
   const GenerationStats& stats() const { return stats_; }
 
  private:
-  // The file that a page's operation writes: the page, or its staging file.
-  std::string PageFile(const std::string& page) const;
   // The anchor attributes after HREF of the tree's own links: TARGET="_self" with SetBlank.
   const char* NavigationTarget() const;
   // A link's address as its page writes it.
@@ -112,7 +110,7 @@ class PageGenerator {
   // which the next heading or the page's end closes; a separator is written only when a
   // section follows it, so an empty folder leaves no rule behind.
   bool Html5() const { return state_.Format == PageFormat::kHtml5; }
-  void WriteHtml5Head(TextFile& file, const std::string& folder);
+  void WriteHtml5Head(PageOutput& file, const std::string& folder);
   void WriteHtml5Heading(const std::string& page, const std::string& folder);
   void WriteHtml5Links(const std::string& page, const std::vector<ShownLink>& links);
   void WriteHtml5SubPageLinks(const std::string& page, const std::vector<std::string>& subfolders);

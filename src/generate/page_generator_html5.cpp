@@ -8,6 +8,7 @@
 #include "generate/page_generator.h"
 #include "generate/page_markup.h"
 #include "generate/page_markup_html5.h"
+#include "generate/page_output.h"
 #include "generate/page_text.h"
 #include "generate/publication.h"
 #include "preview/style_sheet.h"
@@ -31,7 +32,7 @@ std::string Html5Item(const std::string& href, const std::string& text,
 // The title tells the pages of a tree apart: a sub-page's folder heading, then the first
 // title line; the top page keeps the first title line alone. A page without any text for
 // its title (the checker refuses an empty one) takes its folder's heading.
-void PageGenerator::WriteHtml5Head(TextFile& file, const std::string& folder) {
+void PageGenerator::WriteHtml5Head(PageOutput& file, const std::string& folder) {
   const PageCharset charset = state_.Charset;
   const auto text = [charset](std::string_view sjis) { return PageFixedText(sjis, charset); };
   const int lineCount = titles_.LineCount();
@@ -82,7 +83,7 @@ void PageGenerator::WriteHtml5Head(TextFile& file, const std::string& folder) {
 
 void PageGenerator::WriteHtml5Heading(const std::string& page, const std::string& folder) {
   Html5Parts& parts = html5Parts_[page];
-  TextFile file(PageFile(page), TextMode::kAppend, page);
+  PageOutput file(publication_, page, PageOutput::Mode::kAppend);
   if (parts.sectionOpen) file.WriteLine(h5::kSectionClose);
   if (parts.separatorPending) file.WriteLine(h5::kSeparator);
   file.WriteLine(h5::kSectionOpen);
@@ -93,7 +94,7 @@ void PageGenerator::WriteHtml5Heading(const std::string& page, const std::string
 }
 
 void PageGenerator::WriteHtml5Links(const std::string& page, const std::vector<ShownLink>& links) {
-  TextFile file(PageFile(page), TextMode::kAppend, page);
+  PageOutput file(publication_, page, PageOutput::Mode::kAppend);
   file.WriteLine(h5::kListOpen);
   for (const ShownLink& link : links) {
     file.WriteLine(Html5Item(LinkHref(link), PageNameText(link.name, state_.Charset)));
@@ -109,7 +110,7 @@ void PageGenerator::WriteHtml5SubPageLinks(const std::string& page,
   const PageCharset charset = state_.Charset;
   const std::string href = SubPageHrefBase(page);
   const char* target = Html5NavigationTarget();
-  TextFile file(PageFile(page), TextMode::kAppend, page);
+  PageOutput file(publication_, page, PageOutput::Mode::kAppend);
   file.WriteLine(h5::kSubPagesOpen);
   file.WriteLine(h5::kListOpen);
   for (std::size_t i = 0; i < subfolders.size(); ++i) {
@@ -127,7 +128,7 @@ void PageGenerator::WriteHtml5SubPageLinks(const std::string& page,
 
 void PageGenerator::WriteHtml5BackLink(const std::string& page, const std::string& parentPage) {
   const PageCharset charset = state_.Charset;
-  TextFile file(PageFile(page), TextMode::kAppend, page);
+  PageOutput file(publication_, page, PageOutput::Mode::kAppend);
   file.WriteLine(h5::kBackOpen + std::string(h5::kAnchorOpen) +
                  PageNameText(NameHref(ExtractFileName(parentPage)), charset) + h5::kHrefClose +
                  Html5NavigationTarget() + h5::kTagClose + PageFixedText(markup::kBackUp, charset) +
@@ -138,7 +139,7 @@ void PageGenerator::WriteHtml5BackLink(const std::string& page, const std::strin
 void PageGenerator::WriteHtml5End(const std::string& page) {
   const auto parts = html5Parts_.find(page);
   const bool sectionOpen = parts != html5Parts_.end() && parts->second.sectionOpen;
-  TextFile file(PageFile(page), TextMode::kAppend, page);
+  PageOutput file(publication_, page, PageOutput::Mode::kAppend);
   if (sectionOpen) file.WriteLine(h5::kSectionClose);
   file.WriteLine(h5::kBodyClose);
   file.WriteLine(h5::kHtmlClose);

@@ -17,6 +17,8 @@ namespace favpage {
 namespace {
 
 constexpr std::size_t kChunk = 64 * 1024;
+// A page's bytes held in memory before they go on to its staging file.
+constexpr std::size_t kPagePendingLimit = 1024 * 1024;
 
 // The whole content of `path`: 0, or the code of the failing open or read (2 or 3 when
 // there is no such file).
@@ -82,6 +84,20 @@ int HashFile(const std::string& path, std::string& hash, const std::string* othe
   return file.Close();
 }
 
+// Whether the file `path` holds exactly `bytes` (false when it cannot be read).
+bool FileHolds(const std::string& path, std::string_view bytes) {
+  platform::HostFile file;
+  if (file.Open(path, platform::FileAccess::kRead, platform::FileShare::kRead) != 0) return false;
+  std::string chunk(std::min(kChunk, bytes.size() + 1), '\0');
+  for (;;) {
+    std::size_t got = 0;
+    if (!ReadUpTo(file, chunk, std::min(chunk.size(), bytes.size() + 1), got)) return false;
+    if (got > bytes.size() || bytes.compare(0, got, chunk.data(), got) != 0) return false;
+    bytes.remove_prefix(got);
+    if (got == 0) return bytes.empty();
+  }
+}
+
 bool Missing(int code) { return code == io_code::kFileNotFound || code == io_code::kPathNotFound; }
 
 void Check(int code, const std::string& path) {
@@ -128,8 +144,79 @@ std::string Publication::Stage(const std::string& target, Kind kind) {
   std::string file;
   Check(platform::CreateStagingFile(target, StagingPrefix(topName_), file), target);
   index_.emplace(target, staged_.size());
-  staged_.push_back({target, std::move(file), kind});
-  return staged_.back().file;
+  Staged& staged = staged_.emplace_back();
+  staged.target = target;
+  staged.file = std::move(file);
+  staged.kind = kind;
+  return staged.file;
+}
+
+void Publication::StagePage(const std::string& target) {
+  if (const auto known = index_.find(target); known != index_.end()) {
+    Staged& staged = staged_[known->second];
+    // What a staging file of the page holds is no longer the page: the first bytes that
+    // reach it empty it.
+    staged.spilled = false;
+    staged.pending.clear();
+    staged.settled = staged.compared = staged.unchanged = false;
+    staged.hash.clear();
+    return;
+  }
+  // A target that cannot be replaced fails here, where writing it in place would have.
+  Check(platform::CheckFileReplaceable(target), target);
+  index_.emplace(target, staged_.size());
+  Staged& staged = staged_.emplace_back();
+  staged.target = target;
+  staged.kind = Kind::kPage;
+  staged.settled = false;
+}
+
+Publication::Staged& Publication::PageOf(const std::string& target) {
+  const auto known = index_.find(target);
+  if (known == index_.end() || staged_[known->second].kind != Kind::kPage ||
+      staged_[known->second].settled) {
+    throw IoError(io_code::kFileNotFound).AboutPath(target);
+  }
+  return staged_[known->second];
+}
+
+void Publication::AppendToPage(const std::string& target, std::string_view bytes) {
+  Staged& staged = PageOf(target);
+  staged.pending.append(bytes);
+  if (staged.pending.size() >= kPagePendingLimit) WritePending(staged);
+}
+
+// Moves the page's pending bytes to the end of its staging file, made when missing.
+void Publication::WritePending(Staged& staged) {
+  if (staged.file.empty()) {
+    Check(platform::CreateStagingFile(staged.target, StagingPrefix(topName_), staged.file),
+          staged.target);
+    staged.spilled = false;
+  }
+  platform::HostFile out;
+  int code = out.Open(
+      staged.file, staged.spilled ? platform::FileAccess::kAppend : platform::FileAccess::kCreate,
+      platform::FileShare::kRead);
+  if (code == 0) code = out.Write(staged.pending.data(), staged.pending.size());
+  if (const int closed = out.Close(); code == 0) code = closed;
+  Check(code, staged.target);
+  staged.spilled = true;
+  staged.pending.clear();
+}
+
+// The page is complete: a page held whole in memory is hashed and compared with the
+// published one there, and reaches a staging file only when it differs; a larger one has
+// its last bytes written, and is compared when the run publishes.
+void Publication::Settle(Staged& staged) {
+  if (staged.settled) return;
+  if (!staged.spilled) {
+    staged.hash = Sha256Hex(staged.pending);
+    staged.unchanged = FileHolds(staged.target, staged.pending);
+    staged.compared = true;
+  }
+  if (!staged.unchanged) WritePending(staged);
+  std::string().swap(staged.pending);
+  staged.settled = true;
 }
 
 const std::string& Publication::FileOf(const std::string& target) const {
@@ -142,8 +229,11 @@ const std::string& Publication::FileOf(const std::string& target) const {
 
 void Publication::PageCompleted(const std::string& page) {
   const auto known = index_.find(page);
-  if (known == index_.end() || staged_[known->second].completed) return;
-  staged_[known->second].completed = true;
+  if (known == index_.end()) return;
+  Staged& staged = staged_[known->second];
+  Settle(staged);
+  if (staged.completed) return;
+  staged.completed = true;
   completed_.push_back(known->second);
 }
 
@@ -162,6 +252,7 @@ std::vector<std::size_t> Publication::PutOrder() const {
 }
 
 void Publication::Publish(GenerationStats& stats, bool recordPages) {
+  for (Staged& staged : staged_) Settle(staged);
   std::vector<ManifestEntry> published;  // the run's pages, in the order they go in place
   const std::vector<Ready> ready = CompareWithPublished(published);
   PrepareMoves(ready);
@@ -190,9 +281,11 @@ std::vector<Publication::Ready> Publication::CompareWithPublished(
   std::vector<Ready> ready;
   for (const std::size_t index : PutOrder()) {
     const Staged& staged = staged_[index];
-    std::string hash;
-    bool unchanged = false;
-    Check(HashFile(staged.file, hash, &staged.target, &unchanged), staged.target);
+    std::string hash = staged.hash;
+    bool unchanged = staged.unchanged;
+    if (!staged.compared) {
+      Check(HashFile(staged.file, hash, &staged.target, &unchanged), staged.target);
+    }
     ready.push_back({index, unchanged});
     if (staged.kind == Kind::kPage) published.push_back({ExtractFileName(staged.target), hash});
   }
@@ -235,7 +328,7 @@ void Publication::MoveIntoPlace(const std::vector<Ready>& ready, GenerationStats
   for (const Ready& item : ready) {
     Staged& staged = staged_[item.index];
     if (item.unchanged) {
-      (void)platform::RemoveFile(staged.file);
+      if (!staged.file.empty()) (void)platform::RemoveFile(staged.file);
       if (staged.kind == Kind::kPage) ++stats.unchanged;
     } else {
       Check(platform::PutStagedFile(staged.file, staged.target), staged.target);

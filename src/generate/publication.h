@@ -2,13 +2,17 @@
 // staging files beside their final names; only when the whole run has succeeded are they
 // put in place, each in one step, in an order that keeps every link of a published page
 // leading to a page that exists. A page whose bytes are already published stays
-// untouched. A manifest beside the top page records the pages the run published, so the
-// next run removes those it no longer writes: its own unedited ones, never another file.
+// untouched. A page's bytes are held in memory while it is written, and reach a staging
+// file only when it is complete and differs from the published page, or when it grows
+// large: a run that changes nothing creates no file at all. A manifest beside the top page records
+// the pages the run published, so the next run removes those it no longer writes: its own unedited
+// ones, never another file.
 #pragma once
 
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -44,6 +48,14 @@ class Publication {
   // The staging file of `target`. Raises IoError (file not found) naming `target` when it
   // was never staged: a page's appending operations never reach the published page.
   const std::string& FileOf(const std::string& target) const;
+
+  // Begins the page `target` anew, empty (a page staged before loses what it held).
+  // Raises IoError naming `target` when the target could not be replaced.
+  void StagePage(const std::string& target);
+  // Appends `bytes` to the staged page `target`. Raises IoError naming `target`: file not
+  // found when it was never staged, or the failure of its staging file.
+  void AppendToPage(const std::string& target, std::string_view bytes);
+
   // `page` is complete. Pages are put in place in the order they were completed (a tree's
   // sub-pages before the pages that link to them, the top page last), after the style
   // sheet they name.
@@ -60,9 +72,18 @@ class Publication {
  private:
   struct Staged {
     std::string target;
-    std::string file;  // empty once put in place or dropped
-    Kind kind;
+    std::string file;  // empty when not made yet, once put in place or dropped
+    Kind kind = Kind::kPage;
     bool completed = false;
+    // A page: the bytes not yet in its staging file, and whether they are all it holds
+    // (`settled`: its hash and its comparison with the published page are known, and
+    // `file` is complete).
+    std::string pending;
+    bool spilled = false;   // `file` holds the bytes before `pending`
+    bool settled = true;    // a page written through AppendToPage is not until complete
+    bool compared = false;  // `hash` and `unchanged` are known without reading `file`
+    bool unchanged = false;
+    std::string hash;
   };
 
   struct Ready {
@@ -70,6 +91,9 @@ class Publication {
     bool unchanged;     // the published file already holds these bytes
   };
 
+  Staged& PageOf(const std::string& target);
+  void WritePending(Staged& staged);
+  void Settle(Staged& staged);
   std::vector<std::size_t> PutOrder() const;
   std::vector<Ready> CompareWithPublished(std::vector<ManifestEntry>& published) const;
   void PrepareMoves(const std::vector<Ready>& ready) const;

@@ -94,8 +94,8 @@ std::vector<ProfileLine> SplitProfileLines(std::string_view text, ProfileEncodin
   while (begin < text.size()) {
     ProfileLine line;
     line.begin = begin;
-    line.end = text.find_first_of("\r\n", begin);
-    if (line.end == std::string_view::npos) line.end = text.size();
+    line.end = begin;
+    while (line.end < text.size() && text[line.end] != '\r' && text[line.end] != '\n') ++line.end;
     line.next = line.end;
     if (line.next < text.size()) {
       const bool crlf =

@@ -218,6 +218,27 @@ TEST(NetscapeBookmarks, AnyLetterCaseAndAnyQuoting) {
   });
 }
 
+// Tag and attribute names are read a run of bytes at a time: where a run stops (a block's
+// end, a NUL, a line end) must not change which attribute is the href.
+TEST(NetscapeBookmarks, TagAndAttributeNamesReadInRuns) {
+  using namespace std::string_literals;
+  ExpectFolderLinks({
+      {"a name longer than any kept",
+       "<DT><A HREFHREFHREF=\"https://no.example/\">B</A>",
+       {"L B <>"}},
+      {"href as the start of a longer name",
+       "<DT><A HREF-X=\"https://no.example/\" HREF=\"https://a.example/\">A</A>",
+       {"L A <https://a.example/>"}},
+      {"a NUL inside the name", "<DT><A HR\0EF=\"https://no.example/\">B</A>"s, {"L B <>"}},
+      {"line ends and form feeds around it",
+       "<DT><A\r\nHREF\r\n=\r\n\"https://a.example/\"\f>A</A\r\n>",
+       {"L A <https://a.example/>"}},
+      {"a tag name with a line end after it",
+       "<DT\r><A\rHREF=\"https://a.example/\">A</A>",
+       {"L A <https://a.example/>"}},
+  });
+}
+
 TEST(NetscapeBookmarks, LooseStructureReadsAsTheBrowsersWriteIt) {
   const struct {
     const char* name;

@@ -34,6 +34,32 @@ TEST(HostPathTest, TranslatesBothWays) {
   }
 }
 
+// Paths of one folder after another, in any order: the folder's part converted for an
+// earlier path never stands in for another folder's.
+TEST(HostPathTest, PathsOfOneFolderAfterAnotherEachTranslateAlone) {
+  const struct {
+    std::string internal;
+    const char* host;
+  } cases[] = {
+      {Sjis("\\tmp\\ソフト\\a.url"), "/tmp/ソフト/a.url"},
+      {Sjis("\\tmp\\ソフト\\b.url"), "/tmp/ソフト/b.url"},
+      {Sjis("\\tmp\\ソフト\\表\\c.url"), "/tmp/ソフト/表/c.url"},
+      {Sjis("\\tmp\\ソ\\d.url"), "/tmp/ソ/d.url"},  // "ソ" ends in 0x5C: no delimiter
+      {Sjis("\\tmp\\ソ"), "/tmp/ソ"},
+      {"\\tmp\\caf&#xE9;\\a&#x3A;b.url", "/tmp/caf\xC3\xA9/a:b.url"},
+      {"\\tmp\\caf&#xE9;\\", "/tmp/caf\xC3\xA9/"},
+      {"\\tmp\\a&#x5C;b\\x", "/tmp/a\\b/x"},
+      {"\\tmp\\a", "/tmp/a"},
+      {"plain.url", "plain.url"},
+  };
+  for (int pass = 0; pass < 2; ++pass) {
+    for (std::size_t n = 0; n < std::size(cases); ++n) {
+      const auto& c = cases[pass == 0 ? n : std::size(cases) - 1 - n];
+      EXPECT_EQ(ToHostPath(c.internal), c.host) << c.host;
+    }
+  }
+}
+
 TEST(HostPathTest, SecondByte5CIsNeverADelimiter) {
   // "ソ" is 0x83 0x5C and "表" 0x95 0x5C: a byte-wise replacement would split them.
   const std::string internal = "\\\x83\x5C\\\x95\x5C";

@@ -87,5 +87,37 @@ TEST(CutAtCharacterTest, NeverSplitsADoubleByteCharacter) {
   }
 }
 
+// Letters compare without regard to case only where they are characters of their own:
+// the second byte of a double-byte character is compared as it is, in either text.
+TEST(SameTextAsciiTest, OnlySingleByteLettersIgnoreCase) {
+  struct Case {
+    std::string a, b;
+    bool same;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"",                 "",                 true},
+      {"InternetShortcut", "INTERNETSHORTCUT", true},
+      {"url",              "URL",              true},
+      {"url",              "URLs",             false},
+      {"ur1",              "URL",              false},
+      {"\x82\x61",         "\x82\x61",         true},   // "a" as a second byte
+      {"\x82\x61",         "\x82\x41",         false},  // not raised there
+      {"a\x82\x61" "b",       "A\x82\x61" "B",       true},
+      {"\x82\x61" "a",        "\x82\x41" "A",        false},
+      {"x\x82",            "X\x82",            true},   // a lead byte at the end stands alone
+      {"\x82" "a",            "\x82" "A",            false},  // "a" is the second byte
+      {"a\x82",            "A\x82",            true},
+      {"\x5C" "a",            "\x5C" "A",            true},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    EXPECT_EQ(SameTextAscii(c.a, c.b), c.same) << c.a << " / " << c.b;
+    EXPECT_EQ(SameTextAscii(c.b, c.a), c.same) << c.b << " / " << c.a;
+    // The same answer as comparing the raised copies.
+    EXPECT_EQ(SameTextAscii(c.a, c.b), UpperAscii(c.a) == UpperAscii(c.b)) << c.a;
+  }
+}
+
 }  // namespace
 }  // namespace favpage

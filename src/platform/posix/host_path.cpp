@@ -70,8 +70,24 @@ std::string DisplayPath(std::string_view internalPath) {
   return slashed;
 }
 
+// The shortcuts of a folder are opened one after another by paths that share the
+// folder's part: that part is converted once and kept for the next path. The mapping
+// goes character by character and no name reference holds a "\", so the folder's part
+// (up to a delimiter at a character's start) converts the same alone as in the path.
 std::string ToHostPath(std::string_view internalPath) {
-  return HostFromInternal(internalPath, U'/');
+  std::size_t cut = 0;  // just past the last delimiter
+  for (std::size_t i = 0; i < internalPath.size(); i += CharLength(internalPath, i)) {
+    if (internalPath[i] == '\\') cut = i + 1;
+  }
+  if (cut == 0) return HostFromInternal(internalPath, U'/');
+  thread_local std::string lastFolder;
+  thread_local std::string lastHostFolder;
+  const std::string_view folder = internalPath.substr(0, cut);
+  if (folder != lastFolder) {
+    lastHostFolder = HostFromInternal(folder, U'/');
+    lastFolder = folder;
+  }
+  return lastHostFolder + HostFromInternal(internalPath.substr(cut), U'/');
 }
 
 std::string ToHostText(std::string_view internalText) { return HostFromInternal(internalText, 0); }
