@@ -15,6 +15,8 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=scripts/wine-prefix.sh
+. "$root/scripts/wine-prefix.sh"
 if [ "${1:-}" = "--all" ]; then
   for face in "" --windows; do
     for scale in 1 2; do "$0" $face --scale "$scale"; done
@@ -86,12 +88,8 @@ else
   export WINEPREFIX=$work/wine WINEDLLOVERRIDES=mscoree= WINEDEBUG=-all USER=hanako
   openbox >/dev/null 2>&1 &
   pids+=($!)
-  mkdir -p "$WINEPREFIX"
-  wineserver -p
-  wine cmd /c exit 0 >/dev/null 2>&1
-  # Japanese letters in Wine's own interface face; the screen's scale.
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-    /v Tahoma /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
+  start_wine_prefix
+  # The screen's scale.
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * scale)) \
     /f >/dev/null 2>&1
   wineserver -k

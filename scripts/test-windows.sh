@@ -10,6 +10,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 started=$SECONDS
+# shellcheck source=scripts/wine-prefix.sh
+. scripts/wine-prefix.sh
 FAVPAGE_WITH_QT=OFF scripts/deps.sh nsis zip unzip xvfb xdotool x11-utils openbox \
   fonts-ipafont-gothic
 scripts/build-windows.sh
@@ -45,15 +47,8 @@ for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$scratch/display")" FAVPAGE_FRAMEBUFFER=$scratch/fb/Xvfb_screen0
 openbox >/dev/null 2>&1 &
 x_pids+=($!)
-# The persistent server keeps every start short. The first start makes the prefix (a few
-# seconds), before the tests start Wine in parallel.
-mkdir -p "$WINEPREFIX"
-wineserver -p
-wine cmd /c exit 0 >/dev/null 2>&1
-# Wine's own interface face (menus, message boxes) has no Japanese letters: link it to the
-# installed Japanese face, as a Japanese Windows links its interface faces.
-wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-  /v Tahoma /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
+# The first start makes the prefix (a few seconds), before the tests start Wine in parallel.
+start_wine_prefix
 
 # favpage-cli.exe must write the very bytes the Linux build writes, in both modes.
 windows_path() { echo "Z:${1//\//\\}"; }

@@ -136,16 +136,13 @@ TEST_F(WebBrowserTest, PutOffControlComesAfterThePaintWithTheLastPage) {
     EXPECT_FALSE(pane->HasBrowser());
 
     InvalidateRect(parent_.window(), nullptr, TRUE);
-    ASSERT_TRUE(PumpUntil([&pane] {
-      return pane->HasBrowser(); }));
+    ASSERT_TRUE(PumpUntil([&pane] { return pane->HasBrowser(); }));
     EXPECT_NE(GetWindow(pane->Window(), GW_CHILD), nullptr);
-    EXPECT_TRUE(PumpUntil([&pane] {
-      return EndsWith(pane->Location(), L"second.html"); }))
+    EXPECT_TRUE(PumpUntil([&pane] { return EndsWith(pane->Location(), L"second.html"); }))
         << std::string(pane->Location().begin(), pane->Location().end());
     // From now on a page goes to the control at once.
     EXPECT_TRUE(pane->Navigate(first));
-    EXPECT_TRUE(PumpUntil([&pane] {
-      return EndsWith(pane->Location(), L"sample.html"); }));
+    EXPECT_TRUE(PumpUntil([&pane] { return EndsWith(pane->Location(), L"sample.html"); }));
     pane->StartBrowser();  // made once
     EXPECT_TRUE(pane->HasBrowser());
   }
