@@ -86,7 +86,7 @@ class Scanner {
       if (!Value(inObject)) return false;
       // A value is complete: close the containers that end after it.
       for (;;) {
-        if (inObject.empty()) return SkipBlanks() < 0;
+        if (inObject.empty()) return AtEnd();
         const int c = SkipBlanks();
         if (c == ',') {
           ++at_;
@@ -128,6 +128,13 @@ class Scanner {
       if (at_ != end_) return static_cast<unsigned char>(*at_);
       if (!Fill()) return -1;
     }
+  }
+
+  // Only blanks follow the text. A NUL byte ends it as the end of the file does: a file
+  // padded with zeros after a whole text (as a crash can leave one) is read whole.
+  bool AtEnd() {
+    const int c = SkipBlanks();
+    return c < 0 || c == 0;
   }
 
   // One value, or the opening of a container (which is then on `inObject`, with its

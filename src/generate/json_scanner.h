@@ -33,7 +33,8 @@ inline constexpr std::size_t kScanBlockSize = 64 * 1024;
 
 // True when the stream holds exactly one JSON text and blanks, after an optional UTF-8
 // byte order mark: strings of well-formed UTF-8 with paired surrogate escapes, numbers
-// that fit a double. Events stop at the first fault.
+// that fit a double. A NUL byte after the text ends the stream. Events stop at the first
+// fault.
 bool Scan(std::istream& in, Events& events, std::size_t blockSize = kScanBlockSize);
 
 }  // namespace favpage::json

@@ -220,6 +220,12 @@ TEST(JsonScanner, AgreesWithAStrictParserOnEveryRule) {
       "\"a\tb\"",
       "\"a\nb\"",
       std::string("\"a\0b\"", 5),
+      // a NUL byte: the end of the text after it, a fault anywhere else
+      std::string("{}\0", 3),
+      std::string("{} \0x", 5),
+      std::string("[1\0]", 5),
+      std::string("\0{}", 3),
+      std::string("{\"a\":\0}", 7),
       "\"\x7f\"",
       "\"\x1f\"",
       // UTF-8
