@@ -2,20 +2,17 @@
 // "synced": {...}}}, each node {"type": "folder"|"url", "name", "url", "children"}.
 // A real file carries ids, guids, dates and meta data for every node and is several times
 // the size of what is kept, so it is read as a stream of events, never as a whole
-// document: only the nodes' type, name and address are kept.
-#include <nlohmann/json.hpp>
-
+// document: only the nodes' type, name and address are decoded and kept.
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
 
 #include "generate/bookmark_readers.h"
+#include "generate/json_scanner.h"
 
 namespace favpage {
 namespace {
-
-using Json = nlohmann::json;
 
 constexpr std::array<std::string_view, 3> kRoots = {"bookmark_bar", "other", "synced"};
 
@@ -30,13 +27,13 @@ struct Item {
 
 // Numbers the node objects in document order as they open (so a folder comes before
 // what it holds, whatever the order of its keys) and fills in their fields.
-class Collector : public nlohmann::json_sax<Json> {
+class Collector : public json::Events {
  public:
   std::vector<Item> items;
   bool topIsObject = false;  // the document is an object (a Bookmarks file's kind)
   bool sawRoots = false;
 
-  bool start_object(std::size_t) override {
+  void StartObject() override {
     Frame frame;
     if (frames_.empty()) {
       topIsObject = true;
@@ -53,27 +50,27 @@ class Collector : public nlohmann::json_sax<Json> {
       sawRoots |= frame.roots;
     }
     frames_.push_back(std::move(frame));
-    return true;
   }
-  bool key(string_t& key) override {
-    frames_.back().key = key;
-    return true;
-  }
-  bool start_array(std::size_t) override {
+  void Key(std::string& key) override { frames_.back().key = key; }
+  void StartArray() override {
     Frame frame;
     frame.array = true;
     if (!frames_.empty() && !frames_.back().array && frames_.back().key == "children") {
       frame.owner = frames_.back().node;
     }
     frames_.push_back(std::move(frame));
-    return true;
   }
-  bool end_object() override { return Pop(); }
-  bool end_array() override { return Pop(); }
-  bool string(string_t& value) override {
-    if (frames_.empty()) return true;  // a document that is one string
+  void EndObject() override { frames_.pop_back(); }
+  void EndArray() override { frames_.pop_back(); }
+  // Only a node's type, name and address are kept; every other string is only checked.
+  bool WantString() override {
+    if (frames_.empty()) return false;  // a document that is one string
     const Frame& frame = frames_.back();
-    if (frame.array || frame.node < 0) return true;
+    return !frame.array && frame.node >= 0 &&
+           (frame.key == "type" || frame.key == "name" || frame.key == "url");
+  }
+  void String(std::string& value) override {
+    const Frame& frame = frames_.back();
     Item& item = items[static_cast<std::size_t>(frame.node)];
     if (frame.key == "type") {
       item.folder = value == "folder";
@@ -83,17 +80,8 @@ class Collector : public nlohmann::json_sax<Json> {
     } else if (frame.key == "url") {
       item.url = std::move(value);
     }
-    return true;
   }
-  bool null() override { return true; }
-  bool boolean(bool) override { return true; }
-  bool number_integer(number_integer_t) override { return true; }
-  bool number_unsigned(number_unsigned_t) override { return true; }
-  bool number_float(number_float_t, const string_t&) override { return true; }
-  bool binary(binary_t&) override { return true; }
-  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
-    return false;
-  }
+  void Scalar() override {}
 
  private:
   struct Frame {
@@ -108,21 +96,14 @@ class Collector : public nlohmann::json_sax<Json> {
     items.push_back({parent, rank, false, false, {}, {}});
     return static_cast<std::int32_t>(items.size() - 1);
   }
-  bool Pop() {
-    frames_.pop_back();
-    return true;
-  }
-
   std::vector<Frame> frames_;
 };
 
 }  // namespace
 
 BookmarksRead ReadChromiumBookmarks(std::istream& in, BookmarkTree& tree) {
-  // The parser keeps its own stack of open values, so nesting costs memory, not the
-  // machine's stack.
   Collector collector;
-  const bool parsed = Json::sax_parse(in, &collector);
+  const bool parsed = json::Scan(in, collector);
   if (!collector.topIsObject) return BookmarksRead::kNotBookmarks;
   std::vector<Item>& items = collector.items;
   const bool hasRoot =

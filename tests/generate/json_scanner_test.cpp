@@ -1,0 +1,299 @@
+// The JSON scanner against a strict parser of record (nlohmann-json): on every text of a
+// table and on every one-byte change of a bookmarks file, both must agree on whether the
+// text is one whole JSON text and, when it is, report the same events with the same
+// strings, at every block size.
+#include "generate/json_scanner.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace favpage::test {
+namespace {
+
+using Json = nlohmann::json;
+
+struct Verdict {
+  bool whole = false;
+  std::vector<std::string> events;
+  bool operator==(const Verdict&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Verdict& v) {
+  out << (v.whole ? "whole:" : "refused:");
+  for (const std::string& e : v.events) out << ' ' << e;
+  return out;
+}
+
+class ScanRecord : public json::Events {
+ public:
+  std::vector<std::string> events;
+  void StartObject() override { events.push_back("{"); }
+  void EndObject() override { events.push_back("}"); }
+  void StartArray() override { events.push_back("["); }
+  void EndArray() override { events.push_back("]"); }
+  void Key(std::string& key) override { events.push_back("k:" + key); }
+  bool WantString() override { return true; }
+  void String(std::string& value) override { events.push_back("s:" + value); }
+  void Scalar() override { events.push_back("v"); }
+};
+
+class ParserRecord : public nlohmann::json_sax<Json> {
+ public:
+  std::vector<std::string> events;
+  bool start_object(std::size_t) override { return Add("{"); }
+  bool end_object() override { return Add("}"); }
+  bool start_array(std::size_t) override { return Add("["); }
+  bool end_array() override { return Add("]"); }
+  bool key(string_t& key) override { return Add("k:" + key); }
+  bool string(string_t& value) override { return Add("s:" + value); }
+  bool null() override { return Add("v"); }
+  bool boolean(bool) override { return Add("v"); }
+  bool number_integer(number_integer_t) override { return Add("v"); }
+  bool number_unsigned(number_unsigned_t) override { return Add("v"); }
+  bool number_float(number_float_t, const string_t&) override { return Add("v"); }
+  bool binary(binary_t&) override { return Add("v"); }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+    return false;
+  }
+
+ private:
+  bool Add(std::string event) {
+    events.push_back(std::move(event));
+    return true;
+  }
+};
+
+Verdict Scanned(const std::string& text, std::size_t blockSize) {
+  std::istringstream in(text);
+  ScanRecord record;
+  Verdict v;
+  v.whole = json::Scan(in, record, blockSize);
+  if (v.whole) v.events = std::move(record.events);
+  return v;
+}
+
+Verdict Parsed(const std::string& text) {
+  std::istringstream in(text);
+  ParserRecord record;
+  Verdict v;
+  v.whole = Json::sax_parse(in, &record);
+  if (v.whole) v.events = std::move(record.events);
+  return v;
+}
+
+constexpr std::size_t kBlockSizes[] = {1, 2, 3, 7, json::kScanBlockSize};
+
+void ExpectAgreement(const std::string& text) {
+  const Verdict expected = Parsed(text);
+  for (const std::size_t block : kBlockSizes) {
+    ASSERT_EQ(Scanned(text, block), expected) << "text: " << text << "\nblock: " << block;
+  }
+}
+
+TEST(JsonScanner, AgreesWithAStrictParserOnEveryRule) {
+  const std::string texts[] = {
+      // structure
+      "",
+      " ",
+      "{}",
+      "[]",
+      " {} ",
+      "{",
+      "}",
+      "[",
+      "]",
+      "{]",
+      "[}",
+      "{}}",
+      "[]]",
+      "{} {}",
+      "{\"a\":1}",
+      "{\"a\" : 1 , \"b\" : [1, 2, {}]}",
+      "{\"a\":1,}",
+      "[1,]",
+      "[,1]",
+      "{,}",
+      "{\"a\"}",
+      "{\"a\":}",
+      "{\"a\" 1}",
+      "{1:2}",
+      "{'a':1}",
+      "[1 2]",
+      "[[[[]]]]",
+      "[[[[]]]",
+      "{\"a\":{\"b\":{\"c\":[]}}}",
+      "{\"\":0}",
+      "{\"a\":1,\"a\":2}",
+      // blanks: only these four
+      " \t\r\n[ \t\r\n] \t\r\n",
+      "\f[]",
+      "[\v1]",
+      "[1]\xc2\xa0",
+      // byte order mark
+      "\xEF\xBB\xBF{}",
+      "\xEF\xBB\xBF \"x\"",
+      "\xEF\xBB{}",
+      "\xEF{}",
+      " \xEF\xBB\xBF{}",
+      "\xEF\xBB\xBF\xEF\xBB\xBF{}",
+      // literals
+      "true",
+      "false",
+      "null",
+      "[true,false,null]",
+      "tru",
+      "truex",
+      "True",
+      "nul",
+      "[nan]",
+      // numbers
+      "0",
+      "-0",
+      "1",
+      "-1",
+      "10",
+      "01",
+      "-01",
+      "00",
+      "1.5",
+      "1.",
+      ".5",
+      "-",
+      "+1",
+      "1e5",
+      "1E+5",
+      "1e-5",
+      "1e",
+      "1e+",
+      "1.5e3",
+      "0.0",
+      "-0.0e0",
+      "18446744073709551615",
+      "18446744073709551616",
+      "-9223372036854775808",
+      "-9223372036854775809",
+      "123456789012345678901234567890",
+      "1e308",
+      "1.7976931348623157e308",
+      "1.7976931348623159e308",
+      "1e309",
+      "-1e309",
+      "1e-400",
+      "-1e-400",
+      "0e99999",
+      "0.000001e313",
+      "1000e306",
+      "[1e400]",
+      "{\"a\":-2e400}",
+      "0x10",
+      "1_0",
+      "[1-2]",
+      // strings
+      "\"\"",
+      "\"abc\"",
+      "\"a\\\"b\"",
+      "\"\\\\\"",
+      "\"\\/\"",
+      "\"\\b\\f\\n\\r\\t\"",
+      "\"\\a\"",
+      "\"\\x41\"",
+      "\"\\u0041\"",
+      "\"\\u00e9\"",
+      "\"\\u00E9\"",
+      "\"\\u30C6\"",
+      "\"\\u0000\"",
+      "\"\\u004\"",
+      "\"\\u004g\"",
+      "\"\\uD83D\\uDE00\"",
+      "\"\\uD83D\"",
+      "\"\\uD83Dx\"",
+      "\"\\uD83D\\u0041\"",
+      "\"\\uDE00\"",
+      "\"\\uDBFF\\uDFFF\"",
+      "\"\\uD800\\uDC00\"",
+      "\"\\uD83D\\n\"",
+      "\"abc",
+      "\"a\tb\"",
+      "\"a\nb\"",
+      std::string("\"a\0b\"", 5),
+      // a NUL byte: the end of the text after it, a fault anywhere else
+      std::string("{}\0", 3),
+      std::string("{} \0x", 5),
+      std::string("[1\0]", 5),
+      std::string("\0{}", 3),
+      std::string("{\"a\":\0}", 7),
+      "\"\x7f\"",
+      "\"\x1f\"",
+      // UTF-8
+      "\"\xc3\xa9\"",
+      "\"\xe3\x83\x86\"",
+      "\"\xf0\x9f\x98\x80\"",
+      "\"\xc0\xaf\"",
+      "\"\xc1\xbf\"",
+      "\"\xc2\x80\"",
+      "\"\xe0\x80\xaf\"",
+      "\"\xe0\xa0\x80\"",
+      "\"\xed\x9f\xbf\"",
+      "\"\xed\xa0\x80\"",
+      "\"\xef\xbf\xbf\"",
+      "\"\xf0\x8f\xbf\xbf\"",
+      "\"\xf0\x90\x80\x80\"",
+      "\"\xf4\x8f\xbf\xbf\"",
+      "\"\xf4\x90\x80\x80\"",
+      "\"\xf5\x80\x80\x80\"",
+      "\"\xff\"",
+      "\"\x80\"",
+      "\"\xc3\"",
+      "\"\xe3\x83\"",
+      "\"\xe3\x83x\"",
+      "\xc3\xa9",
+      "{\"\xc3\xa9\":\"\xe3\x83\x86\"}",
+      "{\"\xc3\":1}",
+  };
+  for (const std::string& text : texts) ExpectAgreement(text);
+}
+
+// Every one-byte deletion, and every byte replaced by each byte that matters to JSON, of a
+// Bookmarks file as the Chromium family writes it.
+TEST(JsonScanner, AgreesWithAStrictParserOnEveryChangeOfABookmarksFile) {
+  const std::string file =
+      "\xEF\xBB\xBF{\"checksum\": \"0f\", \"roots\": {\"bookmark_bar\": {\"children\": "
+      "[{\"date_added\": \"13300000000000000\", \"id\": \"5\", \"meta_info\": {\"k\": "
+      "\"\\u00e9\\uD83D\\uDE00\"}, \"name\": \"\xe3\x83\x86\\\"x\", \"type\": \"url\", "
+      "\"url\": \"https://a.example/?q=1&r=2\"}, {\"children\": [], \"name\": \"F\", "
+      "\"type\": \"folder\"}], \"name\": \"Bar\", \"type\": \"folder\"}, \"other\": "
+      "{\"children\": [true, null, -1.5e3], \"name\": \"O\", \"type\": \"folder\"}}, "
+      "\"version\": 1}\n";
+  ExpectAgreement(file);
+  const std::string replacements = "{}[]\":,\\ \x01\xc3\xa9\x80u0eE.-+tn";
+  for (std::size_t at = 0; at < file.size(); ++at) {
+    ExpectAgreement(file.substr(0, at) + file.substr(at + 1));
+    for (const char r : replacements) {
+      std::string changed = file;
+      changed[at] = r;
+      ExpectAgreement(changed);
+    }
+  }
+}
+
+// A hundred thousand nested arrays and objects: no recursion.
+TEST(JsonScanner, DeepNestingIsScannedWithoutRecursion) {
+  constexpr int kDepth = 100000;
+  std::string text;
+  for (int i = 0; i < kDepth; ++i) text += "{\"a\":[";
+  for (int i = 0; i < kDepth; ++i) text += "]}";
+  std::istringstream in(text);
+  ScanRecord record;
+  EXPECT_TRUE(json::Scan(in, record));
+  EXPECT_EQ(record.events.size(), static_cast<std::size_t>(kDepth) * 5);
+  text.pop_back();
+  std::istringstream cut(text);
+  EXPECT_FALSE(json::Scan(cut, record));
+}
+
+}  // namespace
+}  // namespace favpage::test
