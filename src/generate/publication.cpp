@@ -381,8 +381,13 @@ std::vector<ManifestEntry> Publication::RemoveStalePages(
     stale[at->second].second.insert(entry.hash);
   }
 
+  // The record lists pages in the order they went in place, each after its sub-pages:
+  // removed from its end, a page goes before its sub-pages, so a run killed while it
+  // removes them leaves no page of the last run offering links down into pages already
+  // gone (only the sub-pages left, no longer linked from the site, link back up).
   std::vector<ManifestEntry> kept;
-  for (const auto& [name, hashes] : stale) {
+  for (auto it = stale.rbegin(); it != stale.rend(); ++it) {
+    const auto& [name, hashes] = *it;
     const std::string path = folder_ + name;
     std::string hash;
     if (const int code = HashFile(path, hash); code != 0) {

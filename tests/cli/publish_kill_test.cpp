@@ -134,10 +134,25 @@ bool WatchRun(pid_t child, const fs::path& site,
   return !killed && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// Every page complete and as one run or the other wrote it; every link to a page of the
-// site leading to a page that exists.
+// The pages and the style sheet a page links to.
+std::vector<std::string> PageLinks(const std::string& bytes) {
+  static const std::regex href("HREF=\"([^\"]*)\"");
+  std::vector<std::string> targets;
+  for (std::sregex_iterator it(bytes.begin(), bytes.end(), href), end; it != end; ++it) {
+    const std::string target = (*it)[1];
+    if (favpage::IsPageName(target, kTop) || target == "mirelstyle0.css") {
+      targets.push_back(target);
+    }
+  }
+  return targets;
+}
+
+// Every page complete and as one run or the other wrote it; every link of a page that a
+// visitor reaches from the top page leads to a file that exists. The last run's pages that
+// the new one no longer links to are removed one by one, and they link to each other both
+// ways (down to sub-pages, back up to the parent), so while they go, a page among them may
+// link to one already gone; the next run removes the rest.
 void ExpectOnlyWholePagesOfOneRun(const Files& site, const Files& before, const Files& after) {
-  const std::regex href("HREF=\"([^\"]*)\"");
   for (const auto& [name, bytes] : site) {
     if (RunFile(name)) continue;
     if (name == favpage::ManifestName(kTop)) {
@@ -149,10 +164,18 @@ void ExpectOnlyWholePagesOfOneRun(const Files& site, const Files& before, const 
     EXPECT_TRUE(fromBefore || fromAfter) << name << " is from neither run";
     if (!favpage::IsPageName(name, kTop)) continue;
     EXPECT_TRUE(bytes.ends_with("</HTML>\r\n")) << name << " is not complete";
-    for (std::sregex_iterator it(bytes.begin(), bytes.end(), href), end; it != end; ++it) {
-      const std::string target = (*it)[1];
-      if (favpage::IsPageName(target, kTop) || target == "mirelstyle0.css") {
-        EXPECT_EQ(site.count(target), 1u) << name << " links to " << target;
+  }
+  std::set<std::string> reached{kTop};
+  std::vector<std::string> pending{kTop};
+  ASSERT_EQ(site.count(kTop), 1u);
+  while (!pending.empty()) {
+    const std::string name = pending.back();
+    pending.pop_back();
+    for (const std::string& target : PageLinks(site.at(name))) {
+      EXPECT_EQ(site.count(target), 1u) << name << " links to " << target;
+      if (site.count(target) != 0 && favpage::IsPageName(target, kTop) &&
+          reached.insert(target).second) {
+        pending.push_back(target);
       }
     }
   }
@@ -232,6 +255,15 @@ TEST_F(PublishKill, WhenAPageLinkingToANewPageChanges) {
   ASSERT_EQ(before.count("links_2_5.html"), 0u);
   ASSERT_EQ(after.count("links_2_5.html"), 1u);
   KillAndCheck([](const std::string& name) { return name == "links_2.html"; });
+}
+
+// A run killed while it removes the first run's pages that it no longer writes: the site
+// a visitor reaches from the top page is whole.
+TEST_F(PublishKill, WhileRemovingTheOldPages) {
+  ASSERT_EQ(after.count("links_5.html"), 0u);
+  ASSERT_EQ(before.count("links_5_0.html"), 1u);
+  KillAndCheck(
+      [](const std::string& name) { return before.count(name) != 0 && after.count(name) == 0; });
 }
 
 TEST_F(PublishKill, AtMomentsAcrossTheRun) {
