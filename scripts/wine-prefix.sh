@@ -1,6 +1,10 @@
 # Sourced by the scripts that run favpage under Wine. Makes the prefix in $WINEPREFIX and
 # leaves a persistent server running, which keeps every later start short.
 start_wine_prefix() {
+  # Wine's programs need an open standard input: where it is closed (a run with no terminal
+  # and no input, as CI starts it), a socket to the Wine server takes descriptor 0, and a
+  # program that closes or reads its input breaks that connection.
+  exec </dev/null
   mkdir -p "$WINEPREFIX"
   wineserver -p
   wine cmd /c exit 0 >/dev/null 2>&1
