@@ -1,6 +1,7 @@
 #include "generate/html_tokenizer.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "base/utf8.h"
 #include "generate/html_references.h"
@@ -130,7 +131,10 @@ void Tokenizer::Feed(std::string_view bytes) {
         case State::kAttributeValueSingle: {
           const char quote = state_ == State::kAttributeValueDouble ? '"' : '\'';
           if (!keepValue_) {
-            until([quote](char c) { return c == quote; });
+            // A value never kept (an icon's data can be kilobytes) is passed over, not
+            // looked at byte by byte: only its closing quote matters.
+            const void* closing = std::memchr(at, quote, static_cast<std::size_t>(end - at));
+            run = closing != nullptr ? static_cast<const char*>(closing) : end;
           } else {
             until([quote](char c) { return c == quote || c == '&' || c == '\r' || c == '\0'; });
             tag_.href.append(at, run);

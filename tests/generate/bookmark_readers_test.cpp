@@ -218,6 +218,35 @@ TEST(NetscapeBookmarks, AnyLetterCaseAndAnyQuoting) {
   });
 }
 
+// The values of attributes never kept (an icon's inline data runs to kilobytes) are passed
+// over to their closing quote: what they hold never ends the tag or becomes text, wherever
+// a block ends.
+TEST(NetscapeBookmarks, ValuesNotKeptEndOnlyAtTheirQuote) {
+  using namespace std::string_literals;
+  const std::string icon = "data:image/png;base64," + std::string(3000, 'Q');
+  ExpectFolderLinks({
+      {"an icon before the href",
+       "<DT><A ICON=\"" + icon + "\" HREF=\"https://a.example/\">A</A>",
+       {"L A <https://a.example/>"}},
+      {"an icon after the href",
+       "<DT><A HREF=\"https://a.example/\" ICON=\"" + icon + "\">A</A>",
+       {"L A <https://a.example/>"}},
+      {"markup, references, the other quote and line ends inside",
+       "<DT><A ICON=\"a>b<DT><A HREF='x'>&amp;\r\n\r\0z\" HREF=\"https://a.example/\">A</A>"s,
+       {"L A <https://a.example/>"}},
+      {"single quotes around a double quote",
+       "<DT><A ICON='say \"HREF=\"https://no.example/\"' HREF=https://a.example/>A</A>",
+       {"L A <https://a.example/>"}},
+      {"an empty value",
+       "<DT><A ICON=\"\" HREF=\"https://a.example/\">A</A>",
+       {"L A <https://a.example/>"}},
+  });
+  // A value that never closes takes the rest of the file into the tag: the export is cut.
+  const std::string cut = std::string(kDoctype) + "<DL><p>\n<DT><A HREF=\"https://a.example/\" " +
+                          "ICON=\"" + icon + "\n</DL>\n";
+  EXPECT_EQ(ReadExport(cut).read, BookmarksRead::kIncomplete);
+}
+
 // Tag and attribute names are read a run of bytes at a time: where a run stops (a block's
 // end, a NUL, a line end) must not change which attribute is the href.
 TEST(NetscapeBookmarks, TagAndAttributeNamesReadInRuns) {
