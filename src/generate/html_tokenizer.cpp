@@ -765,8 +765,12 @@ void Tokenizer::AppendReferenceCodePoint(char32_t codePoint) {
 }
 
 void Tokenizer::NewTag(bool end) {
-  tag_ = Tag{};
+  // The strings keep their memory from tag to tag.
   tag_.end = end;
+  tag_.selfClosing = false;
+  tag_.name.clear();
+  tag_.hasHref = false;
+  tag_.href.clear();
   tagNameTooLong_ = false;
   keepValue_ = false;
 }
