@@ -155,6 +155,8 @@ TEST(NetscapeBookmarks, ReferencesAreDecodedByTheHtmlRules) {
       {"&hellip; &hellip &lang; &euro;", "\xE2\x80\xA6 &hellip \xE2\x9F\xA8 \xE2\x82\xAC"},
       {"&Amp; &unknown; & x &# &#x; &#xZ", "&Amp; &unknown; & x &# &#x; &#xZ"},
       {"&amp;amp; &#38;lt;", "&amp; &lt;"},
+      {"&amp;&amp;&quot;&quot;&lt;&gt;&gt&lt", "&&\"\"<>><"},
+      {"&amp&lt; &quot &ampamp; &ltx &lt;x", "&< \" &amp; <x <x"},
   };
   for (const auto& t : titles) {
     SCOPED_TRACE(t.written);
@@ -180,6 +182,9 @@ TEST(NetscapeBookmarks, ReferencesAreDecodedByTheHtmlRules) {
       {"?x&amp-y", "?x&-y"},
       {"?q=&#x3C;&#60", "?q=<<"},
       {"?x&notin;y&notit", "?x\xE2\x88\x89y&notit"},
+      {"?q=&quot;x&quot;&amp;y=&lt;1&gt;", "?q=\"x\"&y=<1>"},
+      {"?x&amp=1&quot=2&lt", "?x&amp=1&quot=2<"},
+      {"?x&quot", "?x\""},
   };
   for (const auto& a : addresses) {
     SCOPED_TRACE(a.written);
