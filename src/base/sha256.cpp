@@ -6,48 +6,74 @@
 #include <array>
 #include <cstdint>
 
-namespace favpage {
-namespace {
+#include "base/sha256_blocks.h"
 
-// clang-format off
-constexpr std::array<std::uint32_t, 64> kRound = {
-    0x428a2f98, 0x71374491, 0xb5c0fbcf, 0xe9b5dba5, 0x3956c25b, 0x59f111f1, 0x923f82a4, 0xab1c5ed5,
-    0xd807aa98, 0x12835b01, 0x243185be, 0x550c7dc3, 0x72be5d74, 0x80deb1fe, 0x9bdc06a7, 0xc19bf174,
-    0xe49b69c1, 0xefbe4786, 0x0fc19dc6, 0x240ca1cc, 0x2de92c6f, 0x4a7484aa, 0x5cb0a9dc, 0x76f988da,
-    0x983e5152, 0xa831c66d, 0xb00327c8, 0xbf597fc7, 0xc6e00bf3, 0xd5a79147, 0x06ca6351, 0x14292967,
-    0x27b70a85, 0x2e1b2138, 0x4d2c6dfc, 0x53380d13, 0x650a7354, 0x766a0abb, 0x81c2c92e, 0x92722c85,
-    0xa2bfe8a1, 0xa81a664b, 0xc24b8b70, 0xc76c51a3, 0xd192e819, 0xd6990624, 0xf40e3585, 0x106aa070,
-    0x19a4c116, 0x1e376c08, 0x2748774c, 0x34b0bcb5, 0x391c0cb3, 0x4ed8aa4a, 0x5b9cca4f, 0x682e6ff3,
-    0x748f82ee, 0x78a5636f, 0x84c87814, 0x8cc70208, 0x90befffa, 0xa4506ceb, 0xbef9a3f7, 0xc67178f2};
-// clang-format on
+namespace favpage {
+namespace sha256 {
+namespace {
 
 constexpr std::uint32_t Rotate(std::uint32_t x, int n) { return (x >> n) | (x << (32 - n)); }
 
-void Compress(std::array<std::uint32_t, 8>& state, const unsigned char* block) {
-  std::array<std::uint32_t, 64> w{};
-  for (int i = 0; i < 16; ++i) {
-    w[i] = std::uint32_t{block[4 * i]} << 24 | std::uint32_t{block[4 * i + 1]} << 16 |
-           std::uint32_t{block[4 * i + 2]} << 8 | std::uint32_t{block[4 * i + 3]};
-  }
-  for (int i = 16; i < 64; ++i) {
-    const std::uint32_t s0 = Rotate(w[i - 15], 7) ^ Rotate(w[i - 15], 18) ^ (w[i - 15] >> 3);
-    const std::uint32_t s1 = Rotate(w[i - 2], 17) ^ Rotate(w[i - 2], 19) ^ (w[i - 2] >> 10);
-    w[i] = w[i - 16] + s0 + w[i - 7] + s1;
-  }
-  std::array<std::uint32_t, 8> v = state;
-  for (int i = 0; i < 64; ++i) {
-    const std::uint32_t s1 = Rotate(v[4], 6) ^ Rotate(v[4], 11) ^ Rotate(v[4], 25);
-    const std::uint32_t choice = (v[4] & v[5]) ^ (~v[4] & v[6]);
-    const std::uint32_t t1 = v[7] + s1 + choice + kRound[i] + w[i];
-    const std::uint32_t s0 = Rotate(v[0], 2) ^ Rotate(v[0], 13) ^ Rotate(v[0], 22);
-    const std::uint32_t majority = (v[0] & v[1]) ^ (v[0] & v[2]) ^ (v[1] & v[2]);
-    const std::uint32_t t2 = s0 + majority;
-    v = {t1 + t2, v[0], v[1], v[2], v[3] + t1, v[4], v[5], v[6]};
-  }
-  for (int i = 0; i < 8; ++i) state[i] += v[i];
+// One round, written for the eight working words in their places: the caller names them
+// rotated by one place each round instead of moving seven of them.
+inline void Round(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t& d,
+                  std::uint32_t e, std::uint32_t f, std::uint32_t g, std::uint32_t& h,
+                  std::uint32_t constantAndWord) {
+  const std::uint32_t t1 =
+      h + (Rotate(e, 6) ^ Rotate(e, 11) ^ Rotate(e, 25)) + ((e & f) ^ (~e & g)) + constantAndWord;
+  const std::uint32_t t2 =
+      (Rotate(a, 2) ^ Rotate(a, 13) ^ Rotate(a, 22)) + ((a & b) ^ (a & c) ^ (b & c));
+  d += t1;
+  h = t1 + t2;
 }
 
 }  // namespace
+
+void CompressPortable(std::uint32_t* state, const unsigned char* blocks, std::size_t count) {
+  for (; count > 0; --count, blocks += 64) {
+    std::uint32_t w[64];
+    for (int i = 0; i < 16; ++i) {
+      const unsigned char* word = blocks + 4 * i;
+      w[i] = std::uint32_t{word[0]} << 24 | std::uint32_t{word[1]} << 16 |
+             std::uint32_t{word[2]} << 8 | std::uint32_t{word[3]};
+    }
+    for (int i = 16; i < 64; ++i) {
+      const std::uint32_t s0 = Rotate(w[i - 15], 7) ^ Rotate(w[i - 15], 18) ^ (w[i - 15] >> 3);
+      const std::uint32_t s1 = Rotate(w[i - 2], 17) ^ Rotate(w[i - 2], 19) ^ (w[i - 2] >> 10);
+      w[i] = w[i - 16] + s0 + w[i - 7] + s1;
+    }
+    std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
+    std::uint32_t e = state[4], f = state[5], g = state[6], h = state[7];
+    for (int i = 0; i < 64; i += 8) {
+      Round(a, b, c, d, e, f, g, h, kRound[i] + w[i]);
+      Round(h, a, b, c, d, e, f, g, kRound[i + 1] + w[i + 1]);
+      Round(g, h, a, b, c, d, e, f, kRound[i + 2] + w[i + 2]);
+      Round(f, g, h, a, b, c, d, e, kRound[i + 3] + w[i + 3]);
+      Round(e, f, g, h, a, b, c, d, kRound[i + 4] + w[i + 4]);
+      Round(d, e, f, g, h, a, b, c, kRound[i + 5] + w[i + 5]);
+      Round(c, d, e, f, g, h, a, b, kRound[i + 6] + w[i + 6]);
+      Round(b, c, d, e, f, g, h, a, kRound[i + 7] + w[i + 7]);
+    }
+    state[0] += a;
+    state[1] += b;
+    state[2] += c;
+    state[3] += d;
+    state[4] += e;
+    state[5] += f;
+    state[6] += g;
+    state[7] += h;
+  }
+}
+
+}  // namespace sha256
+
+bool Sha256::HardwareAvailable() { return sha256::HardwareAvailable(); }
+
+Sha256::Sha256() : Sha256(HardwareAvailable() ? Engine::kHardware : Engine::kPortable) {}
+
+Sha256::Sha256(Engine engine)
+    : compress_(engine == Engine::kHardware ? sha256::CompressHardware : sha256::CompressPortable) {
+}
 
 void Sha256::Update(std::string_view bytes) {
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -60,12 +86,13 @@ void Sha256::Update(std::string_view bytes) {
     data += taken;
     size -= taken;
     if (filled_ < block_.size()) return;
-    Compress(state_, block_.data());
+    compress_(state_.data(), block_.data(), 1);
     filled_ = 0;
   }
-  for (; size >= block_.size(); data += block_.size(), size -= block_.size()) {
-    Compress(state_, data);
-  }
+  const std::size_t whole = size / block_.size();
+  if (whole > 0) compress_(state_.data(), data, whole);
+  data += whole * block_.size();
+  size -= whole * block_.size();
   std::copy(data, data + size, block_.begin());
   filled_ = size;
 }

@@ -1,6 +1,7 @@
 #include "generate/bookmark_tree.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 #include "base/utf8.h"
@@ -9,10 +10,64 @@
 
 namespace favpage {
 
+namespace {
+
+// The ASCII characters the mapping to internal text keeps as they are, asked of the
+// mapping itself. "&" is never one: what it becomes depends on the character after it.
+const std::array<bool, 0x80>& KeptAscii() {
+  static const std::array<bool, 0x80> kept = [] {
+    std::array<bool, 0x80> table{};
+    for (char32_t c = 0; c < 0x80; ++c) {
+      table[c] = c != '&' && platform::InternalFromCodePoints(std::u32string_view(&c, 1), 0) ==
+                                 std::string(1, static_cast<char>(c));
+    }
+    return table;
+  }();
+  return kept;
+}
+
+// The text mapped one character at a time, as InternalFromCodePoints maps the code points
+// of the whole (a byte that is no part of a character stands for itself, as
+// Utf8ToCodePoints reads it), with runs of kept ASCII copied whole.
+std::string MappedName(std::string_view utf8) {
+  const std::array<bool, 0x80>& kept = KeptAscii();
+  const auto isKept = [&](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x80 && kept[byte];
+  };
+  std::string mapped;
+  mapped.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    std::size_t run = i;
+    while (run < utf8.size() && isKept(utf8[run])) ++run;
+    mapped.append(utf8, i, run - i);
+    i = run;
+    if (i == utf8.size()) break;
+    const Utf8Step step = DecodeUtf8Step(utf8, i);
+    char32_t codePoints[2] = {step.codePoint, 0};
+    std::size_t count = 1;
+    std::size_t length = step.length;
+    if (!step.valid) {
+      codePoints[0] = kUtf8ByteBase + static_cast<unsigned char>(utf8[i]);
+      length = 1;
+    } else if (step.codePoint == '&' && i + 1 < utf8.size() && utf8[i + 1] == '#') {
+      codePoints[1] = '#';  // the mapping writes a "&" before "#" as a reference
+      count = 2;
+      length = 2;
+    }
+    mapped += platform::InternalFromCodePoints(std::u32string_view(codePoints, count), 0);
+    i += length;
+  }
+  return mapped;
+}
+
+}  // namespace
+
 std::string BookmarkNameInternal(std::string_view utf8) {
-  const std::string mapped = platform::InternalFromCodePoints(Utf8ToCodePoints(utf8), 0);
+  std::string mapped = MappedName(utf8);
   // The mapping leaves a "&" that starts no "&#"; every "&" it writes starts a reference.
   // "&" (0x26) is never the second byte of a Shift_JIS character.
+  if (mapped.find('&') == std::string::npos) return mapped;
   std::string out;
   out.reserve(mapped.size());
   for (std::size_t i = 0; i < mapped.size(); ++i) {

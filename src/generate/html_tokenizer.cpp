@@ -1,6 +1,7 @@
 #include "generate/html_tokenizer.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "base/utf8.h"
 #include "generate/html_references.h"
@@ -90,6 +91,30 @@ std::uint32_t DigitValue(char c) {
 
 bool IsReferenceState(State state) { return state >= State::kCharacterReference; }
 
+// The references that most exports write (in every address with a query, and in titles),
+// with their ";". No longer name of the table begins with one of them, so what the
+// matcher would make of them is known: their character.
+struct CommonReference {
+  std::string_view written;
+  char character;
+};
+constexpr CommonReference kCommonReferences[] = {
+    {"&amp;", '&'}, {"&quot;", '"'}, {"&lt;", '<'}, {"&gt;", '>'}};
+
+// Past the common reference at `at` (a "&") whose bytes are all before `end`, with its
+// character appended to `out`; `at` itself for any other.
+const char* SkipCommonReference(const char* at, const char* end, std::string& out) {
+  const auto available = static_cast<std::size_t>(end - at);
+  for (const CommonReference& common : kCommonReferences) {
+    if (available >= common.written.size() &&
+        std::string_view(at, common.written.size()) == common.written) {
+      out += common.character;
+      return at + common.written.size();
+    }
+  }
+  return at;
+}
+
 // The doctype's name: its first word.
 std::string DoctypeName(std::string_view declaration) {
   const std::size_t start = declaration.find_first_not_of("\t\n\f ");
@@ -125,15 +150,20 @@ void Tokenizer::Feed(std::string_view bytes) {
         case State::kData:
           until([](char c) { return c == '<' || c == '&' || c == '\r' || c == '\0'; });
           text_.append(at, run);
+          if (run < end && *run == '&') run = SkipCommonReference(run, end, text_);
           break;
         case State::kAttributeValueDouble:
         case State::kAttributeValueSingle: {
           const char quote = state_ == State::kAttributeValueDouble ? '"' : '\'';
           if (!keepValue_) {
-            until([quote](char c) { return c == quote; });
+            // A value never kept (an icon's data can be kilobytes) is passed over, not
+            // looked at byte by byte: only its closing quote matters.
+            const void* closing = std::memchr(at, quote, static_cast<std::size_t>(end - at));
+            run = closing != nullptr ? static_cast<const char*>(closing) : end;
           } else {
             until([quote](char c) { return c == quote || c == '&' || c == '\r' || c == '\0'; });
             tag_.href.append(at, run);
+            if (run < end && *run == '&') run = SkipCommonReference(run, end, tag_.href);
           }
           break;
         }
@@ -761,8 +791,12 @@ void Tokenizer::AppendReferenceCodePoint(char32_t codePoint) {
 }
 
 void Tokenizer::NewTag(bool end) {
-  tag_ = Tag{};
+  // The strings keep their memory from tag to tag.
   tag_.end = end;
+  tag_.selfClosing = false;
+  tag_.name.clear();
+  tag_.hasHref = false;
+  tag_.href.clear();
   tagNameTooLong_ = false;
   keepValue_ = false;
 }

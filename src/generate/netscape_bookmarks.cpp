@@ -39,11 +39,11 @@ bool BreaksOutOfForeignContent(std::string_view name) {
   return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
 }
 
-std::string Trimmed(std::string_view text) {
+std::string_view Trimmed(std::string_view text) {
   constexpr std::string_view kBlanks = " \t\n\f\r";
   const std::size_t first = text.find_first_not_of(kBlanks);
   if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(kBlanks) + 1 - first));
+  return text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
 }
 
 // The part of an HTML parser that decides what is shown, and the bookmark structure
@@ -78,6 +78,12 @@ class ExportReader final : public html::TokenSink {
     if (!sawDoctype_) refused_ = true;
     if (refused_) return TextMode::kData;
     const std::string& name = tag.name;
+    // The tags of the bookmarks themselves (a, dt, dl, h3, p) are shorter than any tag
+    // that changes how the text after it is read.
+    if (name.size() <= 2 && !select_ && foreign_ == 0) {
+      if (template_ == 0) BookmarkTag(tag);
+      return TextMode::kData;
+    }
     if (select_) {
       // A select element holds options only: other tags are dropped, and a few end it.
       if (name == "select") {
@@ -174,7 +180,11 @@ class ExportReader final : public html::TokenSink {
       EndCapture();
       hasPending_ = false;
       capture_ = Capture::kLink;
-      href_ = tag.hasHref ? tag.href : std::string();
+      if (tag.hasHref) {
+        href_ = tag.href;
+      } else {
+        href_.clear();
+      }
     } else if (name == "h3") {
       EndCapture();
       capture_ = Capture::kFolder;
@@ -196,7 +206,7 @@ class ExportReader final : public html::TokenSink {
   // A title ends at its end tag, or at the next item where an export left it open.
   void EndCapture() {
     if (capture_ == Capture::kNone) return;
-    const std::string title = Trimmed(captured_);
+    const std::string_view title = Trimmed(captured_);
     if (capture_ == Capture::kFolder) {
       pending_ = tree_.AddFolder(Current(), title);
       hasPending_ = true;

@@ -31,24 +31,39 @@ std::string QuoteFreeUrl(std::string_view url) {
   return href;
 }
 
+// ASCII that an address keeps as it is: no control character, no '"'.
+bool PlainUrlByte(char c) { return c >= 0x20 && c < 0x7F && c != '"'; }
+
 std::string UnicodeUrl(std::string_view utf8, PageCharset charset) {
   std::string href;
   href.reserve(utf8.size());
-  for (const char32_t cp : Utf8ToCodePoints(utf8)) {
-    if (cp >= kUtf8ByteBase + 0x80 && cp <= kUtf8ByteBase + 0xFF) {
-      AppendPercent(href, static_cast<unsigned char>(cp - kUtf8ByteBase));
-    } else if (cp < 0x20 || cp == 0x7F || cp == '"') {
-      AppendPercent(href, static_cast<unsigned char>(cp));
-    } else if (cp < 0x80 || charset == PageCharset::kUtf8) {
-      AppendUtf8(href, cp);
+  for (std::size_t i = 0; i < utf8.size();) {
+    // Most of an address is plain ASCII: a run of it goes in whole.
+    std::size_t run = i;
+    while (run < utf8.size() && PlainUrlByte(utf8[run])) ++run;
+    href.append(utf8, i, run - i);
+    i = run;
+    if (i == utf8.size()) break;
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    const Utf8Step step = DecodeUtf8Step(utf8, i);
+    // A control character, '"', or a byte that is no part of a character.
+    if (byte < 0x80 || !step.valid) {
+      AppendPercent(href, byte);
+      ++i;
+      continue;
+    }
+    const char32_t cp = step.codePoint;
+    if (charset == PageCharset::kUtf8) {
+      href.append(utf8, i, step.length);  // a well-formed character, as written
     } else if (const std::string bytes = platform::Cp932Encode(cp);
                !bytes.empty() && platform::Cp932Decode(bytes) == cp) {
       href += bytes;
     } else {
-      std::string encoded;
-      AppendUtf8(encoded, cp);
-      for (const char byte : encoded) AppendPercent(href, static_cast<unsigned char>(byte));
+      for (std::size_t k = 0; k < step.length; ++k) {
+        AppendPercent(href, static_cast<unsigned char>(utf8[i + k]));
+      }
     }
+    i += step.length;
   }
   return href;
 }

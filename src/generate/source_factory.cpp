@@ -51,6 +51,30 @@ class FileStreamBuffer : public std::streambuf {
     return traits_type::to_int_type(buffer_[0]);
   }
 
+  // A reader asks for blocks as large as the buffer: those are read straight into its
+  // memory instead of through the buffer, and so is the rest of a block the buffer began.
+  std::streamsize xsgetn(char* out, std::streamsize count) override {
+    std::streamsize done = 0;
+    while (done < count) {
+      const std::streamsize held = egptr() - gptr();
+      if (held > 0) {
+        const std::streamsize taken = std::min(held, count - done);
+        std::copy(gptr(), gptr() + taken, out + done);
+        gbump(static_cast<int>(taken));
+        done += taken;
+      } else if (done > 0 || count >= static_cast<std::streamsize>(buffer_.size())) {
+        std::size_t got = 0;
+        const auto wanted = static_cast<std::size_t>(count - done);
+        if (error_ == 0) error_ = file_.Read(out + done, std::min(wanted, buffer_.size()), got);
+        if (error_ != 0 || got == 0) break;
+        done += static_cast<std::streamsize>(got);
+      } else if (traits_type::eq_int_type(underflow(), traits_type::eof())) {
+        break;
+      }
+    }
+    return done;
+  }
+
  private:
   platform::HostFile file_;
   std::array<char, 64 * 1024> buffer_{};

@@ -155,6 +155,8 @@ TEST(NetscapeBookmarks, ReferencesAreDecodedByTheHtmlRules) {
       {"&hellip; &hellip &lang; &euro;", "\xE2\x80\xA6 &hellip \xE2\x9F\xA8 \xE2\x82\xAC"},
       {"&Amp; &unknown; & x &# &#x; &#xZ", "&Amp; &unknown; & x &# &#x; &#xZ"},
       {"&amp;amp; &#38;lt;", "&amp; &lt;"},
+      {"&amp;&amp;&quot;&quot;&lt;&gt;&gt&lt", "&&\"\"<>><"},
+      {"&amp&lt; &quot &ampamp; &ltx &lt;x", "&< \" &amp; <x <x"},
   };
   for (const auto& t : titles) {
     SCOPED_TRACE(t.written);
@@ -180,6 +182,9 @@ TEST(NetscapeBookmarks, ReferencesAreDecodedByTheHtmlRules) {
       {"?x&amp-y", "?x&-y"},
       {"?q=&#x3C;&#60", "?q=<<"},
       {"?x&notin;y&notit", "?x\xE2\x88\x89y&notit"},
+      {"?q=&quot;x&quot;&amp;y=&lt;1&gt;", "?q=\"x\"&y=<1>"},
+      {"?x&amp=1&quot=2&lt", "?x&amp=1&quot=2<"},
+      {"?x&quot", "?x\""},
   };
   for (const auto& a : addresses) {
     SCOPED_TRACE(a.written);
@@ -216,6 +221,35 @@ TEST(NetscapeBookmarks, AnyLetterCaseAndAnyQuoting) {
        "<DT/><A HREF=\"https://a.example/\"/>A</A>",
        {"L A <https://a.example/>"}},
   });
+}
+
+// The values of attributes never kept (an icon's inline data runs to kilobytes) are passed
+// over to their closing quote: what they hold never ends the tag or becomes text, wherever
+// a block ends.
+TEST(NetscapeBookmarks, ValuesNotKeptEndOnlyAtTheirQuote) {
+  using namespace std::string_literals;
+  const std::string icon = "data:image/png;base64," + std::string(3000, 'Q');
+  ExpectFolderLinks({
+      {"an icon before the href",
+       "<DT><A ICON=\"" + icon + "\" HREF=\"https://a.example/\">A</A>",
+       {"L A <https://a.example/>"}},
+      {"an icon after the href",
+       "<DT><A HREF=\"https://a.example/\" ICON=\"" + icon + "\">A</A>",
+       {"L A <https://a.example/>"}},
+      {"markup, references, the other quote and line ends inside",
+       "<DT><A ICON=\"a>b<DT><A HREF='x'>&amp;\r\n\r\0z\" HREF=\"https://a.example/\">A</A>"s,
+       {"L A <https://a.example/>"}},
+      {"single quotes around a double quote",
+       "<DT><A ICON='say \"HREF=\"https://no.example/\"' HREF=https://a.example/>A</A>",
+       {"L A <https://a.example/>"}},
+      {"an empty value",
+       "<DT><A ICON=\"\" HREF=\"https://a.example/\">A</A>",
+       {"L A <https://a.example/>"}},
+  });
+  // A value that never closes takes the rest of the file into the tag: the export is cut.
+  const std::string cut = std::string(kDoctype) + "<DL><p>\n<DT><A HREF=\"https://a.example/\" " +
+                          "ICON=\"" + icon + "\n</DL>\n";
+  EXPECT_EQ(ReadExport(cut).read, BookmarksRead::kIncomplete);
 }
 
 // Tag and attribute names are read a run of bytes at a time: where a run stops (a block's

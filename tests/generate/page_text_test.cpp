@@ -1,9 +1,11 @@
 // Names and addresses as each page charset writes them.
 #include <gtest/gtest.h>
 
+#include "base/utf8.h"
 #include "generate/bookmark_tree.h"
 #include "generate/page_text.h"
 #include "platform/host_path.h"
+#include "platform/name_mapping.h"
 #include "support/test_support.h"
 
 namespace favpage::test {
@@ -46,6 +48,10 @@ TEST(PageText, BookmarkTitlesOnEachCharset) {
       {"<script>", "&#x3C;script&#x3E;", "&#x3C;script&#x3E;"},
       {"ニュース 😀", Sjis("ニュース") + " &#x1F600;", "ニュース 😀"},
       {"bad \xFF byte", "bad &#xDCFF; byte", "bad &#xDCFF; byte"},
+      {"a&#", "a&#x26;#", "a&#x26;#"},
+      {"x&", "x&#x26;", "x&#x26;"},
+      {"cut \xE3\x81", "cut &#xDCE3;&#xDC81;", "cut &#xDCE3;&#xDC81;"},
+      {"ｱ~", "\xB1~", "ｱ~"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.title);
@@ -71,6 +77,10 @@ TEST(PageText, AddressesOnEachCharset) {
       {"javascript:a()\r\n\"", true, "javascript:a()%0D%0A%22", "javascript:a()%0D%0A%22"},
       {"https://x.example/\xFF", true, "https://x.example/%FF", "https://x.example/%FF"},
       {"", true, "", ""},
+      {"https://x.example/\xE3\x81", true, "https://x.example/%E3%81", "https://x.example/%E3%81"},
+      {"/\xED\xA0\x80\xC0\xAF", true, "/%ED%A0%80%C0%AF", "/%ED%A0%80%C0%AF"},
+      {"/a\x7F\tb", true, "/a%7F%09b", "/a%7F%09b"},
+      {"/é/ｱ", true, "/%C3%A9/\xB1", "/é/ｱ"},
       // A shortcut's address: stored Shift_JIS, only '"' changes.
       {Sjis("http://例.jp/a b\""), false, Sjis("http://例.jp/a b%22"), "http://例.jp/a b%22"},
   };
@@ -78,6 +88,32 @@ TEST(PageText, AddressesOnEachCharset) {
     SCOPED_TRACE(c.url);
     EXPECT_EQ(PageUrlText(c.url, c.utf8, PageCharset::kShiftJis), c.shiftJis);
     EXPECT_EQ(PageUrlText(c.url, c.utf8, PageCharset::kUtf8), c.utf8Page);
+  }
+}
+
+// A title is mapped a run of bytes at a time: every character, alone or beside others,
+// must come out as the code points of the whole title map, whatever stands around it.
+TEST(PageText, TitlesMapAsTheirCodePointsDo) {
+  const auto whole = [](std::string_view title) {
+    const std::string mapped = platform::InternalFromCodePoints(Utf8ToCodePoints(title), 0);
+    std::string out;
+    for (std::size_t i = 0; i < mapped.size(); ++i) {
+      char32_t cp = 0;
+      const bool literal = mapped[i] == '&' && platform::ParseNameReference(mapped, i, cp) == 0;
+      out += literal ? platform::NameReference('&') : std::string(1, mapped[i]);
+    }
+    return out;
+  };
+  std::vector<std::string> titles = {"&#",      "&#x41;",    "&&#",          "#&",
+                                     "a&#;b",   "\xC0\xAF",  "\xED\xA0\x80", "\xF0\x9F\x98",
+                                     "〜～¥\\", "😀&#x1F600;"};
+  for (int c = 0; c < 0x80; ++c) {
+    const std::string one(1, static_cast<char>(c));
+    titles.push_back(one);
+    titles.push_back("a" + one + "#b" + one + "\xE3\x81\x82" + one);
+  }
+  for (const std::string& title : titles) {
+    EXPECT_EQ(BookmarkNameInternal(title), whole(title)) << title;
   }
 }
 
