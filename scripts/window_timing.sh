@@ -96,6 +96,12 @@ pids+=($app)
 main=$(wait_visible "Mirel-Favorite Manager")
 echo "start-up: main window mapped after $(elapsed "$start" "$(now)")"
 sleep 2
+# The preview's engine has arrived by now; a window made anew for it would have a new id.
+if [ "$(visible "Mirel-Favorite Manager")" = "$main" ]; then
+  echo "preview: the window stayed on the screen as the engine arrived"
+else
+  echo "preview: the window was made anew as the engine arrived"
+fi
 
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
 xdotool key ctrl+r

@@ -98,10 +98,7 @@ QString U(const char* utf8);
 // the program's fonts and translations, and message boxes recorded instead of shown.
 #define FAVPAGE_UI_TEST_MAIN(TestClass)                          \
   int main(int argc, char** argv) {                              \
-    favpage::ui::AllowBrowserEngineAsRoot();                     \
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  \
-    favpage::ui::TApplication app(argc, argv);                   \
-    favpage::ui::PrepareInterface(app);                          \
+    const auto app = favpage::ui::MakeApplication(argc, argv);   \
     favpage::ui::RecordDialogsInto(&favpage::uitest::Dialogs()); \
     TestClass test;                                              \
     return QTest::qExec(&test, argc, argv);                      \

@@ -10,4 +10,6 @@ bool RunningAsSuperuser() { return geteuid() == 0; }
 
 void SetProcessEnvironment(const char* name, const char* value) { setenv(name, value, 1); }
 
+void SetProcessEnvironmentDefault(const char* name, const char* value) { setenv(name, value, 0); }
+
 }  // namespace favpage::platform

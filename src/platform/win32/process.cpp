@@ -12,4 +12,8 @@ void SetProcessEnvironment(const char* name, const char* value) {
   _wputenv_s(win32::Utf8ToWide(name).c_str(), win32::Utf8ToWide(value).c_str());
 }
 
+void SetProcessEnvironmentDefault(const char* name, const char* value) {
+  if (_wgetenv(win32::Utf8ToWide(name).c_str()) == nullptr) SetProcessEnvironment(name, value);
+}
+
 }  // namespace favpage::platform

@@ -1,6 +1,5 @@
 #include "ui/qt/preview_pane.h"
 
-#include <QQuickWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -21,11 +20,6 @@ PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent) {
   auto* fill = new QVBoxLayout(this);
   fill->setContentsMargins(0, 0, 0, 0);
   fill->setSpacing(0);
-  // The engine's view draws through a Qt Quick scene, which a window composes through a
-  // surface of its own (OpenGL where there is one). A window made without it is made anew
-  // when the view arrives: it would leave the screen and come back. This hidden scene,
-  // which never draws, asks for that surface from the window's first show.
-  (new QQuickWidget(this))->hide();
 }
 
 void PreviewPane::Show(const QUrl& url) {
