@@ -7,8 +7,13 @@
 # Before that the program is started and closed again STARTS times (FAVPAGE_STARTS, 7 by
 # default; 0 for none) after one unmeasured start, so every start finds the program and its
 # libraries in the page cache, and the median of those warm starts is printed.
-# Usage: scripts/window_timing.sh [path/to/favpage] [openbox|none]
-# Needs: Xvfb (xvfb), xdotool, xwininfo and xprop (x11-utils), openbox.
+# The Windows program (a path ending in .exe) is timed the same way under Wine, in a prefix
+# of its own whose server stays up between the starts, as a user's Wine keeps it; for it
+# only the warm starts are timed.
+# FAVPAGE_WINEDEBUG sets Wine's WINEDEBUG (e.g. +timestamp,+loaddll) and FAVPAGE_KEEP_LOG=FILE
+# keeps what the program printed, to see where a start spends its time.
+# Usage: scripts/window_timing.sh [path/to/favpage | path/to/favpage.exe] [openbox|none]
+# Needs: Xvfb (xvfb), xdotool, xwininfo and xprop (x11-utils), openbox; wine for a .exe.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,14 +24,16 @@ starts=${FAVPAGE_STARTS:-7}
 work=$(mktemp -d)
 pids=()
 cleanup() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
+  [ -n "${FAVPAGE_KEEP_LOG:-}" ] && cp "$work/favpage.log" "$FAVPAGE_KEEP_LOG"
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 mkdir -p "$work/app" "$work/home/Favorites"
-cp "$program" "$work/app/favpage"
+cp "$program" "$work/app/"
 cp "$(dirname "$program")"/*.html "$(dirname "$program")"/*.css "$work/app/"
 # No output name: the create command answers with its confirmation box.
 printf '[Setup]\r\nOutType=0\r\nStyleType=1\r\n' >"$work/app/favpage.INI"
@@ -40,6 +47,20 @@ if [ "$manager" != none ]; then
   "$manager" >/dev/null 2>&1 &
   pids+=($!)
   sleep 1
+fi
+
+launch=(env HOME="$work/home" QT_QPA_PLATFORM=xcb "$work/app/favpage")
+if [[ "$program" == *.exe ]]; then
+  # shellcheck source=scripts/wine-prefix.sh
+  . "$root/scripts/wine-prefix.sh"
+  export WINEPREFIX=$work/wine WINEDLLOVERRIDES=mscoree= WINEDEBUG=${FAVPAGE_WINEDEBUG:--all}
+  start_wine_prefix
+  # The user's favorites folder, where the shell says it is.
+  profile=$(wine cmd /c echo %USERPROFILE% 2>/dev/null | tr -d '\r')
+  favorites=$(winepath -u "$profile\\Favorites" 2>/dev/null)
+  mkdir -p "$favorites"
+  cp "$work/home/Favorites/Debian.url" "$favorites/"
+  launch=(wine "$work/app/$(basename "$program")")
 fi
 
 now() { date +%s.%N; }
@@ -71,7 +92,7 @@ ms() { python3 -c "import sys; print(round((float(sys.argv[2]) - float(sys.argv[
 timed_start() {
   local begin pid id shown
   begin=$(now)
-  HOME=$work/home QT_QPA_PLATFORM=xcb "$work/app/favpage" >>"$work/favpage.log" 2>&1 &
+  "${launch[@]}" >>"$work/favpage.log" 2>&1 &
   pid=$!
   id=$(wait_visible "Mirel-Favorite Manager")
   shown=$(now)
@@ -88,6 +109,7 @@ if [ "$starts" -gt 0 ]; then
   median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}')
   echo "warm starts: window mapped after ${times[*]} ms; median ${median} ms of ${starts} ($(uptime | sed 's/.*load/load/'))"
 fi
+[[ "$program" == *.exe ]] && exit 0
 
 start=$(now)
 HOME=$work/home QT_QPA_PLATFORM=xcb "$work/app/favpage" >"$work/favpage.log" 2>&1 &
