@@ -26,10 +26,26 @@ const std::array<bool, 0x80>& KeptAscii() {
   return kept;
 }
 
+}  // namespace
+
+std::string_view BookmarkNameMapper::Character(char32_t codePoint) {
+  if (slots_.empty()) slots_.resize(kSlots);
+  Mapped& slot = slots_[codePoint % kSlots];
+  if (slot.size != 0 && slot.codePoint == codePoint) return {slot.bytes, slot.size};
+  single_ = platform::InternalFromCodePoints(std::u32string_view(&codePoint, 1), 0);
+  if (single_.empty() || single_.size() > sizeof slot.bytes) return single_;
+  slot.codePoint = codePoint;
+  slot.size = static_cast<std::uint8_t>(single_.size());
+  single_.copy(slot.bytes, single_.size());
+  return {slot.bytes, slot.size};
+}
+
 // The text mapped one character at a time, as InternalFromCodePoints maps the code points
 // of the whole (a byte that is no part of a character stands for itself, as
-// Utf8ToCodePoints reads it), with runs of kept ASCII copied whole.
-std::string MappedName(std::string_view utf8) {
+// Utf8ToCodePoints reads it), with runs of kept ASCII copied whole; then every "&" that
+// starts no reference the mapping wrote is written as one, since a title is text and
+// never markup. "&" (0x26) is never the second byte of a Shift_JIS character.
+std::string BookmarkNameMapper::Internal(std::string_view utf8) {
   const std::array<bool, 0x80>& kept = KeptAscii();
   const auto isKept = [&](char c) {
     const auto byte = static_cast<unsigned char>(c);
@@ -44,41 +60,42 @@ std::string MappedName(std::string_view utf8) {
     i = run;
     if (i == utf8.size()) break;
     const Utf8Step step = DecodeUtf8Step(utf8, i);
-    char32_t codePoints[2] = {step.codePoint, 0};
-    std::size_t count = 1;
-    std::size_t length = step.length;
     if (!step.valid) {
-      codePoints[0] = kUtf8ByteBase + static_cast<unsigned char>(utf8[i]);
-      length = 1;
-    } else if (step.codePoint == '&' && i + 1 < utf8.size() && utf8[i + 1] == '#') {
-      codePoints[1] = '#';  // the mapping writes a "&" before "#" as a reference
-      count = 2;
-      length = 2;
+      mapped += Character(kUtf8ByteBase + static_cast<unsigned char>(utf8[i]));
+      ++i;
+    } else if (step.codePoint == '&') {
+      // The mapping writes a "&" before "#" as a reference.
+      const bool beforeHash = i + 1 < utf8.size() && utf8[i + 1] == '#';
+      const char32_t pair[2] = {'&', '#'};
+      mapped += platform::InternalFromCodePoints(std::u32string_view(pair, beforeHash ? 2 : 1), 0);
+      i += beforeHash ? 2 : 1;
+    } else {
+      mapped += Character(step.codePoint);
+      i += step.length;
     }
-    mapped += platform::InternalFromCodePoints(std::u32string_view(codePoints, count), 0);
-    i += length;
   }
-  return mapped;
-}
-
-}  // namespace
-
-std::string BookmarkNameInternal(std::string_view utf8) {
-  std::string mapped = MappedName(utf8);
-  // The mapping leaves a "&" that starts no "&#"; every "&" it writes starts a reference.
-  // "&" (0x26) is never the second byte of a Shift_JIS character.
   if (mapped.find('&') == std::string::npos) return mapped;
   std::string out;
-  out.reserve(mapped.size());
-  for (std::size_t i = 0; i < mapped.size(); ++i) {
+  out.reserve(mapped.size() + 8);
+  for (std::size_t i = 0; i < mapped.size();) {
+    const std::size_t amp = std::min(mapped.find('&', i), mapped.size());
+    out.append(mapped, i, amp - i);
+    if (amp == mapped.size()) break;
     char32_t cp = 0;
-    if (mapped[i] == '&' && platform::ParseNameReference(mapped, i, cp) == 0) {
+    const std::size_t length = platform::ParseNameReference(mapped, amp, cp);
+    if (length == 0) {
       out += platform::NameReference('&');
+      i = amp + 1;
     } else {
-      out += mapped[i];
+      out.append(mapped, amp, length);
+      i = amp + length;
     }
   }
   return out;
+}
+
+std::string BookmarkNameInternal(std::string_view utf8) {
+  return BookmarkNameMapper().Internal(utf8);
 }
 
 BookmarkTree::BookmarkTree() {
@@ -89,7 +106,7 @@ BookmarkTree::BookmarkTree() {
 BookmarkTree::Node BookmarkTree::AddFolder(Node parent, std::string_view name) {
   const auto node = static_cast<Node>(nodes_.size());
   Entry entry;
-  entry.name = BookmarkNameInternal(name);
+  entry.name = names_.Internal(name);
   entry.parent = parent;
   entry.folder = true;
   nodes_.push_back(std::move(entry));
@@ -101,7 +118,7 @@ void BookmarkTree::AddLink(Node parent, std::string_view name, std::string_view 
   const auto node = static_cast<Node>(nodes_.size());
   Entry entry;
   // A bookmark saved without a title is shown by its address, as the browsers show it.
-  entry.name = BookmarkNameInternal(name.empty() ? url : name);
+  entry.name = names_.Internal(name.empty() ? url : name);
   entry.url = url;
   entry.parent = parent;
   nodes_.push_back(std::move(entry));

@@ -12,6 +12,28 @@
 
 namespace favpage {
 
+// Maps bookmark titles to the internal form (see BookmarkNameInternal), remembering what
+// each character it mapped became: the titles of one file repeat their characters, and
+// mapping one costs a round trip through the code page.
+class BookmarkNameMapper {
+ public:
+  std::string Internal(std::string_view utf8);
+
+ private:
+  struct Mapped {
+    char32_t codePoint = 0;
+    std::uint8_t size = 0;  // 0: nothing held
+    char bytes[11] = {};
+  };
+  static constexpr std::size_t kSlots = 1024;
+
+  // The internal form of one character (not "&", which depends on the next one).
+  std::string_view Character(char32_t codePoint);
+
+  std::vector<Mapped> slots_;
+  std::string single_;  // a character too long for a slot, mapped last
+};
+
 class BookmarkTree : public LinkSource {
  public:
   using Node = std::uint32_t;
@@ -44,6 +66,7 @@ class BookmarkTree : public LinkSource {
   const Entry* Find(const std::string& key) const;
 
   std::vector<Entry> nodes_;
+  BookmarkNameMapper names_;
 };
 
 // A bookmark's title in the internal form: the host names' mapping, and "&" written as a

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -17,6 +18,29 @@ int HexValue(int c) {
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
+}
+
+// Eight bytes at a time: an indented file is half blanks, and most of a string's bytes
+// are plain ASCII that needs no look of its own.
+constexpr std::uint64_t kEachByte = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+constexpr std::uint64_t kEightSpaces = kEachByte * ' ';
+
+std::uint64_t LoadEight(const char* bytes) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
+}
+
+// Whether any of the eight bytes ends a plain run of a string: a control character, a
+// quote, a backslash or a byte of a multi-byte character. (A byte after one that matches
+// may be reported too; the byte-wise loop decides.)
+bool EndsPlainRun(std::uint64_t word) {
+  const std::uint64_t quote = word ^ (kEachByte * '"');
+  const std::uint64_t backslash = word ^ (kEachByte * '\\');
+  const std::uint64_t below =
+      (word - kEachByte * 0x20) | (quote - kEachByte) | (backslash - kEachByte);
+  return (((below & ~word) | word) & kHighBits) != 0;
 }
 
 void AppendUtf8(std::uint32_t cp, std::string& out) {
@@ -124,8 +148,15 @@ class Scanner {
   }
   int SkipBlanks() {
     for (;;) {
-      while (at_ != end_ && IsBlank(static_cast<unsigned char>(*at_))) ++at_;
-      if (at_ != end_) return static_cast<unsigned char>(*at_);
+      while (at_ != end_) {
+        if (end_ - at_ >= 8 && LoadEight(at_) == kEightSpaces) {
+          at_ += 8;
+          continue;
+        }
+        const auto c = static_cast<unsigned char>(*at_);
+        if (!IsBlank(c)) return c;
+        ++at_;
+      }
       if (!Fill()) return -1;
     }
   }
@@ -237,6 +268,7 @@ class Scanner {
   bool ReadString(std::string* out) {
     for (;;) {
       const char* run = at_;
+      while (end_ - at_ >= 8 && !EndsPlainRun(LoadEight(at_))) at_ += 8;
       while (at_ != end_) {
         const auto b = static_cast<unsigned char>(*at_);
         if (b < 0x20 || b == '"' || b == '\\' || b >= 0x80) break;

@@ -38,14 +38,16 @@ std::int64_t SqliteReader::Int64(int column) const {
   return statement_ == nullptr ? 0 : SystemSqlite()->column_int64(statement_, column);
 }
 
-std::string SqliteReader::Text(int column) const {
+std::string SqliteReader::Text(int column) const { return std::string(TextView(column)); }
+
+std::string_view SqliteReader::TextView(int column) const {
   if (statement_ == nullptr) return {};
   const SqliteCalls* sqlite = SystemSqlite();
   // The text first, then its length: that order gives the length of the text form.
   const unsigned char* text = sqlite->column_text(statement_, column);
   if (text == nullptr) return {};
-  return std::string(reinterpret_cast<const char*>(text),
-                     static_cast<std::size_t>(sqlite->column_bytes(statement_, column)));
+  return std::string_view(reinterpret_cast<const char*>(text),
+                          static_cast<std::size_t>(sqlite->column_bytes(statement_, column)));
 }
 
 void SqliteReader::Finalize() {

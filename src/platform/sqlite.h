@@ -40,6 +40,9 @@ class SqliteReader {
   std::int64_t Int64(int column) const;
   // A column's text as stored (UTF-8); empty for NULL.
   std::string Text(int column) const;
+  // The same without a copy: valid until the next Step, and only while no other type of
+  // this column is asked for.
+  std::string_view TextView(int column) const;
 
  private:
   void Finalize();

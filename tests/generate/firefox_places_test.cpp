@@ -3,7 +3,9 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "bookmark_fixture.h"
 #include "generate/bookmark_readers.h"
@@ -82,6 +84,100 @@ TEST_F(PlacesTest, FirefoxPlacesLeaveOutTagsQueriesAndSeparators) {
                 "</BODY>",
                 "</HTML>",
             }));
+}
+
+struct Child {
+  std::int64_t id;
+  std::int64_t type;
+  std::string title;
+  std::string url;
+};
+
+// A folder's rows in the browser's order, as SQLite orders them.
+std::vector<Child> ChildrenInSqlOrder(sqlite3* db, std::int64_t parent) {
+  sqlite3_stmt* statement = nullptr;
+  EXPECT_EQ(sqlite3_prepare_v2(db,
+                               "SELECT b.id, b.type, b.title, p.url FROM moz_bookmarks b LEFT "
+                               "JOIN moz_places p ON p.id = b.fk WHERE b.parent = ? "
+                               "ORDER BY b.position, b.id",
+                               -1, &statement, nullptr),
+            SQLITE_OK);
+  sqlite3_bind_int64(statement, 1, parent);
+  std::vector<Child> children;
+  const auto text = [&](int column) {
+    const unsigned char* t = sqlite3_column_text(statement, column);
+    return t == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(t));
+  };
+  while (sqlite3_step(statement) == SQLITE_ROW) {
+    children.push_back(
+        {sqlite3_column_int64(statement, 0), sqlite3_column_int64(statement, 1), text(2), text(3)});
+  }
+  sqlite3_finalize(statement);
+  return children;
+}
+
+// The tree's folder `key` against the database's folder `id`, and all below them.
+void ExpectSqlOrder(sqlite3* db, const BookmarkTree& tree, const std::string& key,
+                    std::int64_t id) {
+  std::vector<std::string> folders, links, treeFolders, treeLinks;
+  std::vector<std::int64_t> folderIds;
+  for (const Child& child : ChildrenInSqlOrder(db, id)) {
+    if (child.type == 2) {
+      folders.push_back(BookmarkNameInternal(child.title));
+      folderIds.push_back(child.id);
+    } else if (child.type == 1 && child.url.rfind("place:", 0) != 0) {
+      links.push_back(BookmarkNameInternal(child.title.empty() ? child.url : child.title));
+    }
+  }
+  const FolderListing listing = tree.ListFolder(key);
+  for (const std::string& folder : listing.subfolders)
+    treeFolders.push_back(tree.FolderName(folder));
+  for (const std::string& link : listing.links) treeLinks.push_back(tree.LinkName(link));
+  ASSERT_EQ(treeFolders, folders) << "folder " << id;
+  ASSERT_EQ(treeLinks, links) << "folder " << id;
+  for (std::size_t i = 0; i < folderIds.size(); ++i) {
+    ExpectSqlOrder(db, tree, listing.subfolders[i], folderIds[i]);
+  }
+}
+
+// Rows stored in any order, positions repeated, negative or missing (NULL, first in
+// SQL's order), a second row claiming the toolbar's guid ahead of it: each folder's
+// entries come in SQL's order by position and id, as Firefox shows them.
+TEST_F(PlacesTest, EntriesComeInTheBrowsersOrderHoweverTheRowsAreStored) {
+  sqlite3* db = MakePlaces("order.sqlite");
+  std::mt19937 random(21);
+  std::vector<std::int64_t> folders = {2, 3, 5};
+  std::string sql = "BEGIN;";
+  for (int i = 0; i < 400; ++i) {
+    // Ids drawn out of order, so rowid order is no help.
+    const std::int64_t id = 100000 - static_cast<std::int64_t>(random() % 1000) * 97 - i;
+    const bool folder = i % 5 == 0;
+    const std::int64_t parent = folders[random() % folders.size()];
+    const int draw = static_cast<int>(random() % 12);
+    const std::string position = draw == 0 ? "NULL" : std::to_string(draw - 4);
+    const std::string title = (folder ? "F" : "L") + std::to_string(i);
+    sql += "INSERT OR IGNORE INTO moz_places VALUES (" + std::to_string(id) +
+           ", 'https://e.example/" + std::to_string(i) + "', NULL);";
+    sql += "INSERT OR IGNORE INTO moz_bookmarks VALUES (" + std::to_string(id) + ", " +
+           (folder ? "2, NULL" : "1, " + std::to_string(id)) + ", " + std::to_string(parent) +
+           ", " + position + ", '" + title + "', 'g" + std::to_string(i) + "');";
+    if (folder) folders.push_back(id);
+  }
+  // Ahead of the toolbar (position 1 under the root): this row is the toolbar now.
+  sql +=
+      "INSERT INTO moz_bookmarks VALUES (7, 2, NULL, 1, -1, 'toolbar', 'toolbar_____');"
+      "INSERT INTO moz_bookmarks VALUES (8, 2, NULL, 7, 0, 'Under the second', 'g-1');"
+      "COMMIT;";
+  Exec(db, sql.c_str());
+
+  BookmarkTree tree;
+  ASSERT_EQ(ReadFirefoxPlaces(dir.hostPath("order.sqlite").string(), tree), BookmarksRead::kRead);
+  const FolderListing top = tree.ListFolder(tree.TopFolder());
+  ASSERT_EQ(top.subfolders.size(), 4u);
+  const std::int64_t roots[] = {2, 7, 5, 6};
+  for (std::size_t i = 0; i < 4; ++i) ExpectSqlOrder(db, tree, top.subfolders[i], roots[i]);
+  EXPECT_EQ(tree.ListFolder(top.subfolders[1]).subfolders.size(), 1u);
+  sqlite3_close(db);
 }
 
 // Firefox keeps its database locked and its latest changes in the -wal file: the run

@@ -13,12 +13,42 @@
 namespace favpage::test {
 namespace {
 
-constexpr std::size_t kBlockSizes[] = {1, 2, 3, 7, json::kScanBlockSize};
+// Below, at and above the eight bytes that blanks and plain string runs are read by.
+constexpr std::size_t kBlockSizes[] = {1, 2, 3, 7, 8, 9, 17, json::kScanBlockSize};
+
+// A reader that wants no string: every string is then only checked, never decoded.
+class StringSkipper : public ScanRecord {
+ public:
+  bool WantString() override { return false; }
+};
+
+JsonVerdict SkippedJson(const std::string& text, std::size_t blockSize) {
+  std::istringstream in(text);
+  StringSkipper record;
+  JsonVerdict v;
+  v.whole = json::Scan(in, record, blockSize);
+  if (v.whole) v.events = std::move(record.events);
+  return v;
+}
+
+JsonVerdict WithoutStrings(JsonVerdict v) {
+  std::erase_if(v.events, [](const std::string& e) { return e.rfind("s:", 0) == 0; });
+  return v;
+}
 
 void ExpectAgreement(const std::string& text) {
   const JsonVerdict expected = ParsedJson(text);
   for (const std::size_t block : kBlockSizes) {
     ASSERT_EQ(ScannedJson(text, block), expected) << "text: " << text << "\nblock: " << block;
+  }
+}
+
+// The same, and a scan that skips every string must judge the text alike.
+void ExpectAgreementSkipping(const std::string& text) {
+  ExpectAgreement(text);
+  const JsonVerdict expected = WithoutStrings(ParsedJson(text));
+  for (const std::size_t block : kBlockSizes) {
+    ASSERT_EQ(SkippedJson(text, block), expected) << "text: " << text << "\nblock: " << block;
   }
 }
 
@@ -204,6 +234,34 @@ TEST(JsonScanner, AgreesWithAStrictParserOnEveryChangeOfABookmarksFile) {
       std::string changed = file;
       changed[at] = r;
       ExpectAgreement(changed);
+    }
+  }
+}
+
+// Every byte that ends a plain run of a string, and every blank among spaces, at each
+// place of an eight-byte word and across two: the runs read eight bytes at a time must
+// stop exactly where a byte-wise scan does.
+TEST(JsonScanner, LongRunsStopAtEveryByteThatMatters) {
+  // clang-format off
+  const std::string inString[] = {
+      "\"", "\\\"", "\\n", "\\u00e9", "\\uD83D\\uDE00", "\\x", std::string(1, '\0'),
+      "\x01", "\x1f", "\t", "\n", "\x7f", " ", "!", "#", "[", "]", "\\", "\xc3\xa9",
+      "\xe3\x83\x86", "\xf0\x9f\x98\x80", "\xc3", "\x80", "\xff", "\xed\xa0\x80",
+  };
+  const std::string amongBlanks[] = {"\t", "\n", "\r", "\r\n", "\f", "\v", "x", "\"\"", "0",
+                                     std::string(1, '\0')};
+  // clang-format on
+  const std::string letters(20, 'a');
+  for (std::size_t at = 0; at <= 18; ++at) {
+    for (const std::string& piece : inString) {
+      const std::string run = letters.substr(0, at) + piece + letters.substr(at);
+      ExpectAgreementSkipping("{\"" + run + "\": \"" + run + "\"}");
+      ExpectAgreementSkipping("[\"" + letters + "\",\"" + run + "\"]");
+    }
+    for (const std::string& piece : amongBlanks) {
+      const std::string blanks = std::string(at, ' ') + piece + std::string(17 - at % 17, ' ');
+      ExpectAgreementSkipping("{" + blanks + "\"k\"" + blanks + ":" + blanks + "1" + blanks + "}");
+      ExpectAgreementSkipping("[1," + blanks + "]" + blanks);
     }
   }
 }
