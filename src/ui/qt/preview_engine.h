@@ -8,13 +8,14 @@ class QWidget;
 
 namespace favpage::ui {
 
-// The module's file name without its suffix, in the program's folder.
-inline constexpr char kPreviewEngineModule[] = "favpage_preview_engine";
+// The module's file name without its suffix, in a folder of its own in the program's folder
+// (no library folder, where the system's library tools would take it for a library).
+inline constexpr char kPreviewEngineModule[] = "engine/favpage_preview_engine";
 // The function the module exports: makes a view child of `parent`, showing nothing yet.
 inline constexpr char kMakePreviewView[] = "favpage_make_preview_view";
 using MakePreviewViewFunction = QWidget* (*)(QWidget* parent);
 
-// Where the module is looked for: the program's folder, unless told otherwise here (an
+// Where the module's path starts: the program's folder, unless told otherwise here (an
 // empty `folder` goes back to it).
 void UsePreviewEngineFrom(const QString& folder);
 
