@@ -1,7 +1,7 @@
 # The programs read their data files from their own folder, so an installation keeps
 # them together in one application folder and links the commands into bin/. The folder
 # is lib/favpage under every prefix (a multiarch library folder would hide the programs
-# from a user looking for them, and nothing in it is a shared library).
+# from a user looking for them, and its one module is the window's own, loaded by path).
 set(FAVPAGE_INSTALL_APPDIR lib/favpage)
 
 install(FILES ${FAVPAGE_DATA_FILES} DESTINATION ${FAVPAGE_INSTALL_APPDIR})

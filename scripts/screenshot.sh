@@ -62,6 +62,7 @@ if [ "$windows" = 0 ]; then
   # the screenshot shows the same sample state every time.
   mkdir -p "$work/home/Favorites/Tools"
   cp "$program" "$work/app/favpage"
+  cp -r "$(dirname "$program")"/engine "$work/app/"
   cp "$(dirname "$program")"/*.html "$(dirname "$program")"/*.css "$(dirname "$program")"/favpage.png "$work/app/"
   rm -f "$work/app/sample.html"
   printf '[Setup]\r\nOutName=\\home\\hanako\\public_html\\links.html\r\nOutType=0\r\nReturnFlag=1\r\nStyleType=2\r\n' \

@@ -34,6 +34,8 @@ trap cleanup EXIT
 
 mkdir -p "$work/app" "$work/home/Favorites"
 cp "$program" "$work/app/"
+# The window's preview engine, a module it loads from its own folder.
+[[ "$program" == *.exe ]] || cp -r "$(dirname "$program")"/engine "$work/app/"
 cp "$(dirname "$program")"/*.html "$(dirname "$program")"/*.css "$work/app/"
 # No output name: the create command answers with its confirmation box.
 printf '[Setup]\r\nOutType=0\r\nStyleType=1\r\n' >"$work/app/favpage.INI"

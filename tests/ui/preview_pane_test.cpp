@@ -2,10 +2,12 @@
 // shows the right preview once the engine is up, whatever the user did before, and a
 // window closed before then keeps every setting and ends cleanly.
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QWebEngineView>
 #include <memory>
 #include <optional>
 
+#include "ui/qt/preview_engine.h"
 #include "ui/qt/preview_pane.h"
 #include "ui_test_support.h"
 
@@ -54,6 +56,7 @@ class PreviewPaneTest : public QObject {
   void paneAloneTakesTheLastPageItWasGiven();
   void unpaintedPaneStillGetsItsEngine();
   void focusMovesToTheViewWhenItArrives();
+  void windowWorksOnWhenTheEngineCannotStart();
 };
 
 void PreviewPaneTest::engineComesAfterTheFirstPaintWithThePreviewAlreadyChosen() {
@@ -157,6 +160,28 @@ void PreviewPaneTest::focusMovesToTheViewWhenItArrives() {
   QCOMPARE(pane->focusPolicy(), Qt::NoFocus);
   QCOMPARE(pane->focusProxy(), pane->View());
   QTRY_VERIFY(pane->View()->hasFocus() || pane->View()->isAncestorOf(QApplication::focusWidget()));
+}
+
+// Without its engine's module the pane stays empty and keeps its tab stop and what it was
+// told to show; the program says why once, and the window works on.
+void PreviewPaneTest::windowWorksOnWhenTheEngineCannotStart() {
+  ProgramFolder folder;
+  ui::UsePreviewEngineFrom(QString::fromStdString(folder.Host("no-engine-here").string()));
+  QTest::ignoreMessage(QtWarningMsg,
+                       QRegularExpression(QStringLiteral("^favpage: the style preview cannot "
+                                                         "start: .*favpage_preview_engine")));
+  auto window = ShownUnpainted(folder);
+  auto* pane = Find<ui::PreviewPane>(*window, "WebBrowser1");
+  pane->CreateEngine();
+  pane->CreateEngine();  // tried once: no second message
+  ui::UsePreviewEngineFrom(QString());
+  QCOMPARE(pane->View(), nullptr);
+  QCOMPARE(pane->focusPolicy(), Qt::StrongFocus);
+  QCOMPARE(pane->Url(), SampleUrl(folder));
+  emit Find<QComboBox>(*window, "ComboBox1")->activated(2);
+  QTest::qWait(50);
+  QCOMPARE(pane->View(), nullptr);
+  QVERIFY(TakeMessages().empty());
 }
 
 FAVPAGE_UI_TEST_MAIN(PreviewPaneTest)

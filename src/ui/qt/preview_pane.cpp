@@ -2,8 +2,9 @@
 
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtGlobal>
 
-#include "ui/qt/preview_view.h"
+#include "ui/qt/preview_engine.h"
 
 namespace favpage::ui {
 namespace {
@@ -35,8 +36,15 @@ QUrl PreviewPane::Url() const {
 }
 
 void PreviewPane::CreateEngine() {
-  if (view_ != nullptr) return;
-  view_ = CreatePreviewView(this);
+  if (view_ != nullptr || engineFailed_) return;
+  QString error;
+  view_ = MakePreviewView(this, &error);
+  if (view_ == nullptr) {
+    // The window works on without its preview; the pane stays empty.
+    engineFailed_ = true;
+    qWarning("favpage: the style preview cannot start: %s", qUtf8Printable(error));
+    return;
+  }
   view_->setObjectName(objectName() + QStringLiteral("View"));
   layout()->addWidget(view_);
   // The view is the tab stop from now on, in the pane's place.

@@ -18,7 +18,8 @@ class PreviewPane : public QWidget {
   void Show(const QUrl& url);
   // What the pane shows, or will show once its engine is up.
   QUrl Url() const;
-  // The engine's view, which fills the pane; nullptr until it is made.
+  // The engine's view, which fills the pane; nullptr until it is made, and for good when
+  // the engine cannot start.
   QWidget* View() const { return view_; }
   // Makes the engine's view now, showing what the pane was told to show; nothing when it
   // is there already.
@@ -39,6 +40,7 @@ class PreviewPane : public QWidget {
   QWidget* view_ = nullptr;
   QUrl pending_;
   bool scheduled_ = false;
+  bool engineFailed_ = false;
 };
 
 }  // namespace favpage::ui

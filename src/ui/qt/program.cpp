@@ -1,7 +1,6 @@
 #include "ui/qt/program.h"
 
 #include <QCoreApplication>
-#include <QQuickWindow>
 #include <QString>
 
 #include "platform/process.h"
@@ -17,26 +16,27 @@ namespace {
 constexpr char16_t kNoOpenGlNotice[] = u"QXcbIntegration: Cannot create platform OpenGL context";
 QtMessageHandler toolkitMessages = nullptr;
 
-// The engine asks for an OpenGL context as the application object is made, which fails
-// where OpenGL is left out on purpose; the toolkit's notice of that says nothing to a user.
+// Where OpenGL is left out, the shared context the application object makes fails at once,
+// and the toolkit notes that it did, which says nothing to a user.
 void WithoutOpenGlNotice(QtMsgType type, const QMessageLogContext& context,
                          const QString& message) {
   if (!message.startsWith(kNoOpenGlNotice)) toolkitMessages(type, context, message);
 }
 
 // The preview is a small still page, which the engine draws as fast in software. Drawn
-// through OpenGL, it needs an OpenGL context made with the application object, before the
-// window can show: loading the graphics driver for it (a software OpenGL, as on a machine
-// without a graphics driver, or a hardware driver built on the same compiler) takes longer
-// than the whole window. In software nothing waits for a driver, and the window never
-// changes its surface when the engine's view arrives.
+// through OpenGL, it would need an OpenGL context made with the application object, before
+// the window can show, and loading the graphics driver for it (a software OpenGL, as on a
+// machine without a graphics driver, or a hardware driver built on the same compiler) takes
+// longer than the whole window. In software nothing waits for a driver, and the window
+// never changes its surface when the engine's view arrives. The engine still asks for the
+// application's shared context, which is made, and fails at once without OpenGL.
 void PrepareBrowserEngine() {
   if (platform::RunningAsSuperuser()) {
     platform::SetProcessEnvironment("QTWEBENGINE_DISABLE_SANDBOX", "1");
   }
-  QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, false);
+  platform::SetProcessEnvironment("QT_QUICK_BACKEND", "software");
   platform::SetProcessEnvironmentDefault("QT_XCB_GL_INTEGRATION", "none");
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 }  // namespace
