@@ -23,12 +23,7 @@ class StringSkipper : public ScanRecord {
 };
 
 JsonVerdict SkippedJson(const std::string& text, std::size_t blockSize) {
-  std::istringstream in(text);
-  StringSkipper record;
-  JsonVerdict v;
-  v.whole = json::Scan(in, record, blockSize);
-  if (v.whole) v.events = std::move(record.events);
-  return v;
+  return ScannedJson<StringSkipper>(text, blockSize);
 }
 
 JsonVerdict WithoutStrings(JsonVerdict v) {

@@ -69,9 +69,11 @@ class ParserRecord : public nlohmann::json_sax<Json> {
   }
 };
 
-inline JsonVerdict ScannedJson(const std::string& text, std::size_t blockSize) {
+// What the scanner makes of `text`, read in blocks of `blockSize`, recorded by `Record`.
+template <class Record = ScanRecord>
+JsonVerdict ScannedJson(const std::string& text, std::size_t blockSize) {
   std::istringstream in(text);
-  ScanRecord record;
+  Record record;
   JsonVerdict v;
   v.whole = json::Scan(in, record, blockSize);
   if (v.whole) v.events = std::move(record.events);
