@@ -115,17 +115,6 @@ else
   [ -n "$window" ] || { echo "favpage.exe did not show its window" >&2; exit 1; }
   awk -v start="$start" -v now="$(date +%s.%N)" 'BEGIN { printf "%.2f s\n", now - start }'
   sleep 3 # the controls finish painting
-  eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/{print "X=" $NF}
-    /Absolute upper-left Y/{print "Y=" $NF} /Width:/{print "WIDTH=" $NF}
-    /Height:/{print "HEIGHT=" $NF}')"
-  # With the window manager's frame, as a user sees the window.
-  read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS |
-    sed 's/.*= //; s/,//g; s/.*not found.*/0 0 0 0/')
-  python3 -c "
-import sys
-sys.path.insert(0, '$root/scripts')
-import xwd_capture
-screen = xwd_capture.read_screen('$work/fb/Xvfb_screen0')
-xwd_capture.save_png(screen, $((X - l)), $((Y - t)), $((WIDTH + l + r)), $((HEIGHT + t + b)), '$out')"
+  python3 "$root/scripts/xwd_capture.py" --window "$window" "$work/fb/Xvfb_screen0" "$out"
 fi
 echo "saved $out"

@@ -67,19 +67,7 @@ window=$(xdotool search --onlyvisible --name "^Mirel-Favorite Manager\$" | head 
 
 if [ -n "$screenshot" ]; then
   sleep 1 # the controls finish painting
-  eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/{print "X=" $NF}
-    /Absolute upper-left Y/{print "Y=" $NF} /Width:/{print "WIDTH=" $NF}
-    /Height:/{print "HEIGHT=" $NF}')"
-  # With the window manager's frame, as a user sees the window.
-  read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS |
-    sed 's/.*= //; s/,//g; s/.*not found.*/0 0 0 0/')
-  X=$((X - l)) Y=$((Y - t)) WIDTH=$((WIDTH + l + r)) HEIGHT=$((HEIGHT + t + b))
-  python3 -c "
-import sys
-sys.path.insert(0, '$root/scripts')
-import xwd_capture
-screen = xwd_capture.read_screen('$FAVPAGE_FRAMEBUFFER')
-xwd_capture.save_png(screen, $X, $Y, $WIDTH, $HEIGHT, '$screenshot')"
+  python3 "$root/scripts/xwd_capture.py" --window "$window" "$FAVPAGE_FRAMEBUFFER" "$screenshot"
   echo "saved $screenshot"
 fi
 

@@ -4,9 +4,14 @@
 Waits until the rectangle LEFT,TOP,WIDTH,HEIGHT is painted (its centre pixel differs
 from the empty screen's), prints the seconds since START, waits SETTLE seconds more and
 saves the rectangle as a PNG. Plain Python: the PNG is written with zlib.
+With --window it saves a shown window as a user sees it, with the window manager's frame
+(xwininfo and xprop, from x11-utils, measure it).
 Usage: xwd_capture.py FRAMEBUFFER LEFT,TOP,WIDTH,HEIGHT START SETTLE OUT.png
+       xwd_capture.py --window WINDOW_ID FRAMEBUFFER OUT.png
 """
+import re
 import struct
+import subprocess
 import sys
 import time
 import zlib
@@ -47,7 +52,27 @@ def save_png(screen, left, top, width, height, out):
         f.write(b"\x89PNG\r\n\x1a\n" + header + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
+def framed_rect(window):
+    """The window's rectangle on the screen widened by the frame extents that the window
+    manager announces (none without one)."""
+    info = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True,
+                          check=True).stdout
+    def value(label):
+        return int(re.search(label + r":\s*(-?\d+)", info).group(1))
+    x, y = value("Absolute upper-left X"), value("Absolute upper-left Y")
+    width, height = value("Width"), value("Height")
+    extents = subprocess.run(["xprop", "-id", window, "_NET_FRAME_EXTENTS"],
+                             capture_output=True, text=True).stdout
+    found = re.search(r"=\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)", extents)
+    left, right, top, bottom = (int(v) for v in found.groups()) if found else (0, 0, 0, 0)
+    return x - left, y - top, width + left + right, height + top + bottom
+
+
 def main():
+    if sys.argv[1] == "--window":
+        window, path, out = sys.argv[2:5]
+        save_png(read_screen(path), *framed_rect(window), out)
+        return
     path, rect, start, settle, out = sys.argv[1:6]
     left, top, width, height = (int(v) for v in rect.split(","))
     cx, cy = left + width // 2, top + height // 2
